@@ -1,0 +1,18 @@
+#pragma once
+
+// Altitude and azimuth seen from a latitude, and hours to the meridian crossing.
+
+struct AltAz {
+    double Alt = 0.0;  // degrees, -90 to 90
+    double Az = 0.0;   // degrees from north through east, 0 to 360
+};
+
+// haDeg may be any value; it is used only through its sine and cosine.
+// At the points where the azimuth is undefined (zenith, nadir, a pole) the result is still
+// finite: the azimuth falls back to north (0 or 360) or south (180), whichever its cosine
+// leans to.
+AltAz getAltAz(double haDeg, double decDeg, double latDeg);
+
+// Hours until the object crosses the meridian (positive) or since it crossed (negative),
+// within [-12, 12), for an hour angle within [0, 360]. 15 degrees make one hour.
+double hoursToTransit(double haDeg);

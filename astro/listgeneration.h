@@ -1,0 +1,51 @@
+#pragma once
+
+#include "astro/sessioninputs.h"
+#include "catalog/catalogobject.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <span>
+
+class ListGrid;
+
+// The results grid's column layout: eleven left-aligned columns whose headings' trailing
+// blanks set the column widths.
+extern const QString ResultsLayout;
+
+struct ObjectPlacement {
+    AltAz start;
+    AltAz end;
+    double hoursToTransit = 0.0;
+};
+
+// Where an object stands at the start and at the end of the session.
+ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg, double latDeg,
+                            double sessionLengthHours);
+
+// Whether a placed object passes every filter of the session. An object whose size or
+// magnitude text is not a number is not listed.
+bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement,
+                   const SessionInputs &inputs);
+
+// The grid text of one listed object: eleven cells, each followed by a TAB.
+QString ResultRow(const CatalogObject &object, const QLocale &locale);
+
+// Clears the grid down to its heading row and applies the results layout.
+void resetResultsGrid(ListGrid &grid);
+
+struct ListOutcome {
+    qint16 ResultCount = 0;
+    QList<SessionField> unreadable;  // inputs that could not be read; nothing is listed then
+};
+
+// One list generation: resets the grid, places every loaded object, writes Alt, Az,
+// HrsToTransit and Listed into it, and inserts the listed objects' rows below the heading
+// so that the grid shows them in reverse catalog order.
+ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogObject> catalog,
+                         ListGrid &grid, const QLocale &locale);
+
+// The same for inputs already read.
+qint16 generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
+                    const QLocale &locale);
