@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDateTime>
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    virtual QDateTime localNow() const = 0;
+};

@@ -1,0 +1,76 @@
+#include "ui/platform/qtplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimeZone>
+
+QStringList csvNameFilters()
+{
+    return {QStringLiteral("Comma-separated files (*.csv)"), QStringLiteral("All files (*)")};
+}
+
+FileChoice QtFileChooser::chooseFile(const FileRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setDirectory(request.initialFolder);
+    dialog.setNameFilters(request.nameFilters);
+    if (request.purpose == FileRequest::Purpose::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    }
+    dialog.selectFile(request.presetName);
+
+    FileChoice choice;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return choice;
+    choice.cancelled = false;
+    choice.paths = dialog.selectedFiles();
+    QDir::setCurrent(QFileInfo(choice.paths.first()).absolutePath());
+    return choice;
+}
+
+void QtMessages::showMessage(const QString &title, const QString &text)
+{
+    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+}
+
+bool QtBrowser::openAddress(const QUrl &address)
+{
+    return QDesktopServices::openUrl(address);
+}
+
+QDateTime SystemClock::localNow() const
+{
+    return QDateTime::currentDateTime();
+}
+
+TimeZoneState SystemTimeZone::GetTimeZoneInformation(TimeZoneInformation &information) const
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (!zone.isValid())
+        return TimeZoneState::Failure;
+
+    // Qt counts offsets east of Greenwich as positive; the bias counts them the other way.
+    const QDateTime now = QDateTime::currentDateTime();
+    const int standardOffsetSeconds = zone.standardTimeOffset(now);
+    information.Bias = -standardOffsetSeconds / 60;
+    information.StandardBias = 0;
+    information.DaylightBias = -(zone.offsetFromUtc(now) - standardOffsetSeconds) / 60;
+    if (!zone.hasDaylightTime()) {
+        information.DaylightBias = 0;
+        return TimeZoneState::Unknown;
+    }
+    if (zone.isDaylightTime(now))
+        return TimeZoneState::Daylight;
+    // Outside daylight saving the offsets agree; use the usual hour for the daylight bias.
+    information.DaylightBias = -60;
+    return TimeZoneState::Standard;
+}

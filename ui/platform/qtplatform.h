@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/platform/browser.h"
+#include "ui/platform/clock.h"
+#include "ui/platform/filechooser.h"
+#include "ui/platform/messages.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/timezonesource.h"
+
+class QWidget;
+
+// The real dialogs, browser, clock and time zone.
+
+class QtFileChooser : public FileChooser {
+public:
+    FileChoice chooseFile(const FileRequest &request) override;
+};
+
+class QtMessages : public Messages {
+public:
+    void showMessage(const QString &title, const QString &text) override;
+};
+
+class QtBrowser : public Browser {
+public:
+    bool openAddress(const QUrl &address) override;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime localNow() const override;
+};
+
+class SystemTimeZone : public TimeZoneSource {
+public:
+    TimeZoneState GetTimeZoneInformation(TimeZoneInformation &information) const override;
+};
+
+// Owns one of each, for the program's main().
+struct QtPlatform {
+    QtFileChooser files;
+    QtMessages messages;
+    QtBrowser browser;
+    SystemClock clock;
+    SystemTimeZone timeZone;
+
+    Platform platform() { return Platform{files, messages, browser, clock, timeZone}; }
+};
