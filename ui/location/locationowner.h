@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What the location chooser needs of the main window: the location captions it shows and
+// writes, and the list regeneration that follows an update.
+class LocationOwner {
+public:
+    virtual ~LocationOwner() = default;
+
+    virtual QString latitudeCaption() const = 0;
+    virtual QString longitudeCaption() const = 0;
+    virtual void setLocationCaptions(const QString &latitude, const QString &longitude) = 0;
+    virtual void bGenList_Click() = 0;
+};
