@@ -1,0 +1,17 @@
+#include "ui/main/nocturo.h"
+#include "ui/platform/qtplatform.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Nocturo"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+
+    QtPlatform qtPlatform;
+    auto *window = new Nocturo(qtPlatform.platform());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Form_Load();
+    return app.exec();
+}
