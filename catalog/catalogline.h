@@ -8,7 +8,7 @@
 // One data line of the catalog file: twelve fields cut at eleven separators, each searched
 // from just after the previous one:
 //
-//   identifier , Messier , RA hours ␣ RA minutes , Dec degrees ␣ Dec minutes ,
+//   identifier , Messier , RA hours <blank> RA minutes , Dec degrees <blank> Dec minutes ,
 //   size x size2 , magnitude , type , constellation , comment (may hold commas)
 //
 // Every field loses its leading and trailing blanks (spaces only); the type is lower-cased.
