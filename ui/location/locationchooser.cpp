@@ -1,0 +1,15 @@
+#include "ui/location/locationchooser.h"
+
+fgetlatlon *showLocationChooser(QPointer<fgetlatlon> &chooser, LocationOwner &owner,
+                                QWidget *mainWindow, const QString &citiesPath)
+{
+    if (!chooser) {
+        chooser = new fgetlatlon(owner, citiesPath, mainWindow);
+        chooser->show();
+        return chooser;
+    }
+    chooser->setWindowState(chooser->windowState() & ~Qt::WindowMinimized);
+    chooser->raise();
+    chooser->activateWindow();
+    return chooser;
+}

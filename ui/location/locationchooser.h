@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/location/citiesfile.h"
+#include "ui/location/fgetlatlon.h"
+
+#include <QPointer>
+
+class LocationOwner;
+class QWidget;
+
+// What "Set Your Location" does: there is at most one chooser. When `chooser` holds none, a new
+// one is made (reading the cities file) and shown beside the main window, which stays usable.
+// When one is open it is only brought to the front: the file is not read again and the fields
+// keep what the user typed. The pointer empties by itself when the window is discarded.
+//
+// The chooser is a window of its own but a child of mainWindow, so that it never outlives the
+// owner it writes to.
+fgetlatlon *showLocationChooser(QPointer<fgetlatlon> &chooser, LocationOwner &owner,
+                                QWidget *mainWindow, const QString &citiesPath = DefaultCitiesFile);
