@@ -12,6 +12,7 @@
 #include "ui/main/resultstext.h"
 #include "ui/main/skyplot.h"
 #include "ui/main/twips.h"
+#include "ui/main/wrappingbutton.h"
 #include "ui/platform/browser.h"
 #include "ui/platform/clock.h"
 #include "ui/platform/filechooser.h"
@@ -42,11 +43,29 @@ const QString UnreadableStyle = QStringLiteral("background-color: #ffd7d7; borde
 QFont windowFont(double pointSize = 8.25, bool bold = false)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
+    // Liberation Sans has the narrow metrics the layout was designed around.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+// Box states as the list and the defaults file count them: 0 clear, 1 checked, 2 grayed.
+// Qt numbers them otherwise (PartiallyChecked is 1, Checked 2).
+int boxState(const QCheckBox *box)
+{
+    switch (box->checkState()) {
+    case Qt::Unchecked: return 0;
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    }
+    return 0;
+}
+
+Qt::CheckState checkStateFor(int boxState)
+{
+    return boxState == 1 ? Qt::Checked : boxState == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
 
 QString sortMarker(qint16 sortOrder)
@@ -115,7 +134,7 @@ QCheckBox *Nocturo::addTypeBox(const char *name, const QString &caption, const Q
 
 QPushButton *Nocturo::addButton(const char *name, const QString &caption, const QRect &twips)
 {
-    auto *button = new QPushButton(caption, client);
+    auto *button = new WrappingButton(caption, client);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     place(button, twips);
@@ -298,7 +317,7 @@ void Nocturo::Form_Load()
 
 SessionParameters Nocturo::sessionParameters() const
 {
-    const auto state = [](const QCheckBox *box) { return int(box->checkState()); };
+    const auto state = boxState;
     SessionParameters p;
     p.Lat = Lat->text();
     p.Lon = Lon->text();
@@ -607,7 +626,7 @@ void Nocturo::export_Click()
 
 QStringList Nocturo::defaultsValues() const
 {
-    const auto state = [](const QCheckBox *box) { return QString::number(int(box->checkState())); };
+    const auto state = [](const QCheckBox *box) { return QString::number(boxState(box)); };
     return {Lat->text(),      Lon->text(),         txtSessLen->text(),   MinElev->text(),
             MinAz->text(),    MaxAz->text(),       MinMag->text(),       MinSize->text(),
             MaxSize->text(),  state(chkNebula),    state(chkPlanetary),  state(chkGalaxy),
@@ -633,7 +652,7 @@ void Nocturo::applyDefaultsLine(int lineNumber, const QString &text, int checkSt
     else if (lineNumber <= 9)
         fields[lineNumber - 3]->setText(text);
     else if (lineNumber <= LastCheckBoxLine)
-        boxes[lineNumber - FirstCheckBoxLine]->setCheckState(Qt::CheckState(checkState));
+        boxes[lineNumber - FirstCheckBoxLine]->setCheckState(checkStateFor(checkState));
     else if (lineNumber == CatalogFileLine)
         CatalogFile = text;
     else

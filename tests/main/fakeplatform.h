@@ -1,0 +1,82 @@
+#pragma once
+
+#include "ui/platform/browser.h"
+#include "ui/platform/clock.h"
+#include "ui/platform/filechooser.h"
+#include "ui/platform/messages.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/timezonesource.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QList>
+#include <QQueue>
+
+// Stand-ins for the dialogs, browser, clock and time zone, so that the real window can be
+// driven in tests without any dialog waiting for a person.
+
+struct Message {
+    QString title;
+    QString text;
+};
+
+class RecordingMessages : public Messages {
+public:
+    QList<Message> shown;
+    void showMessage(const QString &title, const QString &text) override { shown.append({title, text}); }
+};
+
+class ScriptedFileChooser : public FileChooser {
+public:
+    QQueue<FileChoice> answers;  // an empty queue answers "cancelled"
+    QList<FileRequest> requests;
+
+    FileChoice chooseFile(const FileRequest &request) override
+    {
+        requests.append(request);
+        const FileChoice choice = answers.isEmpty() ? FileChoice{} : answers.dequeue();
+        if (!choice.cancelled && !choice.paths.isEmpty())
+            QDir::setCurrent(QFileInfo(choice.paths.first()).absolutePath());
+        return choice;
+    }
+
+    void answer(const QStringList &paths) { answers.enqueue(FileChoice{false, paths}); }
+};
+
+class RecordingBrowser : public Browser {
+public:
+    QList<QUrl> opened;
+    bool starts = true;
+    bool openAddress(const QUrl &address) override
+    {
+        opened.append(address);
+        return starts;
+    }
+};
+
+class FixedClock : public Clock {
+public:
+    QDateTime now = QDateTime(QDate(2006, 3, 15), QTime(21, 5, 7));
+    QDateTime localNow() const override { return now; }
+};
+
+class FixedTimeZone : public TimeZoneSource {
+public:
+    TimeZoneInformation information{300, 0, -60};
+    TimeZoneState state = TimeZoneState::Standard;
+    TimeZoneState GetTimeZoneInformation(TimeZoneInformation &out) const override
+    {
+        out = information;
+        return state;
+    }
+};
+
+struct FakePlatform {
+    ScriptedFileChooser files;
+    RecordingMessages messages;
+    RecordingBrowser browser;
+    FixedClock clock;
+    FixedTimeZone timeZone;
+
+    Platform platform() { return Platform{files, messages, browser, clock, timeZone}; }
+};
