@@ -1,0 +1,136 @@
+#include "ui/help/helpform.h"
+
+#include "ui/platform/browser.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+// The window is laid out in twips, 1/1440 inch; at 96 dots per inch 15 twips make a pixel.
+constexpr int TwipsPerPixel = 15;
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
+}
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+Helpform::Helpform(Browser &browser, const QUrl &address, QWidget *parent)
+    : QWidget(parent, Qt::Window), browser(browser), address(address)
+{
+    setObjectName(QStringLiteral("Helpform"));
+    setWindowTitle(QStringLiteral("Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(windowFont());
+    setFixedSize(fromTwips(0, 0, 3915, 1650).size());
+
+    Label1 = new QLabel(QStringLiteral("For assistance, please visit the Nocturo website at"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(fromTwips(120, 120, 3735, 375));
+    Label1->setWordWrap(true);
+
+    // The guide's path is usually longer than the label is wide: the middle gives way, and the
+    // whole address is in the tool tip.
+    const QString shown = address.toDisplayString(QUrl::PreferLocalFile);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(fromTwips(600, 480, 2775, 375));
+    Label2->setText(Label2->fontMetrics().elidedText(shown, Qt::ElideMiddle, Label2->width()));
+    Label2->setToolTip(shown);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(fromTwips(1440, 960, 975, 495));
+    connect(Command1, &QPushButton::clicked, this, &Helpform::Command1_Click);
+
+    // Pointer moves without a button pressed reach only widgets that track the mouse.
+    setMouseTracking(true);
+    Label2->setMouseTracking(true);
+    Label2->installEventFilter(this);
+    Form_MouseMove();
+}
+
+void Helpform::Label2_MouseMove()
+{
+    setLinkLook(true, QColor(0, 0, 255));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Helpform::Form_MouseMove()
+{
+    setLinkLook(false, QColor(0, 0, 0));
+    unsetCursor();
+}
+
+void Helpform::Label2_Click()
+{
+    // A browser that cannot be started is not reported: the guide's address stays in view
+    // for the observer to open by hand.
+    browser.openAddress(address);
+}
+
+void Helpform::Command1_Click()
+{
+    close();
+}
+
+bool Helpform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label2) {
+        if (event->type() == QEvent::MouseMove) {
+            Label2_MouseMove();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            // A click is a press and a release of the left button over the link.
+            const auto *release = static_cast<QMouseEvent *>(event);
+            if (release->button() == Qt::LeftButton && Label2->rect().contains(release->position().toPoint()))
+                Label2_Click();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Helpform::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over a control that passes them on arrive here too; only the background counts.
+    if (childAt(event->position().toPoint()) == nullptr)
+        Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Helpform::setLinkLook(bool underline, const QColor &colour)
+{
+    QFont font = Label2->font();
+    font.setBold(false);
+    font.setUnderline(underline);
+    Label2->setFont(font);
+
+    QPalette palette = Label2->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    Label2->setPalette(palette);
+}
+
+Helpform *showHelpForm(QPointer<Helpform> &help, Browser &browser, const QUrl &address)
+{
+    // No parent: the help window stays open when the main window closes, and the program
+    // ends when the last of its windows closes.
+    if (help.isNull())
+        help = new Helpform(browser, address);
+    help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
