@@ -6,6 +6,7 @@
 #include "catalog/catalogloader.h"
 #include "io/textfile.h"
 #include "ui/grid/flexgrid.h"
+#include "ui/location/locationchooser.h"
 #include "ui/main/imagesearch.h"
 #include "ui/main/inputrules.h"
 #include "ui/main/nowcommand.h"
@@ -517,6 +518,7 @@ void Nocturo::LoadObj_Click()
 
 void Nocturo::GetLatLon_Click()
 {
+    showLocationChooser(locationChooser, *this, this);
 }
 
 void Nocturo::fieldHelp_Click()

@@ -10,8 +10,10 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class FlexGrid;
+class fgetlatlon;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -135,6 +137,7 @@ private:
     ProportionalLayout layout;
     QSize laidOutClientSize;
     QHash<QObject *, void (Nocturo::*)()> lostFocusHandlers;
+    QPointer<fgetlatlon> locationChooser;
 
     QWidget *client = nullptr;
     QLabel *Lat = nullptr;
