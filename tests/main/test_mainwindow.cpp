@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "ui/location/fgetlatlon.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +49,7 @@ private slots:
     void windowModeToggles();
     void aboutNamesVersion();
     void focusOrderFollowsDesign();
+    void locationChooserUpdatesTheLocation();
 };
 
 void TestMainWindow::startUpListsTheShippedCatalog()
@@ -426,6 +429,29 @@ void TestMainWindow::focusOrderFollowsDesign()
             control = control->nextInFocusChain();
     }
     QCOMPARE(order, (QStringList{"bGetDate", "txtDate", "txtTime", "txtGMTDev", "chkNebula", "MinElev"}));
+}
+
+void TestMainWindow::locationChooserUpdatesTheLocation()
+{
+    WindowFixture fixture;
+    QFile cities(fixture.folder.filePath(QStringLiteral("cities.csv")));
+    QVERIFY(cities.open(QIODevice::WriteOnly));
+    cities.write("City,Region,Latitude,Longitude\r\nGrand Rapids,MI,42.9634,-85.6681\r\n");
+    cities.close();
+    Nocturo &window = fixture.start();
+    window.GetLatLon_Click();
+    auto *chooser = window.findChild<fgetlatlon *>();
+    QVERIFY(chooser);
+    auto *chooserGrid = chooser->findChild<FlexGrid *>();
+    QCOMPARE(chooserGrid->TextMatrix(1, 0), QStringLiteral("Grand Rapids,MI"));
+    fixture.doubleClick(chooserGrid->viewport(), chooserGrid->visualRect(chooserGrid->model()->index(0, 0)).center());
+
+    const int generationsBefore = window.listGenerations();
+    QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(window.latitudeCaption(), QStringLiteral("42.9634"));
+    QCOMPARE(window.longitudeCaption(), QStringLiteral("-85.6681"));
+    QCOMPARE(window.listGenerations(), generationsBefore + 1);
+    QCOMPARE(window.sessionParameters().Lat, QStringLiteral("42.9634"));
 }
 
 QTEST_MAIN(TestMainWindow)
