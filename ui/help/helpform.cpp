@@ -1,5 +1,6 @@
 #include "ui/help/helpform.h"
 
+#include "ui/main/twips.h"
 #include "ui/platform/browser.h"
 
 #include <QEvent>
@@ -9,14 +10,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The window is laid out in twips, 1/1440 inch; at 96 dots per inch 15 twips make a pixel.
-constexpr int TwipsPerPixel = 15;
-
-QRect fromTwips(int left, int top, int width, int height)
-{
-    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
-}
 
 QFont windowFont()
 {
@@ -35,11 +28,11 @@ Helpform::Helpform(Browser &browser, const QUrl &address, QWidget *parent)
     setWindowTitle(QStringLiteral("Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(windowFont());
-    setFixedSize(fromTwips(0, 0, 3915, 1650).size());
+    setFixedSize(twipsToPixels(QSize(3915, 1650)));
 
     Label1 = new QLabel(QStringLiteral("For assistance, please visit the Nocturo website at"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(fromTwips(120, 120, 3735, 375));
+    Label1->setGeometry(twipsToPixels(QRect(120, 120, 3735, 375)));
     Label1->setWordWrap(true);
 
     // The guide's path is usually longer than the label is wide: the middle gives way, and the
@@ -47,13 +40,13 @@ Helpform::Helpform(Browser &browser, const QUrl &address, QWidget *parent)
     const QString shown = address.toDisplayString(QUrl::PreferLocalFile);
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(fromTwips(600, 480, 2775, 375));
+    Label2->setGeometry(twipsToPixels(QRect(600, 480, 2775, 375)));
     Label2->setText(Label2->fontMetrics().elidedText(shown, Qt::ElideMiddle, Label2->width()));
     Label2->setToolTip(shown);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(fromTwips(1440, 960, 975, 495));
+    Command1->setGeometry(twipsToPixels(QRect(1440, 960, 975, 495)));
     connect(Command1, &QPushButton::clicked, this, &Helpform::Command1_Click);
 
     // Pointer moves without a button pressed reach only widgets that track the mouse.
