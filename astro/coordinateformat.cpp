@@ -2,21 +2,27 @@
 
 #include <cmath>
 
-QString formatRA(double raDeg, const QLocale &locale)
+QString formatRA(double raDeg, const LocaleNumbers &numbers)
 {
     const double hours = std::floor(raDeg / 15.0);
     const double minutes = (raDeg / 15.0 - hours) * 60.0;
-    return locale.toString(hours, 'f', 0) + QLatin1Char(' ') + locale.toString(minutes, 'f', 1);
+    QString text = numbers.fixed(hours, 0);
+    text += QLatin1Char(' ');
+    numbers.appendFixed(text, minutes, 1);
+    return text;
 }
 
-QString formatDec(double decDeg, const QLocale &locale)
+QString formatDec(double decDeg, const LocaleNumbers &numbers)
 {
     const double degrees = std::floor(decDeg);
     const double minutes = (decDeg - degrees) * 60.0;
-    return locale.toString(degrees, 'f', 0) + QLatin1Char(' ') + locale.toString(minutes, 'f', 0);
+    QString text = numbers.fixed(degrees, 0);
+    text += QLatin1Char(' ');
+    numbers.appendFixed(text, minutes, 0);
+    return text;
 }
 
-QString formatTwoDecimals(double value, const QLocale &locale)
+QString formatTwoDecimals(double value, const LocaleNumbers &numbers)
 {
-    return locale.toString(value, 'f', 2);
+    return numbers.fixed(value, 2);
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QLocale>
+#include "astro/localenumbers.h"
+
 #include <QString>
 
 // Texts of the list's number columns, in the locale's number format.
 
 // Right ascension in degrees as whole hours, a blank and minutes with one decimal: "5 35.2".
-QString formatRA(double raDeg, const QLocale &locale);
+QString formatRA(double raDeg, const LocaleNumbers &numbers);
 
 // Declination in degrees as whole degrees, a blank and whole minutes: "-21 30" for -20.5.
 // The degrees are rounded down, also south of the equator, and the minutes count up from there.
-QString formatDec(double decDeg, const QLocale &locale);
+QString formatDec(double decDeg, const LocaleNumbers &numbers);
 
 // A number with exactly two decimals: "45.27", "-3.50".
-QString formatTwoDecimals(double value, const QLocale &locale);
+QString formatTwoDecimals(double value, const LocaleNumbers &numbers);

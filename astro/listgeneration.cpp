@@ -3,6 +3,8 @@
 #include "astro/coordinateformat.h"
 #include "astro/listgrid.h"
 
+#include <charconv>
+#include <cmath>
 #include <optional>
 
 const QString ResultsLayout = QStringLiteral(
@@ -11,12 +13,28 @@ const QString ResultsLayout = QStringLiteral(
 
 namespace {
 
-// The texts of the catalog file always use "." as the decimal point.
-std::optional<double> catalogNumber(const QString &text)
+// The texts of the catalog file always use "." as the decimal point. Sizes and magnitudes
+// are read at every list generation, so this reads the plain ASCII form directly.
+std::optional<double> catalogNumber(QStringView text)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    text = text.trimmed();
+    if (text.startsWith(u'+'))
+        text = text.mid(1);
+    char ascii[32];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof ascii))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c > 0x7f)
+            return std::nullopt;
+        ascii[i] = char(c);
+    }
+    double value = 0.0;
+    const char *end = ascii + text.size();
+    const auto [stop, error] = std::from_chars(ascii, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 bool passesSizeAndMagnitude(const CatalogObject &object, const SessionInputs &inputs)
@@ -29,9 +47,10 @@ bool passesSizeAndMagnitude(const CatalogObject &object, const SessionInputs &in
 
 void fillResultsGrid(std::span<const CatalogObject> catalog, ListGrid &grid, const QLocale &locale)
 {
+    const LocaleNumbers numbers(locale);
     for (const CatalogObject &object : catalog) {
         if (object.Listed)
-            grid.AddItem(ResultRow(object, locale), 1);
+            grid.AddItem(ResultRow(object, numbers), 1);
     }
 }
 
@@ -54,16 +73,18 @@ bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement
            && passesSizeAndMagnitude(object, inputs) && passesTypeFilter(object.ObjType, inputs.types);
 }
 
-QString ResultRow(const CatalogObject &object, const QLocale &locale)
+QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers)
 {
     const QChar tab(u'\t');
     QString row;
-    row.reserve(96);
-    row += object.Identifier + tab + object.Messier + tab + object.ObjType + tab + object.Size + tab
-           + formatTwoDecimals(object.Alt, locale) + tab + formatTwoDecimals(object.Az, locale) + tab
-           + formatRA(object.RA, locale) + tab + formatDec(object.Dec, locale) + tab
-           + formatTwoDecimals(object.HrsToTransit, locale) + tab + object.Mag + tab
-           + object.Constellation + tab;
+    row.reserve(128);
+    row += object.Identifier + tab + object.Messier + tab + object.ObjType + tab + object.Size + tab;
+    numbers.appendFixed(row, object.Alt, 2);
+    row += tab;
+    numbers.appendFixed(row, object.Az, 2);
+    row += tab + formatRA(object.RA, numbers) + tab + formatDec(object.Dec, numbers) + tab;
+    numbers.appendFixed(row, object.HrsToTransit, 2);
+    row += tab + object.Mag + tab + object.Constellation + tab;
     return row;
 }
 

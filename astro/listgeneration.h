@@ -1,5 +1,6 @@
 #pragma once
 
+#include "astro/localenumbers.h"
 #include "astro/sessioninputs.h"
 #include "catalog/catalogobject.h"
 
@@ -30,7 +31,7 @@ bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement
                    const SessionInputs &inputs);
 
 // The grid text of one listed object: eleven cells, each followed by a TAB.
-QString ResultRow(const CatalogObject &object, const QLocale &locale);
+QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers);
 
 // Clears the grid down to its heading row and applies the results layout.
 void resetResultsGrid(ListGrid &grid);

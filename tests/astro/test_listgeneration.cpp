@@ -364,18 +364,19 @@ void TestListGeneration::coordinateTexts()
     QFETCH(bool, rightAscension);
     QFETCH(double, degrees);
     QFETCH(QString, text);
-    QCOMPARE(rightAscension ? formatRA(degrees, locale) : formatDec(degrees, locale), text);
+    const LocaleNumbers numbers(locale);
+    QCOMPARE(rightAscension ? formatRA(degrees, numbers) : formatDec(degrees, numbers), text);
 }
 
 void TestListGeneration::twoDecimalsFollowLocale()
 {
-    const QLocale c = QLocale::c();
-    const QLocale german(QLocale::German, QLocale::Germany);
+    const LocaleNumbers c(QLocale::c());
+    const LocaleNumbers german(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(formatTwoDecimals(45.267, c), QStringLiteral("45.27"));
     QCOMPARE(formatTwoDecimals(-3.5, c), QStringLiteral("-3.50"));
     QCOMPARE(formatTwoDecimals(0.25, c), QStringLiteral("0.25"));
     QCOMPARE(formatTwoDecimals(-3.5, german), QStringLiteral("-3,50"));
-    QCOMPARE(formatTwoDecimals(1234.5, QLocale(QLocale::English, QLocale::UnitedStates)),
+    QCOMPARE(formatTwoDecimals(1234.5, LocaleNumbers(QLocale(QLocale::English, QLocale::UnitedStates))),
              QStringLiteral("1,234.50"));
 }
 

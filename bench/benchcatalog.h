@@ -1,0 +1,45 @@
+#pragma once
+
+#include "astro/sessionparameters.h"
+#include "io/textfile.h"
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+// The shipped catalog, patched so that every one of its 501 objects can be listed: the few
+// objects without a size or without a listed type word get one.
+inline QString everyObjectListableCatalog()
+{
+    const TextFileLines shipped =
+        readTextLines(QStringLiteral(NOCTURO_SOURCE_DIR) + QStringLiteral("/data/Objects.csv"));
+    static const QRegularExpression typeWord(QStringLiteral("open|globular|galaxy|planetary|nebula"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QStringList lines{shipped.lines.value(0)};
+    for (qsizetype i = 1; i < shipped.lines.size(); ++i) {
+        QStringList fields = shipped.lines.at(i).split(QLatin1Char(','));
+        if (fields.at(4).trimmed() == QLatin1String("x"))
+            fields[4] = QStringLiteral("10x10");
+        if (!fields.at(6).contains(typeWord))
+            fields[6] += QStringLiteral(" open cluster");
+        lines << fields.join(QLatin1Char(','));
+    }
+    return joinLinesCrLf(lines);
+}
+
+// Inputs under which every object of the catalog passes every filter.
+inline SessionParameters everythingListedSession()
+{
+    SessionParameters p;
+    p.Lat = QStringLiteral("42.93");
+    p.Lon = QStringLiteral("-85.48");
+    p.txtDate = QStringLiteral("3/15/2006");
+    p.txtTime = QStringLiteral("21:30:0");
+    p.txtGMTDev = QStringLiteral("-5");
+    p.txtSessLen = QStringLiteral("2");
+    p.MinElev = QStringLiteral("-90");
+    p.MinSize = QStringLiteral("0");
+    p.MaxSize = QStringLiteral("99999");
+    p.MinMag = QStringLiteral("99");
+    return p;
+}
