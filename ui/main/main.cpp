@@ -1,4 +1,7 @@
+#include "desktop/installeddata.h"
+#include "desktop/nocturoicon.h"
 #include "ui/main/nocturo.h"
+#include "ui/main/workingfolder.h"
 #include "ui/platform/qtplatform.h"
 
 #include <QApplication>
@@ -8,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nocturo"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setWindowIcon(nocturoIcon());
+    enterWorkingFolder(app.arguments(), installedDataFolder(), defaultUserDataFolder());
 
     QtPlatform qtPlatform;
     auto *window = new Nocturo(qtPlatform.platform());

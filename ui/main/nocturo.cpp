@@ -5,7 +5,10 @@
 #include "astro/sessiontext.h"
 #include "catalog/catalogloader.h"
 #include "io/textfile.h"
+#include "desktop/installeddata.h"
 #include "ui/grid/flexgrid.h"
+#include "ui/help/helpform.h"
+#include "ui/help/userguide.h"
 #include "ui/location/locationchooser.h"
 #include "ui/main/imagesearch.h"
 #include "ui/main/inputrules.h"
@@ -523,6 +526,9 @@ void Nocturo::GetLatLon_Click()
 
 void Nocturo::fieldHelp_Click()
 {
+    // The guide lies beside the program in a build, and in the data folder once installed.
+    showHelpForm(helpForm, platform.browser,
+                 userGuideAddress({QCoreApplication::applicationDirPath(), installedDataFolder()}));
 }
 
 void Nocturo::about_Click()

@@ -13,6 +13,7 @@
 #include <QPointer>
 
 class FlexGrid;
+class Helpform;
 class fgetlatlon;
 class QAction;
 class QCheckBox;
@@ -138,6 +139,7 @@ private:
     QSize laidOutClientSize;
     QHash<QObject *, void (Nocturo::*)()> lostFocusHandlers;
     QPointer<fgetlatlon> locationChooser;
+    QPointer<Helpform> helpForm;
 
     QWidget *client = nullptr;
     QLabel *Lat = nullptr;
