@@ -1,5 +1,7 @@
 #include "catalog/catalogline.h"
 
+#include "io/blanks.h"
+
 #include "catalog/catalogcoordinates.h"
 
 #include <QLocale>
@@ -48,15 +50,6 @@ constexpr std::array<FieldEnd, FieldCount - 1> FieldEnds = {{
     {u',', "the type"},
     {u',', "the constellation"},
 }};
-
-QStringView trimBlanks(QStringView text)
-{
-    while (text.startsWith(u' '))
-        text = text.sliced(1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
 
 QString missingSeparator(const FieldEnd &end)
 {

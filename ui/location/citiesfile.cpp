@@ -1,23 +1,12 @@
 #include "ui/location/citiesfile.h"
 
+#include "io/blanks.h"
 #include "io/textfile.h"
 
 namespace {
 
 constexpr QChar FieldSeparator = u',';
 constexpr QChar CellSeparator = u'\t';
-
-// Blanks are spaces only: the file has no other padding.
-QString trimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == u' ')
-        ++first;
-    while (end > first && text.at(end - 1) == u' ')
-        --end;
-    return text.sliced(first, end - first).toString();
-}
 
 }  // namespace
 
@@ -35,10 +24,10 @@ std::optional<PlaceFields> splitPlaceLine(const QString &line)
         return std::nullopt;
 
     return PlaceFields{
-        trimBlanks(text.first(firstComma)),
-        trimBlanks(text.sliced(firstComma + 1, secondComma - firstComma - 1)),
-        trimBlanks(text.sliced(secondComma + 1, thirdComma - secondComma - 1)),
-        trimBlanks(text.sliced(thirdComma + 1)),
+        trimBlanks(text.first(firstComma)).toString(),
+        trimBlanks(text.sliced(firstComma + 1, secondComma - firstComma - 1)).toString(),
+        trimBlanks(text.sliced(secondComma + 1, thirdComma - secondComma - 1)).toString(),
+        trimBlanks(text.sliced(thirdComma + 1)).toString(),
     };
 }
 

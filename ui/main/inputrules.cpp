@@ -1,23 +1,14 @@
 #include "ui/main/inputrules.h"
 
+#include "io/blanks.h"
+
 namespace {
 
-QString partOrZero(const QString &part)
+// A part of the time, trimmed of blanks; an empty part counts as 0.
+QString partOrZero(QStringView part)
 {
-    const QString trimmed = part.trimmed();
-    return trimmed.isEmpty() ? QStringLiteral("0") : trimmed;
-}
-
-// Only blanks count as padding here; a tab or other white space stays part of the text.
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
+    const QStringView trimmed = trimBlanks(part);
+    return trimmed.isEmpty() ? QStringLiteral("0") : trimmed.toString();
 }
 
 }  // namespace
@@ -38,8 +29,7 @@ QString normalizeTimeText(const QString &text)
             minutes = text.mid(firstColon + 1);
         }
     }
-    return partOrZero(trimBlanks(hours)) + u':' + partOrZero(trimBlanks(minutes)) + u':'
-           + partOrZero(trimBlanks(seconds));
+    return partOrZero(hours) + u':' + partOrZero(minutes) + u':' + partOrZero(seconds);
 }
 
 bool azimuthWindowReversed(const QString &minAzText, const QString &maxAzText, const QLocale &locale)
