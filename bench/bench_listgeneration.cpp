@@ -1,4 +1,5 @@
 #include "benchcatalog.h"
+#include "benchmain.h"
 
 #include "astro/listgeneration.h"
 #include "catalog/catalogloader.h"
@@ -65,9 +66,5 @@ BENCHMARK(BM_FullRegeneration)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInApplication(argc, argv);
 }

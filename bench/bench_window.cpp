@@ -1,4 +1,5 @@
 #include "benchcatalog.h"
+#include "benchmain.h"
 #include "../tests/main/fakeplatform.h"
 
 #include "ui/grid/flexgrid.h"
@@ -94,9 +95,5 @@ BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInApplication(argc, argv);
 }
