@@ -275,9 +275,15 @@ void Nocturo::connectHandlers()
     connect(bSaveDefs, &QPushButton::clicked, this, &Nocturo::saveDef_Click);
     connect(bQuit, &QPushButton::clicked, this, &Nocturo::Quit_Click);
     connect(Included, &QPushButton::clicked, this, &Nocturo::Included_Click);
-    // A box changed by the defaults file regenerates the list just as a click does.
-    for (QCheckBox *box : {chkOpen, chkGlobular, chkGalaxy, chkPlanetary, chkNebula})
+    for (QCheckBox *box : {chkOpen, chkGlobular, chkGalaxy, chkPlanetary, chkNebula}) {
+        // Only the defaults file can gray a box; once it is clicked again it has two states.
+        connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+            if (state != Qt::PartiallyChecked)
+                box->setTristate(false);
+        });
+        // A box changed by the defaults file regenerates the list just as a click does.
         connect(box, &QCheckBox::stateChanged, this, &Nocturo::bGenList_Click);
+    }
     connect(gResults, &FlexGrid::MouseUp, this, &Nocturo::gResults_MouseUp);
     connect(gResults, &FlexGrid::DblClick, this, &Nocturo::gResults_DblClick);
 
