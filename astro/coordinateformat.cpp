@@ -21,8 +21,3 @@ QString formatDec(double decDeg, const LocaleNumbers &numbers)
     numbers.appendFixed(text, minutes, 0);
     return text;
 }
-
-QString formatTwoDecimals(double value, const LocaleNumbers &numbers)
-{
-    return numbers.fixed(value, 2);
-}

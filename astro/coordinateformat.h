@@ -12,6 +12,3 @@ QString formatRA(double raDeg, const LocaleNumbers &numbers);
 // Declination in degrees as whole degrees, a blank and whole minutes: "-21 30" for -20.5.
 // The degrees are rounded down, also south of the equator, and the minutes count up from there.
 QString formatDec(double decDeg, const LocaleNumbers &numbers);
-
-// A number with exactly two decimals: "45.27", "-3.50".
-QString formatTwoDecimals(double value, const LocaleNumbers &numbers);
