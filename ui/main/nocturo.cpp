@@ -650,9 +650,11 @@ QStringList Nocturo::defaultsValues() const
 void Nocturo::saveDef_Click()
 {
     const QString reason = writeTextFile(defaultsFileName(), defaultsText(defaultsValues()));
-    if (!reason.isEmpty())
-        platform.messages.showMessage(ApplicationTitle, QStringLiteral("The defaults could not be saved to \"%1\": %2")
-                                                            .arg(QDir(defaultsFileName()).absolutePath(), reason));
+    if (reason.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(QDir(defaultsFileName()).absolutePath());
+    platform.messages.showMessage(ApplicationTitle,
+                                  QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, reason));
 }
 
 void Nocturo::applyDefaultsLine(int lineNumber, const QString &text, int checkState)
@@ -685,9 +687,12 @@ void Nocturo::loadDef_Click()
     if (reading.ok())
         return;
     CatalogFile = DefaultCatalogFile;
-    platform.messages.showMessage(ApplicationTitle,
-                                  QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
-                                      .arg(QDir(defaultsFileName()).absolutePath())
-                                      .arg(reading.linesApplied)
-                                      .arg(reading.failure));
+    // One arg() call for all parts, so that a "%1" in a folder name stays as it is.
+    const QString path = QDir::toNativeSeparators(QDir(defaultsFileName()).absolutePath());
+    const QString text =
+        reading.linesApplied == 0
+            ? QStringLiteral("None of the defaults in \"%1\" were applied: %2.").arg(path, reading.failure)
+            : QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
+                  .arg(path, QString::number(reading.linesApplied), reading.failure);
+    platform.messages.showMessage(ApplicationTitle, text);
 }
