@@ -72,6 +72,8 @@ private slots:
     void boxChangeRegeneratesWithTheLinesReadSoFar();
     void loadChangingNoBoxRegeneratesNothing();
     void fileOfFifteenLinesStopsAtTheMissingLine();
+    void emptyFileAppliesNothing();
+    void messageNamesAFolderOfAnyName();
     void badBoxStateStopsThere_data();
     void badBoxStateStopsThere();
     void unknownModeWordIsShownAsItIs();
@@ -275,6 +277,39 @@ void TestDefaultsCommands::fileOfFifteenLinesStopsAtTheMissingLine()
     QCOMPARE(message.title, QStringLiteral("Nocturo"));
     QVERIFY2(message.text.contains(defaultsPath()), qPrintable(message.text));
     QVERIFY2(message.text.contains(QStringLiteral("line 16")), qPrintable(message.text));
+}
+
+void TestDefaultsCommands::emptyFileAppliesNothing()
+{
+    WindowFixture fixture;
+    Nocturo &window = fixture.start();
+    loadCatalogCopy(fixture, QStringLiteral("Mine.csv"));
+    writeBytes(DefaultsFile, QByteArray());
+
+    window.loadDef_Click();
+    QCOMPARE(window.catalogFile(), QStringLiteral("Objects.csv"));
+    QCOMPARE(fixture.fakes.messages.shown.size(), 1);
+    const QString text = fixture.fakes.messages.shown.first().text;
+    QVERIFY2(text.contains(defaultsPath()), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("line 1 ")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("line 0")), qPrintable(text));
+}
+
+void TestDefaultsCommands::messageNamesAFolderOfAnyName()
+{
+    WindowFixture fixture;
+    Nocturo &window = fixture.start();
+    // A folder name that looks like the placeholders of a message text.
+    const QString folder = fixture.folder.filePath(QStringLiteral("50%2 off %3"));
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(QDir::setCurrent(folder));
+    writeDefaults(designValues().mid(0, 12));
+
+    window.loadDef_Click();
+    QCOMPARE(fixture.fakes.messages.shown.size(), 1);
+    const QString text = fixture.fakes.messages.shown.first().text;
+    QVERIFY2(text.contains(defaultsPath()), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("line 13")), qPrintable(text));
 }
 
 void TestDefaultsCommands::badBoxStateStopsThere_data()
