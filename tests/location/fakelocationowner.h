@@ -3,13 +3,9 @@
 #include "ui/location/locationowner.h"
 
 // Stands in for the main window: holds the two location captions and counts regenerations.
-class FakeLocationOwner : public LocationOwner {
-public:
-    FakeLocationOwner(const QString &latitude, const QString &longitude)
-        : latitude(latitude)
-        , longitude(longitude)
-    {
-    }
+struct FakeLocationOwner : LocationOwner {
+    QString latitude = QStringLiteral("32.2217"), longitude = QStringLiteral("-110.9265");
+    int regenerations = 0;
 
     QString latitudeCaption() const override { return latitude; }
     QString longitudeCaption() const override { return longitude; }
@@ -19,8 +15,4 @@ public:
         longitude = lon;
     }
     void bGenList_Click() override { ++regenerations; }
-
-    QString latitude;
-    QString longitude;
-    int regenerations = 0;
 };

@@ -1,6 +1,5 @@
 #include "fakelocationowner.h"
 #include "ui/grid/flexgrid.h"
-#include "ui/location/fgetlatlon.h"
 #include "ui/location/locationchooser.h"
 
 #include <QFile>
@@ -12,94 +11,30 @@
 
 namespace {
 
-const QString HomeLatitude = QStringLiteral("32.2217");
-const QString HomeLongitude = QStringLiteral("-110.9265");
-
-const QStringList ThreeCities = {
-    QStringLiteral("City,Region,Latitude,Longitude"),
-    QStringLiteral("Reykjavik,IS,64.1355,-21.8954"),
-    QStringLiteral("  Alice Springs , NT ,  -23.6980 , 133.8807  "),
-    QStringLiteral("Punta Arenas,CL,-53.1638,-70.9171"),
-};
-
-const QStringList TwoOtherCities = {
-    QStringLiteral("City,Region,Latitude,Longitude"),
-    QStringLiteral("Windhoek,NA,-22.5594,17.0832"),
-    QStringLiteral("La Palma,ES,28.6835,-17.7642"),
-};
+const QStringList Home = {QStringLiteral("32.2217"), QStringLiteral("-110.9265")};
+const QStringList AliceSprings = {QStringLiteral("-23.6980"), QStringLiteral("133.8807")};
+const QByteArray Heading = "City,Region,Latitude,Longitude\r\n";
+const QByteArray Cities = Heading + "Reykjavik,IS,64.1355,-21.8954\r\n\r\nShort,32.0\r\n"
+                          "  Alice Springs , NT ,  -23.6980 , 133.8807  \r\n";
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-void writeCities(const QString &path, const QStringList &lines)
-{
-    writeFile(path, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-}
+FlexGrid &grid(QWidget *chooser) { return *chooser->findChild<FlexGrid *>(); }
 
-FlexGrid &cityGrid(fgetlatlon &chooser)
-{
-    return *chooser.findChild<FlexGrid *>(QStringLiteral("gCities"));
-}
+QLineEdit &field(QWidget *w, int i) { return *w->findChild<QLineEdit *>(i ? "Lon" : "Lat"); }
+QStringList fields(QWidget *w) { return {field(w, 0).text(), field(w, 1).text()}; }
 
-QLineEdit &field(fgetlatlon &chooser, const QString &name)
+// Each row's three cells joined by '|', the heading row first.
+QStringList gridRows(FlexGrid &grid)
 {
-    return *chooser.findChild<QLineEdit *>(name);
-}
-
-QPushButton &button(fgetlatlon &chooser, const QString &name)
-{
-    return *chooser.findChild<QPushButton *>(name);
-}
-
-QPoint pointInRow(FlexGrid &grid, int gridRow)
-{
-    const int viewRow = gridRow - 1;
-    return {grid.columnViewportPosition(0) + 5,
-            grid.rowViewportPosition(viewRow) + grid.rowHeight(viewRow) / 2};
-}
-
-void clickRow(FlexGrid &grid, int gridRow)
-{
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, pointInRow(grid, gridRow));
-}
-
-void doubleClickRow(FlexGrid &grid, int gridRow)
-{
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, pointInRow(grid, gridRow));
-}
-
-void doubleClickHeading(FlexGrid &grid)
-{
-    QWidget *headings = grid.horizontalHeader()->viewport();
-    QTest::mouseDClick(headings, Qt::LeftButton, {}, QPoint(5, headings->height() / 2));
-}
-
-void doubleClickBelowLastRow(FlexGrid &grid)
-{
-    const int lastViewRow = grid.Rows() - 2;
-    const int belowY = lastViewRow < 0
-                           ? 5
-                           : grid.rowViewportPosition(lastViewRow) + grid.rowHeight(lastViewRow) + 5;
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(5, belowY));
-}
-
-// A small font narrows the columns, so that the grid shows blank room right of them.
-void doubleClickRightOfColumns(FlexGrid &grid, int gridRow)
-{
-    QFont tiny = grid.font();
-    tiny.setPixelSize(4);
-    grid.setFont(tiny);
-    const int lastCol = grid.Cols() - 1;
-    const int columnsEndPx = grid.columnViewportPosition(lastCol) + grid.columnWidth(lastCol);
-    QVERIFY2(columnsEndPx + 5 < grid.viewport()->width(), "no room right of the columns");
-    const int viewRow = gridRow - 1;
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {},
-                       QPoint(columnsEndPx + 5,
-                              grid.rowViewportPosition(viewRow) + grid.rowHeight(viewRow) / 2));
+    QStringList rows;
+    for (int r = 0; r < grid.Rows(); ++r)
+        rows << grid.TextMatrix(r, 0) + u'|' + grid.TextMatrix(r, 1) + u'|' + grid.TextMatrix(r, 2);
+    return rows;
 }
 
 // Discarding is deferred to the event loop.
@@ -114,248 +49,137 @@ bool isDiscarded(const QPointer<fgetlatlon> &chooser)
 class TestLocationChooser : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void showsCitiesInFileOrder();
-    void showsEmptyTable_data();
-    void showsEmptyTable();
-    void discardsWithoutChange_data();
-    void discardsWithoutChange();
-    void updateHandsOverDoubleClickedCity();
-    void updateHandsOverTypedText_data();
-    void updateHandsOverTypedText();
-    void ignoresDoubleClickOffCities_data();
-    void ignoresDoubleClickOffCities();
-    void openingAgainBringsSameWindowToFront();
-
 private:
-    QPointer<fgetlatlon> openChooser();
+    fgetlatlon *open()
+    {
+        showLocationChooser(m_chooser, m_owner, m_mainWindow.get(), m_path);
+        if (!QTest::qWaitForWindowExposed(m_chooser))
+            qWarning("the chooser was not exposed");
+        return m_chooser;
+    }
 
     QTemporaryDir m_dir;
-    QString m_citiesPath;
-    FakeLocationOwner *m_owner = nullptr;
-    QWidget *m_mainWindow = nullptr;
+    const QString m_path = m_dir.filePath(QStringLiteral("cities.csv"));
+    FakeLocationOwner m_owner;
+    std::unique_ptr<QWidget> m_mainWindow;  // the chooser's parent: it takes the chooser along
     QPointer<fgetlatlon> m_chooser;
+
+private slots:
+    void init()
+    {
+        writeFile(m_path, Cities);
+        m_owner = FakeLocationOwner();
+        m_mainWindow = std::make_unique<QWidget>();
+        m_mainWindow->show();
+    }
+
+    void showsCities_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // null: no file
+        QTest::addColumn<QStringList>("rows");
+        const QStringList two = {"Reykjavik,IS|64.1355|-21.8954",
+                                 "Alice Springs,NT|-23.6980|133.8807"};
+        QTest::newRow("CR LF") << Cities << two;
+        QTest::newRow("LF") << QByteArray(Cities).replace("\r", "") << two;
+        QTest::newRow("heading only") << Heading << QStringList();
+        QTest::newRow("empty file") << QByteArray("") << QStringList();
+        QTest::newRow("no file") << QByteArray() << QStringList();
+    }
+
+    void showsCities()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, rows);
+        bytes.isNull() ? void(QFile::remove(m_path)) : writeFile(m_path, bytes);
+        const QStringList shown = gridRows(grid(open()));
+        QCOMPARE(shown.first().simplified(), QStringLiteral("City |Lat |Lon"));
+        QCOMPARE(shown.mid(1), rows);
+        QCOMPARE(fields(m_chooser), Home);
+    }
+
+    void handsOverOnUpdateOnly_data()
+    {
+        QTest::addColumn<QStringList>("typed");  // empty: Alice Springs is double-clicked
+        QTest::addColumn<QString>("button");     // empty: closed by the frame
+        QTest::addColumn<QStringList>("handedOver");
+        const QStringList odd = {" 51.5 ", "x,y"};
+        QTest::newRow("city, Cancel") << QStringList() << "Command1" << Home;
+        QTest::newRow("city, closed") << QStringList() << "" << Home;
+        QTest::newRow("city, Update") << QStringList() << "Command2" << AliceSprings;
+        QTest::newRow("typed, Update") << odd << "Command2" << odd;
+    }
+
+    void handsOverOnUpdateOnly()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, button);
+        QFETCH(QStringList, handedOver);
+        const QPointer<fgetlatlon> chooser = open();
+        if (typed.isEmpty()) {
+            FlexGrid &cities = grid(chooser);
+            QTest::mouseDClick(cities.viewport(), Qt::LeftButton, {},
+                               QPoint(5, cities.rowViewportPosition(1) + cities.rowHeight(1) / 2));
+            QCOMPARE(fields(chooser), AliceSprings);
+        }
+        for (int i = 0; i < typed.size(); ++i) {
+            field(chooser, i).clear();
+            QTest::keyClicks(&field(chooser, i), typed[i]);
+        }
+        if (button.isEmpty())
+            chooser->close();
+        else
+            QTest::mouseClick(chooser->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY(isDiscarded(chooser));
+        QCOMPARE(QStringList({m_owner.latitude, m_owner.longitude}), handedOver);
+        QCOMPARE(m_owner.regenerations, button == u"Command2" ? 1 : 0);
+    }
+
+    void ignoresDoubleClickOffCities_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("heading") << "heading";
+        QTest::newRow("below the last city") << "below";
+        QTest::newRow("right of the last column") << "right";
+    }
+
+    // A city clicked before is current; a double click elsewhere still must not take it.
+    void ignoresDoubleClickOffCities()
+    {
+        QFETCH(QString, place);
+        FlexGrid &cities = grid(open());
+        QTest::mouseClick(cities.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QWidget *target = cities.viewport();
+        QPoint point(5, cities.rowViewportPosition(1) + cities.rowHeight(1) + 5);
+        if (place == u"heading") {
+            target = cities.horizontalHeader()->viewport();
+            point = QPoint(5, target->height() / 2);
+        } else if (place == u"right") {
+            cities.setStyleSheet(QStringLiteral("font-size: 4px"));  // room right of the columns
+            point = QPoint(cities.columnViewportPosition(2) + cities.columnWidth(2) + 5, 2);
+            QVERIFY(point.x() < target->width());
+        }
+        QTest::mouseDClick(target, Qt::LeftButton, {}, point);
+        QCOMPARE(fields(m_chooser), Home);
+    }
+
+    // While the chooser is open the file changes: opening again only brings the same window to
+    // the front, keeping what was typed and the cities as first read.
+    void openingAgainKeepsTheWindow()
+    {
+        QPointer<fgetlatlon> chooser = open();
+        field(chooser, 0).clear();
+        QTest::keyClicks(&field(chooser, 0), QStringLiteral("12.5"));
+        writeFile(m_path, Heading + "Windhoek,NA,-22.5594,17.0832\r\n");
+        QCOMPARE(open(), chooser);
+        QCOMPARE(fields(chooser), QStringList({"12.5", Home[1]}));
+        QCOMPARE(gridRows(grid(chooser)).size(), 3);
+
+        QTest::mouseClick(chooser->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        QVERIFY(isDiscarded(chooser));
+        QCOMPARE(fields(open()), Home);
+        QCOMPARE(gridRows(grid(m_chooser)).mid(1), QStringList("Windhoek,NA|-22.5594|17.0832"));
+    }
 };
-
-void TestLocationChooser::init()
-{
-    m_citiesPath = m_dir.filePath(QStringLiteral("cities.csv"));
-    writeCities(m_citiesPath, ThreeCities);
-    m_owner = new FakeLocationOwner(HomeLatitude, HomeLongitude);
-    m_mainWindow = new QWidget;
-    m_mainWindow->show();
-}
-
-// The chooser is the main window's child window and goes with it.
-void TestLocationChooser::cleanup()
-{
-    delete m_mainWindow;
-    delete m_owner;
-    QFile::remove(m_citiesPath);
-}
-
-QPointer<fgetlatlon> TestLocationChooser::openChooser()
-{
-    showLocationChooser(m_chooser, *m_owner, m_mainWindow, m_citiesPath);
-    if (!QTest::qWaitForWindowExposed(m_chooser))
-        qWarning("the chooser was not exposed");
-    return m_chooser;
-}
-
-void TestLocationChooser::showsCitiesInFileOrder()
-{
-    const QPointer<fgetlatlon> chooser = openChooser();
-    FlexGrid &grid = cityGrid(*chooser);
-
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), HomeLatitude);
-    QCOMPARE(field(*chooser, QStringLiteral("Lon")).text(), HomeLongitude);
-    QCOMPARE(grid.Rows(), 4);
-    const QList<QStringList> expectedCells = {
-        {QStringLiteral("Reykjavik,IS"), QStringLiteral("64.1355"), QStringLiteral("-21.8954")},
-        {QStringLiteral("Alice Springs,NT"), QStringLiteral("-23.6980"),
-         QStringLiteral("133.8807")},
-        {QStringLiteral("Punta Arenas,CL"), QStringLiteral("-53.1638"),
-         QStringLiteral("-70.9171")},
-    };
-    for (int row = 1; row <= 3; ++row) {
-        for (int col = 0; col < 3; ++col)
-            QCOMPARE(grid.TextMatrix(row, col), expectedCells[row - 1][col]);
-    }
-}
-
-void TestLocationChooser::showsEmptyTable_data()
-{
-    QTest::addColumn<QByteArray>("fileBytes");
-    QTest::addColumn<bool>("fileExists");
-
-    QTest::newRow("heading line only") << QByteArray("City,Region,Latitude,Longitude\r\n") << true;
-    QTest::newRow("empty file") << QByteArray() << true;
-    QTest::newRow("no file") << QByteArray() << false;
-}
-
-// The headings stay, each with the blanks that set its column's width; the fields show the
-// location in use, and a double click in the empty table changes nothing.
-void TestLocationChooser::showsEmptyTable()
-{
-    QFETCH(QByteArray, fileBytes);
-    QFETCH(bool, fileExists);
-
-    QFile::remove(m_citiesPath);
-    if (fileExists)
-        writeFile(m_citiesPath, fileBytes);
-    const QPointer<fgetlatlon> chooser = openChooser();
-    FlexGrid &grid = cityGrid(*chooser);
-
-    QCOMPARE(grid.Rows(), 1);
-    QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("City") + QString(36, u' '));
-    QCOMPARE(grid.TextMatrix(0, 1), QStringLiteral("Lat") + QString(8, u' '));
-    QCOMPARE(grid.TextMatrix(0, 2), QStringLiteral("Lon") + QString(9, u' '));
-
-    doubleClickBelowLastRow(grid);
-    doubleClickHeading(grid);
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), HomeLatitude);
-    QCOMPARE(field(*chooser, QStringLiteral("Lon")).text(), HomeLongitude);
-}
-
-void TestLocationChooser::discardsWithoutChange_data()
-{
-    QTest::addColumn<bool>("byCancel");
-
-    QTest::newRow("Cancel") << true;
-    QTest::newRow("closed by the frame") << false;
-}
-
-void TestLocationChooser::discardsWithoutChange()
-{
-    QFETCH(bool, byCancel);
-
-    const QPointer<fgetlatlon> chooser = openChooser();
-    doubleClickRow(cityGrid(*chooser), 3);
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), QStringLiteral("-53.1638"));
-    QCOMPARE(field(*chooser, QStringLiteral("Lon")).text(), QStringLiteral("-70.9171"));
-    if (byCancel)
-        QTest::mouseClick(&button(*chooser, QStringLiteral("Command1")), Qt::LeftButton);
-    else
-        chooser->close();
-
-    QVERIFY(isDiscarded(chooser));
-    QCOMPARE(m_owner->latitude, HomeLatitude);
-    QCOMPARE(m_owner->longitude, HomeLongitude);
-    QCOMPARE(m_owner->regenerations, 0);
-}
-
-// A cancelled choice leaves nothing behind: the next window starts from the location in use,
-// and its own choice is the one handed over.
-void TestLocationChooser::updateHandsOverDoubleClickedCity()
-{
-    QPointer<fgetlatlon> chooser = openChooser();
-    doubleClickRow(cityGrid(*chooser), 1);
-    QTest::mouseClick(&button(*chooser, QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(isDiscarded(chooser));
-
-    chooser = openChooser();
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), HomeLatitude);
-    doubleClickRow(cityGrid(*chooser), 2);
-    QCOMPARE(m_owner->latitude, HomeLatitude);
-    QTest::mouseClick(&button(*chooser, QStringLiteral("Command2")), Qt::LeftButton);
-
-    QCOMPARE(m_owner->latitude, QStringLiteral("-23.6980"));
-    QCOMPARE(m_owner->longitude, QStringLiteral("133.8807"));
-    QCOMPARE(m_owner->regenerations, 1);
-    QVERIFY(isDiscarded(chooser));
-}
-
-void TestLocationChooser::updateHandsOverTypedText_data()
-{
-    QTest::addColumn<QString>("latitude");
-    QTest::addColumn<QString>("longitude");
-
-    QTest::newRow("numbers") << "-33.8688" << "151.2093";
-    QTest::newRow("blanks kept") << " 51.5 " << "  -0.1";
-    QTest::newRow("no numbers") << "north" << "x,y";
-    QTest::newRow("out of range") << "123.4" << "-999";
-    QTest::newRow("emptied") << "" << "";
-}
-
-void TestLocationChooser::updateHandsOverTypedText()
-{
-    QFETCH(QString, latitude);
-    QFETCH(QString, longitude);
-
-    const QPointer<fgetlatlon> chooser = openChooser();
-    QLineEdit &lat = field(*chooser, QStringLiteral("Lat"));
-    QLineEdit &lon = field(*chooser, QStringLiteral("Lon"));
-    lat.clear();
-    lon.clear();
-    QTest::keyClicks(&lat, latitude);
-    QTest::keyClicks(&lon, longitude);
-    QTest::mouseClick(&button(*chooser, QStringLiteral("Command2")), Qt::LeftButton);
-
-    QCOMPARE(m_owner->latitude, latitude);
-    QCOMPARE(m_owner->longitude, longitude);
-    QCOMPARE(m_owner->regenerations, 1);
-    QVERIFY(isDiscarded(chooser));
-}
-
-void TestLocationChooser::ignoresDoubleClickOffCities_data()
-{
-    QTest::addColumn<QString>("place");
-
-    QTest::newRow("on the heading") << "heading";
-    QTest::newRow("below the last city") << "below";
-    QTest::newRow("right of the last column") << "right";
-}
-
-// A city clicked before is current; a double click elsewhere still must not take it.
-void TestLocationChooser::ignoresDoubleClickOffCities()
-{
-    QFETCH(QString, place);
-
-    const QPointer<fgetlatlon> chooser = openChooser();
-    FlexGrid &grid = cityGrid(*chooser);
-    clickRow(grid, 1);
-    if (place == u"heading") {
-        doubleClickHeading(grid);
-    } else if (place == u"below") {
-        doubleClickBelowLastRow(grid);
-    } else {
-        doubleClickRightOfColumns(grid, 2);
-        QCOMPARE(grid.MouseRow(), 2);
-    }
-
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), HomeLatitude);
-    QCOMPARE(field(*chooser, QStringLiteral("Lon")).text(), HomeLongitude);
-}
-
-// The file changes while the chooser is open: opening again shows the same window with what
-// was typed and the cities as first read; only a new window reads the file again.
-void TestLocationChooser::openingAgainBringsSameWindowToFront()
-{
-    QPointer<fgetlatlon> chooser = openChooser();
-    QVERIFY(!chooser->isModal());
-    QLineEdit &lat = field(*chooser, QStringLiteral("Lat"));
-    lat.clear();
-    QTest::keyClicks(&lat, QStringLiteral("12.5"));
-    writeCities(m_citiesPath, TwoOtherCities);
-
-    QCOMPARE(openChooser(), chooser);
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), QStringLiteral("12.5"));
-    QCOMPARE(field(*chooser, QStringLiteral("Lon")).text(), HomeLongitude);
-    QCOMPARE(cityGrid(*chooser).Rows(), 4);
-    QCOMPARE(cityGrid(*chooser).TextMatrix(1, 0), QStringLiteral("Reykjavik,IS"));
-    QVERIFY(chooser->isVisible());
-
-    QTest::mouseClick(&button(*chooser, QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(isDiscarded(chooser));
-    chooser = openChooser();
-    QCOMPARE(field(*chooser, QStringLiteral("Lat")).text(), HomeLatitude);
-    QCOMPARE(cityGrid(*chooser).Rows(), 3);
-    QCOMPARE(cityGrid(*chooser).TextMatrix(1, 0), QStringLiteral("Windhoek,NA"));
-    QCOMPARE(m_owner->regenerations, 0);
-}
 
 QTEST_MAIN(TestLocationChooser)
 #include "test_locationchooser.moc"
