@@ -5,8 +5,7 @@
 #include <QList>
 
 // Records every address it is asked to open; can play a system without a browser.
-class RecordingBrowser : public Browser {
-public:
+struct RecordingBrowser : Browser {
     bool openAddress(const QUrl &address) override
     {
         requests.append(address);

@@ -9,39 +9,17 @@
 namespace {
 
 const QUrl GuideAddress = QUrl::fromLocalFile(QStringLiteral("/opt/g/guide.html"));
+const QString Plain = QStringLiteral("bold 0, underline 0, #000000, cursor 0");     // arrow
+const QString WebLink = QStringLiteral("bold 0, underline 1, #0000ff, cursor 13");  // hand
 
-bool looksLikeWebLink(const Helpform &form)
-{
-    const auto *link = form.findChild<QLabel *>(QStringLiteral("Label2"));
-    return !link->font().bold() && link->font().underline()
-        && link->palette().color(QPalette::WindowText) == QColor(0, 0, 255)
-        && form.cursor().shape() == Qt::PointingHandCursor;
-}
+QLabel *link(const QWidget *form) { return form->findChild<QLabel *>(QStringLiteral("Label2")); }
 
-bool looksPlain(const Helpform &form)
+QString look(const Helpform &form)
 {
-    const auto *link = form.findChild<QLabel *>(QStringLiteral("Label2"));
-    return !link->font().bold() && !link->font().underline()
-        && link->palette().color(QPalette::WindowText) == QColor(0, 0, 0)
-        && form.cursor().shape() == Qt::ArrowCursor;
-}
-
-int helpWindowCount()
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Helpform *>(widget) != nullptr ? 1 : 0;
-    return count;
-}
-
-QList<QWidget *> visibleWindows()
-{
-    QList<QWidget *> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible())
-            windows.append(widget);
-    }
-    return windows;
+    const QFont font = link(&form)->font();
+    return QStringLiteral("bold %1, underline %2, %3, cursor %4")
+        .arg(int(font.bold())).arg(int(font.underline()))
+        .arg(link(&form)->palette().color(QPalette::WindowText).name()).arg(form.cursor().shape());
 }
 
 } // namespace
@@ -49,190 +27,97 @@ QList<QWidget *> visibleWindows()
 class TestHelpform : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void showsTheTextsAndTheGuideAddress();
-    void startsPlain();
-    void pointerOverTheLinkGivesTheWebLinkLook();
-    void webLinkLookTurnsBoldOff();
-    void pointerOnToAnotherControlKeepsTheWebLinkLook();
-    void pointerOverTheBackgroundGivesThePlainLook();
-    void clickOpensTheGuideAndKeepsTheWindow();
-    void everyClickIsANewRequest();
-    void clickWithoutABrowserSaysNothing();
-    void okDeletesTheWindow();
-    void closingByTheFrameDeletesTheWindow();
-    void helpCommandKeepsOneWindow();
-    void helpCommandRestoresAMinimisedWindow();
-    void reopenedWindowStartsPlain();
-
-private:
-    void pointTo(QWidget *target, QPoint at = QPoint());
-    void clickLink();
-
     RecordingBrowser browser;
     QPointer<Helpform> form;
-};
 
-void TestHelpform::init()
-{
-    browser = RecordingBrowser();
-    form = new Helpform(browser, GuideAddress);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-}
+private slots:
+    void init()
+    {
+        browser = RecordingBrowser();
+        form = new Helpform(browser, GuideAddress);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
 
-void TestHelpform::cleanup()
-{
     // The window system drops a move to where the pointer already is, and the next test's
     // window opens where this one is: leave the pointer on a spot no test moves to first.
-    if (form)
-        QTest::mouseMove(form->windowHandle(), QPoint(0, 0));
-    delete form;
-}
+    void cleanup()
+    {
+        if (form)
+            QTest::mouseMove(form->windowHandle(), QPoint(0, 0));
+        delete form;
+    }
 
-// Moves the pointer as the window system does: the window finds the control under it.
-void TestHelpform::pointTo(QWidget *target, QPoint at)
-{
-    if (at.isNull())
-        at = target->rect().center();
-    QWidget *window = target->window();
-    QTest::mouseMove(window->windowHandle(), target->mapTo(window, at));
-}
+    void linkLooksFollowThePointer_data()
+    {
+        QTest::addColumn<QStringList>("moves");  // controls the pointer moves onto, in turn
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("at first") << QStringList() << Plain;
+        QTest::newRow("over the link") << QStringList{"Label2"} << WebLink;
+        QTest::newRow("bold link") << QStringList{"bold", "Label2"} << WebLink;
+        QTest::newRow("then OK, text") << QStringList{"Label2", "Command1", "Label1"} << WebLink;
+        QTest::newRow("then background") << QStringList{"Label2", "background"} << Plain;
+    }
 
-void TestHelpform::clickLink()
-{
-    auto *link = form->findChild<QLabel *>(QStringLiteral("Label2"));
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, link->geometry().center());
-}
+    // Moves the pointer as the window system does: the window finds the control under it.
+    void linkLooksFollowThePointer()
+    {
+        QFETCH(QStringList, moves);
+        QFETCH(QString, expected);
+        for (const QString &name : moves) {
+            if (name == u"bold")
+                link(form)->setFont(QFont(link(form)->font().family(), -1, QFont::Bold));
+            else if (const QWidget *target = form->findChild<QWidget *>(name))
+                QTest::mouseMove(form->windowHandle(), target->geometry().center());
+            else
+                QTest::mouseMove(form->windowHandle(), QPoint(3, 3));  // the background
+        }
+        QCOMPARE(look(*form), expected);
+    }
 
-void TestHelpform::showsTheTextsAndTheGuideAddress()
-{
-    QCOMPARE(form->windowTitle(), QStringLiteral("Help"));
-    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
-             QStringLiteral("For assistance, please visit the Nocturo website at"));
-    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("/opt/g/guide.html"));
-    QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("OK"));
-    // 3915 x 1650 twips at 15 twips a pixel.
-    QCOMPARE(form->size(), QSize(261, 110));
-}
+    void clickOpensTheGuideAndKeepsTheWindow_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<bool>("browserStarts");
+        QTest::newRow("one click") << 1 << true;
+        QTest::newRow("two clicks, two requests") << 2 << true;
+        QTest::newRow("no browser, no message") << 1 << false;
+    }
 
-void TestHelpform::startsPlain()
-{
-    QVERIFY(looksPlain(*form));
-}
+    void clickOpensTheGuideAndKeepsTheWindow()
+    {
+        QFETCH(int, clicks);
+        QFETCH(bool, browserStarts);
+        browser.browserStarts = browserStarts;
+        const QPoint onLink = link(form)->geometry().center();
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, onLink);
+        QTest::qWait(0);
+        QCOMPARE(browser.requests, QList<QUrl>(clicks, GuideAddress));
+        QVERIFY(form && form->isVisible());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto visible = [](const QWidget *window) { return window->isVisible(); };
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), visible), 1);  // no message
+    }
 
-void TestHelpform::pointerOverTheLinkGivesTheWebLinkLook()
-{
-    pointTo(form->findChild<QLabel *>(QStringLiteral("Label2")));
-    QVERIFY(looksLikeWebLink(*form));
-}
+    // One help window at a time: the command brings it back; once OK has deleted it, a new
+    // one starts plain.
+    void helpCommandKeepsOneWindow()
+    {
+        QPointer<Helpform> help;
+        Helpform *first = showHelpForm(help, browser, GuideAddress);
+        QVERIFY(first != form && first->isVisible());
+        first->Label2_MouseMove();
+        first->showMinimized();
+        QCOMPARE(showHelpForm(help, browser, GuideAddress), first);
+        QVERIFY(!first->isMinimized());
 
-void TestHelpform::webLinkLookTurnsBoldOff()
-{
-    auto *link = form->findChild<QLabel *>(QStringLiteral("Label2"));
-    QFont bold = link->font();
-    bold.setBold(true);
-    link->setFont(bold);
-
-    form->Label2_MouseMove();
-    QVERIFY(looksLikeWebLink(*form));
-}
-
-void TestHelpform::pointerOnToAnotherControlKeepsTheWebLinkLook()
-{
-    pointTo(form->findChild<QLabel *>(QStringLiteral("Label2")));
-    pointTo(form->findChild<QPushButton *>(QStringLiteral("Command1")));
-    QVERIFY(looksLikeWebLink(*form));
-    pointTo(form->findChild<QLabel *>(QStringLiteral("Label1")));
-    QVERIFY(looksLikeWebLink(*form));
-}
-
-void TestHelpform::pointerOverTheBackgroundGivesThePlainLook()
-{
-    pointTo(form->findChild<QLabel *>(QStringLiteral("Label2")));
-    const QPoint background(3, 3);
-    QCOMPARE(form->childAt(background), nullptr);
-    pointTo(form, background);
-    QVERIFY(looksPlain(*form));
-}
-
-void TestHelpform::clickOpensTheGuideAndKeepsTheWindow()
-{
-    clickLink();
-    QCOMPARE(browser.requests, QList<QUrl>{GuideAddress});
-    QTest::qWait(0);
-    QVERIFY(form);
-    QVERIFY(form->isVisible());
-}
-
-void TestHelpform::everyClickIsANewRequest()
-{
-    clickLink();
-    clickLink();
-    QCOMPARE(browser.requests, (QList<QUrl>{GuideAddress, GuideAddress}));
-}
-
-void TestHelpform::clickWithoutABrowserSaysNothing()
-{
-    browser.browserStarts = false;
-    clickLink();
-    QTest::qWait(0);
-    QCOMPARE(browser.requests.size(), 1);
-    QVERIFY(form);
-    QCOMPARE(visibleWindows(), QList<QWidget *>{form.data()});
-}
-
-void TestHelpform::okDeletesTheWindow()
-{
-    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    QTRY_VERIFY(form.isNull());
-}
-
-void TestHelpform::closingByTheFrameDeletesTheWindow()
-{
-    form->close();
-    QTRY_VERIFY(form.isNull());
-}
-
-void TestHelpform::helpCommandKeepsOneWindow()
-{
-    QPointer<Helpform> help;
-    Helpform *first = showHelpForm(help, browser, GuideAddress);
-    QVERIFY(first != form);
-    QVERIFY(first->isVisible());
-    QCOMPARE(help.data(), first);
-    const int windows = helpWindowCount();
-
-    QCOMPARE(showHelpForm(help, browser, GuideAddress), first);
-    QCOMPARE(helpWindowCount(), windows);
-    delete help;
-}
-
-void TestHelpform::helpCommandRestoresAMinimisedWindow()
-{
-    QPointer<Helpform> help;
-    showHelpForm(help, browser, GuideAddress)->showMinimized();
-    QVERIFY(help->isMinimized());
-
-    showHelpForm(help, browser, GuideAddress);
-    QVERIFY(!help->isMinimized());
-    QVERIFY(help->isVisible());
-    delete help;
-}
-
-void TestHelpform::reopenedWindowStartsPlain()
-{
-    QPointer<Helpform> help;
-    showHelpForm(help, browser, GuideAddress)->Label2_MouseMove();
-    help->Command1_Click();
-    QTRY_VERIFY(help.isNull());
-
-    QVERIFY(looksPlain(*showHelpForm(help, browser, GuideAddress)));
-    delete help;
-}
+        QTest::mouseClick(first->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(help.isNull());
+        QCOMPARE(look(*showHelpForm(help, browser, GuideAddress)), Plain);
+        delete help;
+    }
+};
 
 QTEST_MAIN(TestHelpform)
 #include "test_helpform.moc"
