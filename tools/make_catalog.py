@@ -39,6 +39,8 @@ import re
 import sys
 from decimal import Decimal, ROUND_HALF_UP
 
+import converter_cli
+
 CATALOG_SIZE = 501
 MESSIER_COUNT = 110
 HEADING = "Identifier,Messier,RA,Dec,Size,Mag,Type,Constellation,Comment"
@@ -440,30 +442,15 @@ def build_catalog(folder, total=CATALOG_SIZE, expected_messier=MESSIER_COUNT):
 
 
 def default_paths():
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    root = converter_cli.repo_root()
     return (os.path.join(root, os.pardir, "shared", "data", "openngc"),
             os.path.join(root, "data", "Objects.csv"))
 
 
 def main(argv=None):
-    argv = sys.argv[1:] if argv is None else argv
-    if len(argv) > 2 or any(arg in ("-h", "--help") for arg in argv):
-        print(__doc__.strip().splitlines()[2], file=sys.stderr)
-        return 2
-    source, output = default_paths()
-    if argv:
-        source = argv[0]
-    if len(argv) > 1:
-        output = argv[1]
-    try:
-        entries, data = build_catalog(source)
-    except (CatalogError, OSError, ValueError, KeyError) as error:
-        print(f"make_catalog: {error}", file=sys.stderr)
-        return 1
-    with open(output, "wb") as handle:
-        handle.write(data)
-    print(f"make_catalog: wrote {len(entries)} objects to {output}")
-    return 0
+    return converter_cli.run("make_catalog", __doc__.strip().splitlines()[2], argv, default_paths(),
+                             build_catalog, (CatalogError, OSError, ValueError, KeyError),
+                             lambda entries: f"{len(entries)} objects")
 
 
 if __name__ == "__main__":

@@ -30,6 +30,8 @@ import sys
 import unicodedata
 from decimal import Decimal, ROUND_HALF_UP
 
+import converter_cli
+
 TARGET_COUNT = 1500
 US_STATE_COUNT = 50
 HEADING = "City,Region,Latitude,Longitude"
@@ -193,33 +195,21 @@ def build_cities(path, target=TARGET_COUNT, us_states=US_STATES):
 
 
 def default_paths():
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    root = converter_cli.repo_root()
     return (os.path.join(root, os.pardir, "shared", "data", "geonames", "cities1000.tsv"),
             os.path.join(root, "data", "cities.csv"))
 
 
-def main(argv=None):
-    argv = sys.argv[1:] if argv is None else argv
-    if len(argv) > 2 or any(arg in ("-h", "--help") for arg in argv):
-        print(__doc__.strip().splitlines()[2], file=sys.stderr)
-        return 2
-    source, output = default_paths()
-    if argv:
-        source = argv[0]
-    if len(argv) > 1:
-        output = argv[1]
-    try:
-        rows, data = build_cities(source)
-    except (CitiesError, OSError, ValueError, ArithmeticError) as error:
-        print(f"make_cities: {error}", file=sys.stderr)
-        return 1
-    with open(output, "wb") as handle:
-        handle.write(data)
+def describe(rows):
     national = sum(1 for row in rows if row["national_capital"])
     state = sum(1 for row in rows if row["state_capital"])
-    print(f"make_cities: wrote {len(rows)} places ({national} national capitals, "
-          f"{state} US state capitals) to {output}")
-    return 0
+    return f"{len(rows)} places ({national} national capitals, {state} US state capitals)"
+
+
+def main(argv=None):
+    return converter_cli.run("make_cities", __doc__.strip().splitlines()[2], argv, default_paths(),
+                             build_cities, (CitiesError, OSError, ValueError, ArithmeticError),
+                             describe)
 
 
 if __name__ == "__main__":
