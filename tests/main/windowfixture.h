@@ -12,7 +12,29 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// The sixteen defaults-file values a first start shows.
+inline const QStringList DesignValues{"0", "0", "1",  "30", "0", "360", "30", "1", "999",
+                                      "1", "1", "1", "1",  "1", "Objects.csv", "Inclusive"};
+
+// Passes when one message was shown, titled "Nocturo" and naming every part; or, when not
+// expected, none.
+#define VERIFY_MESSAGE(fixture, expected, ...) \
+    QVERIFY2((fixture).messageShown(expected, {__VA_ARGS__}), qPrintable((fixture).messageLog()))
 
 // A main window on fake dialogs, clock and time zone, working in a temporary folder that
 // holds a copy of the shipped catalog.
@@ -43,27 +65,54 @@ struct WindowFixture {
         return *window;
     }
 
-    QLineEdit *field(const char *name) const { return window->findChild<QLineEdit *>(QLatin1String(name)); }
+    QLineEdit *field(const QString &name) const { return window->findChild<QLineEdit *>(name); }
     FlexGrid &grid() const { return *window->resultsGrid(); }
 
-    // Moves the focus away from a field the way the Tab key does.
-    void leave(const char *name) const
+    // Every message as "title: text", one a line.
+    QString messageLog() const
     {
-        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QStringList lines;
+        for (const Message &message : fakes.messages.shown)
+            lines << message.title + QStringLiteral(": ") + message.text;
+        return lines.join(u'\n');
+    }
+
+    bool messageShown(bool expected, const QStringList &parts) const
+    {
+        const QList<Message> &shown = fakes.messages.shown;
+        const auto named = [&](const QString &part) { return shown.first().text.contains(part); };
+        if (shown.size() != (expected ? 1 : 0))
+            return false;
+        return !expected || (shown.first().title == QLatin1String("Nocturo") && std::ranges::all_of(parts, named));
+    }
+
+    // The window's values in defaults-file order.
+    QStringList shownValues() const
+    {
+        const SessionParameters p = window->sessionParameters();
+        const auto n = [](int state) { return QString::number(state); };
+        return {p.Lat,         p.Lon,         p.txtSessLen,     p.MinElev,        p.MinAz,          p.MaxAz,
+                p.MinMag,      p.MinSize,     p.MaxSize,        n(p.chkNebula),   n(p.chkPlanetary), n(p.chkGalaxy),
+                n(p.chkGlobular), n(p.chkOpen), window->catalogFile(), p.Included};
+    }
+
+    // Moves the focus away from a field; only Tab-like reasons count as leaving it.
+    void leave(const QString &name, Qt::FocusReason reason = Qt::TabFocusReason) const
+    {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
         QApplication::sendEvent(field(name), &focusOut);
     }
 
-    void type(const char *name, const QString &text) const
+    void type(const QString &name, const QString &text, Qt::FocusReason reason = Qt::TabFocusReason) const
     {
         field(name)->setText(text);
-        leave(name);
+        leave(name, reason);
     }
 
     QPoint headingCentre(int col) const
     {
         QHeaderView *header = grid().horizontalHeader();
-        return QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2,
-                      header->height() / 2);
+        return QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2);
     }
 
     void clickHeading(int col, Qt::MouseButton button = Qt::LeftButton) const
@@ -81,8 +130,7 @@ struct WindowFixture {
 
     void doubleClickRow(int row) const
     {
-        const QModelIndex cell = grid().model()->index(row - 1, 0);
-        doubleClick(grid().viewport(), grid().visualRect(cell).center());
+        doubleClick(grid().viewport(), grid().visualRect(grid().model()->index(row - 1, 0)).center());
     }
 
     QStringList column(int col) const
