@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 // Catalog files for the tests: a header and numbered objects whose fields tell them apart.
-
-inline QString catalogHeader()
-{
-    return QStringLiteral("Identifier,M,RA,Dec,Size,Mag,Type,Constellation,Comment");
-}
 
 // Object n of a file whose objects are named "<name> n": RA n mod 24 hours 30 minutes,
 // Dec +10 degrees, comment "no. n".
@@ -23,14 +18,17 @@ inline QString objectLine(const QString &name, int n)
 inline QByteArray catalogBytes(const QString &name, int objectCount,
                                const QByteArray &lineEnd = QByteArrayLiteral("\r\n"))
 {
-    QByteArray bytes = catalogHeader().toUtf8() + lineEnd;
+    QByteArray bytes = "Identifier,M,RA,Dec,Size,Mag,Type,Constellation,Comment" + lineEnd;
     for (int n = 1; n <= objectCount; ++n)
         bytes += objectLine(name, n).toUtf8() + lineEnd;
     return bytes;
 }
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
+// Returns the file's absolute path.
+inline QString writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("could not write %s", qPrintable(path));
+    return QFileInfo(path).absoluteFilePath();
 }

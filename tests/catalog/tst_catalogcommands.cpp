@@ -5,67 +5,39 @@
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
-// What the observer saw, in order: "message: <text>" and "asked".
-using EventLog = QStringList;
-
-// Plays back the observer's answers to the file dialog; runs out by cancelling, so that a
-// test of a loop that does not end fails instead of hanging.
-class ScriptedFileChooser : public FileChooser {
+// Records what the observer saw, in order ("message: <text>", "asked"), and plays back the
+// observer's answers to the file dialog. Running out of answers cancels and fails the test,
+// so that a loop that does not end cannot hang.
+class Observer : public FileChooser, public Messages {
 public:
-    explicit ScriptedFileChooser(EventLog &log) : log(log) {}
-
     FileChoice chooseFile(const FileRequest &request) override
     {
         log << QStringLiteral("asked");
         requests << request;
-        if (answers.isEmpty()) {
-            ranOut = true;
-            return {};
-        }
-        return answers.takeFirst();
+        ranOut = ranOut || answers.isEmpty();
+        return answers.isEmpty() ? FileChoice{} : answers.takeFirst();
     }
-
-    void willChoose(const QStringList &paths) { answers << FileChoice{false, paths}; }
-    void willCancel() { answers << FileChoice{}; }
-
-    QList<FileRequest> requests;
-    bool ranOut = false;
-
-private:
-    EventLog &log;
-    QList<FileChoice> answers;
-};
-
-class RecordingMessages : public Messages {
-public:
-    explicit RecordingMessages(EventLog &log) : log(log) {}
 
     void showMessage(const QString &title, const QString &text) override
     {
-        titles << title;
-        log << QStringLiteral("message: ") + text;
+        log << QStringLiteral("message: ") + (title == "Nocturo" ? text : "wrong title " + title);
     }
 
-    QStringList titles;
-
-private:
-    EventLog &log;
+    QStringList log;
+    QList<FileChoice> answers{FileChoice{}};  // {} cancels; one unless a test scripts more
+    QList<FileRequest> requests;
+    bool ranOut = false;
 };
-
-const QString ChooseAnotherFile = QStringLiteral("\n\nChoose the catalog file to load.");
 
 QString messageEvent(const QString &failure)
 {
-    return QStringLiteral("message: ") + failure + ChooseAnotherFile;
+    return "message: " + failure + "\n\nChoose the catalog file to load.";
 }
 
 }  // namespace
@@ -74,235 +46,126 @@ class TestCatalogCommands : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(folder.path())); }
+    void cleanupTestCase() { QDir::setCurrent(currentDirBefore); }
     void init();
     void cleanup();
-
-    void loadsTheCatalogFileQuietly();
-    void failureMessagesNameFileLineAndFault_data();
-    void failureMessagesNameFileLineAndFault();
-    void missingFileMessageNamesItsFolder();
+    void failureIsShownThenCancelled_data();
+    void failureIsShownThenCancelled();
     void fallBackAsksUntilACatalogLoads();
-    void cancelDuringFallBackLeavesAnEmptyCatalog();
-    void severalFilesChosenAreRefused();
-    void menuLoadsTheChosenFile();
+    void severalFilesAreRefusedAndAskedAgain();
     void menuCancelChangesNothing();
-    void dialogRequest();
 
 private:
-    QString pathOf(const QString &fileName) const { return folder->filePath(fileName); }
-    QString writeCatalog(const QString &fileName, const QByteArray &bytes);
-    CatalogCommands commands();
+    CatalogCommands commands() { return {Catalog, CatalogCount, CatalogFile, seen, seen}; }
 
-    std::unique_ptr<QTemporaryDir> folder;
-    QString currentDirBefore;
-    std::unique_ptr<CatalogTable> Catalog;
+    const QString currentDirBefore = QDir::currentPath();
+    QTemporaryDir folder;  // the current directory while the tests run
+    CatalogTable Catalog;
     qint16 CatalogCount = -1;
     QString CatalogFile;
-    EventLog log;
-    std::unique_ptr<ScriptedFileChooser> files;
-    std::unique_ptr<RecordingMessages> messages;
+    Observer seen;
 };
 
 void TestCatalogCommands::init()
 {
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-    currentDirBefore = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder->path()));
-    Catalog = std::make_unique<CatalogTable>();
-    CatalogCount = -1;
+    Catalog = {};
     CatalogFile = DefaultCatalogFile;
-    log.clear();
-    files = std::make_unique<ScriptedFileChooser>(log);
-    messages = std::make_unique<RecordingMessages>(log);
+    seen = Observer();
 }
 
+// Every request, at start-up and from the menu, is the same.
 void TestCatalogCommands::cleanup()
 {
-    QVERIFY2(!files->ranOut, "the dialog was shown more often than the test expected");
-    QDir::setCurrent(currentDirBefore);
+    QVERIFY2(!seen.ranOut, "the dialog was shown more often than the test expected");
+    for (const FileRequest &request : std::as_const(seen.requests)) {
+        QCOMPARE(request.purpose, FileRequest::Purpose::Open);
+        QCOMPARE(request.presetName, QStringLiteral("Objects.csv"));
+        QCOMPARE(QFileInfo(request.initialFolder).canonicalFilePath(),
+                 QFileInfo(folder.path()).canonicalFilePath());
+        QVERIFY(request.nameFilters.first().contains(QStringLiteral("*.csv")));
+    }
 }
 
-QString TestCatalogCommands::writeCatalog(const QString &fileName, const QByteArray &bytes)
-{
-    const QString path = pathOf(fileName);
-    if (!writeBytes(path, bytes))
-        qFatal("could not write %s", qPrintable(path));
-    return path;
-}
-
-CatalogCommands TestCatalogCommands::commands()
-{
-    return CatalogCommands(*Catalog, CatalogCount, CatalogFile, *files, *messages);
-}
-
-void TestCatalogCommands::loadsTheCatalogFileQuietly()
-{
-    writeCatalog(DefaultCatalogFile, catalogBytes(QStringLiteral("NGC"), 4));
-
-    commands().loadCatalog();
-
-    QCOMPARE(CatalogCount, qint16(4));
-    QCOMPARE(CatalogFile, DefaultCatalogFile);
-    QCOMPARE(log, EventLog());
-}
-
-void TestCatalogCommands::failureMessagesNameFileLineAndFault_data()
+void TestCatalogCommands::failureIsShownThenCancelled_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("failure");
 
-    const QByteArray fiveObjects = catalogBytes(QStringLiteral("NGC"), 5);
     QTest::newRow("missing separator")
-        << "Objects.csv" << QByteArray(fiveObjects + "NGC 6,6 30.0;+10 00;5x3;9.0;Galaxy;Leo;\r\n")
-        << "Objects.csv, line 7: no \",\" after the Messier number";
-    QTest::newRow("chosen file")
-        << "deep sky.csv" << QByteArray("Header\r\nNGC 1,,1h 30.0,+10 00,5x3,9.0,Galaxy,Leo,\r\n")
-        << "deep sky.csv, line 2: the right-ascension hours \"1h\" are not a number";
+        << "deep sky.csv" << catalogBytes("NGC", 5) + "NGC 6,6 30.0;+10 00;5x3;9.0;Galaxy;Leo;"
+        << "deep sky.csv, line 7: no \",\" after the Messier number";
     QTest::newRow("empty file") << "Objects.csv" << QByteArray()
                                 << "Objects.csv, line 1: no header line, the file is empty";
-    QTest::newRow("empty last line")
-        << "Objects.csv" << QByteArray(catalogBytes(QStringLiteral("NGC"), 2) + "\r\n")
-        << "Objects.csv, line 4: the line is empty";
-    QTest::newRow("too many objects") << "Objects.csv" << catalogBytes(QStringLiteral("NGC"), 502)
-                                      << "Objects.csv, line 503: more than 501 objects";
+    QTest::newRow("empty last line") << "Objects.csv" << catalogBytes("NGC", 2) + "\r\n"
+                                     << "Objects.csv, line 4: the line is empty";
+    QTest::newRow("502 objects") << "Objects.csv" << catalogBytes("NGC", 502)
+                                 << "Objects.csv, line 503: more than 501 objects";
     QTest::newRow("percent signs in the name")
         << "%2%1.csv" << QByteArray("Header\r\n\r\n") << "%2%1.csv, line 2: the line is empty";
 }
 
-void TestCatalogCommands::failureMessagesNameFileLineAndFault()
+// The message names the file, the line and the problem; cancelling leaves an empty catalog.
+void TestCatalogCommands::failureIsShownThenCancelled()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
+    CatalogFile = writeFile(fileName, bytes);
+
+    commands().loadCatalog();
+
     QFETCH(QString, failure);
-    CatalogFile = writeCatalog(fileName, bytes);
-    files->willCancel();
-
-    commands().loadCatalog();
-
-    QCOMPARE(log, EventLog({messageEvent(failure), QStringLiteral("asked")}));
-    QCOMPARE(messages->titles, QStringList{QStringLiteral("Nocturo")});
-}
-
-void TestCatalogCommands::missingFileMessageNamesItsFolder()
-{
-    CatalogFile = QStringLiteral("absent.csv");
-    files->willCancel();
-
-    commands().loadCatalog();
-
-    QCOMPARE(log.size(), 2);
-    const QString message = log.first();
-    QVERIFY2(message.contains(QStringLiteral("\"absent.csv\"")), qPrintable(message));
-    QVERIFY2(message.contains(QDir::toNativeSeparators(QDir::currentPath())), qPrintable(message));
+    QCOMPARE(seen.log, QStringList({messageEvent(failure), "asked"}));
+    QCOMPARE(CatalogCount, qint16(0));
+    QCOMPARE(CatalogFile, DefaultCatalogFile);
 }
 
 void TestCatalogCommands::fallBackAsksUntilACatalogLoads()
 {
     CatalogFile = QStringLiteral("absent.csv");
-    const QString broken =
-        writeCatalog(QStringLiteral("broken.csv"),
-                     catalogBytes(QStringLiteral("Old"), 2) + "NGC 3,,3 30.0,+10 00,5\r\n");
-    const QString good = writeCatalog(QStringLiteral("good.csv"),
-                                      catalogBytes(QStringLiteral("Good"), 3));
-    files->willChoose({broken});
-    files->willChoose({good});
+    const QString broken = writeFile("broken.csv", catalogBytes("Old", 2) + "NGC 3,,3 30.0,+1 0,5");
+    const QString good = writeFile("good.csv", catalogBytes("Good", 3));
+    seen.answers = {{false, {broken}}, {false, {good}}};
 
     commands().loadCatalog();
 
-    QCOMPARE(log.size(), 4);
-    QVERIFY(log.at(0).startsWith(QStringLiteral("message: ")));
-    QCOMPARE(log.at(1), QStringLiteral("asked"));
-    QCOMPARE(log.at(2), messageEvent(QStringLiteral("broken.csv, line 4: no \"x\" after the size")));
-    QCOMPARE(log.at(3), QStringLiteral("asked"));
+    const QString missing = QStringLiteral("There is no file \"absent.csv\" in the folder \"%1\".")
+                                .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    QCOMPARE(seen.log, QStringList({messageEvent(missing), "asked",
+                            messageEvent("broken.csv, line 4: no \"x\" after the size"), "asked"}));
     QCOMPARE(CatalogFile, good);
     QCOMPARE(CatalogCount, qint16(3));
-    QCOMPARE(Catalog->at(2).Identifier, QStringLiteral("Good 3"));
+    QCOMPARE(Catalog.at(2).Identifier, QStringLiteral("Good 3"));
 }
 
-void TestCatalogCommands::cancelDuringFallBackLeavesAnEmptyCatalog()
+void TestCatalogCommands::severalFilesAreRefusedAndAskedAgain()
 {
-    CatalogFile = writeCatalog(QStringLiteral("broken.csv"),
-                               catalogBytes(QStringLiteral("NGC"), 3) + "NGC 4\r\n");
-    files->willCancel();
-
-    commands().loadCatalog();
-
-    QCOMPARE(log.size(), 2);
-    QCOMPARE(CatalogCount, qint16(0));
-    QCOMPARE(CatalogFile, DefaultCatalogFile);
-}
-
-void TestCatalogCommands::severalFilesChosenAreRefused()
-{
-    const QString first = writeCatalog(QStringLiteral("a.csv"), catalogBytes(QStringLiteral("A"), 1));
-    const QString second = writeCatalog(QStringLiteral("b.csv"), catalogBytes(QStringLiteral("B"), 2));
-    files->willChoose({first, second});
-    files->willChoose({second});
+    const QString first = writeFile("a.csv", catalogBytes("A", 1));
+    const QString second = writeFile("b.csv", catalogBytes("B", 2));
+    seen.answers = {{false, {first, second}}, {false, {second}}};
 
     commands().LoadObj_Click();
 
-    QCOMPARE(log, EventLog({QStringLiteral("asked"),
-                            messageEvent(QStringLiteral("Only one catalog file can be loaded at a "
-                                                        "time, but 2 files were chosen.")),
-                            QStringLiteral("asked")}));
+    const QString several = "Only one catalog file can be loaded at a time, but 2 files were "
+                            "chosen.";
+    QCOMPARE(seen.log, QStringList({"asked", messageEvent(several), "asked"}));
     QCOMPARE(CatalogFile, second);
     QCOMPARE(CatalogCount, qint16(2));
 }
 
-void TestCatalogCommands::menuLoadsTheChosenFile()
-{
-    writeCatalog(DefaultCatalogFile, catalogBytes(QStringLiteral("Default"), 5));
-    const QString chosen = writeCatalog(QStringLiteral("spring.csv"),
-                                        catalogBytes(QStringLiteral("Spring"), 2));
-    CatalogCommands catalogCommands = commands();
-    catalogCommands.loadCatalog();
-    files->willChoose({chosen});
-
-    catalogCommands.LoadObj_Click();
-
-    QCOMPARE(log, EventLog{QStringLiteral("asked")});
-    QCOMPARE(CatalogFile, chosen);
-    QCOMPARE(CatalogCount, qint16(2));
-    QCOMPARE(Catalog->at(0).Identifier, QStringLiteral("Spring 1"));
-}
-
 void TestCatalogCommands::menuCancelChangesNothing()
 {
-    // The default file exists, so a reload of it on cancel would show.
-    writeCatalog(DefaultCatalogFile, catalogBytes(QStringLiteral("Default"), 5));
-    CatalogFile = writeCatalog(QStringLiteral("spring.csv"), catalogBytes(QStringLiteral("Spring"), 2));
-    CatalogCommands catalogCommands = commands();
-    catalogCommands.loadCatalog();
-    files->willCancel();
-
-    catalogCommands.LoadObj_Click();
-
-    QCOMPARE(log, EventLog{QStringLiteral("asked")});
-    QCOMPARE(CatalogFile, pathOf(QStringLiteral("spring.csv")));
-    QCOMPARE(CatalogCount, qint16(2));
-    QCOMPARE(Catalog->at(0).Identifier, QStringLiteral("Spring 1"));
-}
-
-void TestCatalogCommands::dialogRequest()
-{
-    CatalogFile = QStringLiteral("absent.csv");
-    files->willCancel();
-    files->willCancel();
-
+    writeFile(DefaultCatalogFile, catalogBytes("Default", 5));  // a reload of it would show
+    const QString spring = CatalogFile = writeFile("spring.csv", catalogBytes("Spring", 2));
     commands().loadCatalog();
+
     commands().LoadObj_Click();
 
-    QCOMPARE(files->requests.size(), 2);
-    for (const FileRequest &request : std::as_const(files->requests)) {
-        QCOMPARE(request.purpose, FileRequest::Purpose::Open);
-        QCOMPARE(request.presetName, QStringLiteral("Objects.csv"));
-        QCOMPARE(QFileInfo(request.initialFolder).canonicalFilePath(),
-                 QFileInfo(folder->path()).canonicalFilePath());
-        QCOMPARE(request.nameFilters, csvNameFilters());
-        QVERIFY(request.nameFilters.first().contains(QStringLiteral("*.csv")));
-    }
+    QCOMPARE(seen.log, QStringList{"asked"});
+    QCOMPARE(CatalogFile, spring);
+    QCOMPARE(CatalogCount, qint16(2));
+    QCOMPARE(Catalog.at(0).Identifier, QStringLiteral("Spring 1"));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogCommands)
