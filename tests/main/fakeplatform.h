@@ -16,19 +16,18 @@
 // driven in tests without any dialog waiting for a person.
 
 struct Message {
-    QString title;
-    QString text;
+    QString title, text;
 };
 
-class RecordingMessages : public Messages {
-public:
+struct RecordingMessages : Messages {
     QList<Message> shown;
     void showMessage(const QString &title, const QString &text) override { shown.append({title, text}); }
 };
 
-class ScriptedFileChooser : public FileChooser {
-public:
-    QQueue<FileChoice> answers;  // an empty queue answers "cancelled"
+// Answers from a queue (an empty one answers "cancelled") and, like the real dialog, leaves
+// the current folder where the chosen file is.
+struct ScriptedFileChooser : FileChooser {
+    QQueue<FileChoice> answers;
     QList<FileRequest> requests;
 
     FileChoice chooseFile(const FileRequest &request) override
@@ -43,32 +42,20 @@ public:
     void answer(const QStringList &paths) { answers.enqueue(FileChoice{false, paths}); }
 };
 
-class RecordingBrowser : public Browser {
-public:
+struct RecordingBrowser : Browser {
     QList<QUrl> opened;
-    bool starts = true;
-    bool openAddress(const QUrl &address) override
-    {
-        opened.append(address);
-        return starts;
-    }
+    bool openAddress(const QUrl &address) override { opened.append(address); return true; }
 };
 
-class FixedClock : public Clock {
-public:
+struct FixedClock : Clock {
     QDateTime now = QDateTime(QDate(2006, 3, 15), QTime(21, 5, 7));
     QDateTime localNow() const override { return now; }
 };
 
-class FixedTimeZone : public TimeZoneSource {
-public:
+struct FixedTimeZone : TimeZoneSource {
     TimeZoneInformation information{300, 0, -60};
     TimeZoneState state = TimeZoneState::Standard;
-    TimeZoneState GetTimeZoneInformation(TimeZoneInformation &out) const override
-    {
-        out = information;
-        return state;
-    }
+    TimeZoneState GetTimeZoneInformation(TimeZoneInformation &out) const override { out = information; return state; }
 };
 
 struct FakePlatform {

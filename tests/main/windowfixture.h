@@ -28,8 +28,8 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 }
 
 // The sixteen defaults-file values a first start shows.
-inline const QStringList DesignValues{"0", "0", "1",  "30", "0", "360", "30", "1", "999",
-                                      "1", "1", "1", "1",  "1", "Objects.csv", "Inclusive"};
+inline const QStringList DesignValues{"0", "0", "1", "30", "0", "360", "30", "1", "999",
+                                      "1", "1", "1", "1", "1", "Objects.csv", "Inclusive"};
 
 // Passes when one message was shown, titled "Nocturo" and naming every part; or, when not
 // expected, none.
@@ -81,9 +81,8 @@ struct WindowFixture {
     {
         const QList<Message> &shown = fakes.messages.shown;
         const auto named = [&](const QString &part) { return shown.first().text.contains(part); };
-        if (shown.size() != (expected ? 1 : 0))
-            return false;
-        return !expected || (shown.first().title == QLatin1String("Nocturo") && std::ranges::all_of(parts, named));
+        return shown.size() == (expected ? 1 : 0)
+               && (!expected || (shown.first().title == QLatin1String("Nocturo") && std::ranges::all_of(parts, named)));
     }
 
     // The window's values in defaults-file order.
@@ -96,41 +95,30 @@ struct WindowFixture {
                 n(p.chkGlobular), n(p.chkOpen), window->catalogFile(), p.Included};
     }
 
-    // Moves the focus away from a field; only Tab-like reasons count as leaving it.
-    void leave(const QString &name, Qt::FocusReason reason = Qt::TabFocusReason) const
+    // Types into a field and moves the focus away; only a move inside the window (Tab, a
+    // click) counts as leaving the field, not a switch to another window or a menu.
+    void type(const QString &name, const QString &text, Qt::FocusReason reason = Qt::TabFocusReason) const
     {
+        field(name)->setText(text);
         QFocusEvent focusOut(QEvent::FocusOut, reason);
         QApplication::sendEvent(field(name), &focusOut);
     }
 
-    void type(const QString &name, const QString &text, Qt::FocusReason reason = Qt::TabFocusReason) const
+    // A click, or what a real double click delivers: press, release, double click, release.
+    static void click(QWidget *widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton, bool twice = false)
     {
-        field(name)->setText(text);
-        leave(name, reason);
+        QTest::mouseClick(widget, button, {}, pos);
+        if (twice) {
+            QTest::mouseDClick(widget, button, {}, pos);
+            QTest::mouseRelease(widget, button, {}, pos);
+        }
     }
 
-    QPoint headingCentre(int col) const
+    void clickHeading(int col, Qt::MouseButton button = Qt::LeftButton, bool twice = false) const
     {
         QHeaderView *header = grid().horizontalHeader();
-        return QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2);
-    }
-
-    void clickHeading(int col, Qt::MouseButton button = Qt::LeftButton) const
-    {
-        QTest::mouseClick(grid().horizontalHeader()->viewport(), button, {}, headingCentre(col));
-    }
-
-    // What a real double click delivers: press, release, double click, release.
-    static void doubleClick(QWidget *widget, QPoint pos)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
-        QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
-        QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
-    }
-
-    void doubleClickRow(int row) const
-    {
-        doubleClick(grid().viewport(), grid().visualRect(grid().model()->index(row - 1, 0)).center());
+        const QPoint centre(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2);
+        click(header->viewport(), centre, button, twice);
     }
 
     QStringList column(int col) const
