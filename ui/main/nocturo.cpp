@@ -597,8 +597,8 @@ void Nocturo::sortResultsByColumn(qint16 col)
 
 void Nocturo::gResults_DblClick()
 {
-    if (gResults->MouseRow() < 1 || gResults->Row() < 1)
-        return;  // the heading, or an empty grid
+    if (gResults->MouseRow() < 1)
+        return;  // the heading, or below the last row
     // No browser is no failure worth a message: the list stays as it is.
     platform.browser.openAddress(imageSearchAddress(gResults->TextMatrix(gResults->Row(), 0)));
 }

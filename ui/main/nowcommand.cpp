@@ -22,8 +22,6 @@ float getTimeZoneBias(const TimeZoneSource &timeZone)
 
 QString gmtDeviationText(float biasHours, const QLocale &locale)
 {
-    // Adding 0 turns a negated zero bias into a plain 0 rather than "-0".
-    const float deviationHours = -biasHours + 0.0f;
     // Seven significant digits are what a single-precision value carries.
-    return locale.toString(static_cast<double>(deviationHours), 'g', 7);
+    return locale.toString(static_cast<double>(-biasHours), 'g', 7);
 }
