@@ -84,7 +84,9 @@ class TestListGeneration : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedRunPositions();
+    void workedPlacements_data();
+    void workedPlacements();
+    void workedRunRowTexts();
     void workedRunListedRows_data();
     void workedRunListedRows();
     void resetsGridBeforeFilling();
@@ -103,27 +105,49 @@ private slots:
     void coordinateTexts();
 };
 
-void TestListGeneration::workedRunPositions()
+void TestListGeneration::workedPlacements_data()
+{
+    QTest::addColumn<double>("raDeg");
+    QTest::addColumn<double>("decDeg");
+    QTest::addColumn<QList<double>>("expected");  // ha0, ha1, start alt, az, end alt, az, hours
+
+    QTest::newRow("first") << 83.8 << -5.39 << QList<double>{41.7674, 71.7674, 28.67, 229.10, 9.44, 253.45, -2.78};
+    QTest::newRow("second") << 10.675 << 41.27 << QList<double>{114.8924, 144.8924, 12.57, 315.69, -0.05, 334.39, -7.66};
+    QTest::newRow("third") << 250.42 << 36.46 << QList<double>{235.1474, 265.1474, 3.91, 41.42, 20.79, 59.00, 8.32};
+}
+
+void TestListGeneration::workedPlacements()
+{
+    QFETCH(double, raDeg);
+    QFETCH(double, decDeg);
+    QFETCH(QList<double>, expected);
+
+    const double siderealDeg = getSiderealTime({2006, 3, 15}, {21, 30, 0}, -5.0, -85.48);
+    const double startHaDeg = hourAngleDeg(siderealDeg, raDeg);
+    QVERIFY(qAbs(startHaDeg - expected[0]) < 5e-5);
+    QVERIFY(qAbs(sessionEndHourAngleDeg(startHaDeg, 2.0) - expected[1]) < 5e-5);
+    const ObjectPlacement placement = placeObject(siderealDeg, raDeg, decDeg, 42.93, 2.0);
+    const double shown[] = {placement.start.Alt, placement.start.Az, placement.end.Alt, placement.end.Az,
+                            placement.hoursToTransit};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(qAbs(shown[i] - expected[i + 2]) < 0.005, qPrintable(QString::number(shown[i])));
+}
+
+void TestListGeneration::workedRunRowTexts()
 {
     auto catalog = workedCatalog();
     RecordingGrid grid;
     generateList(workedSession(QStringLiteral("-90")), catalog, grid, QLocale::c());
-
-    struct Expected { double alt, az, hours; };
-    const Expected expected[] = {{28.67, 229.10, -2.78}, {12.57, 315.69, -7.66}, {3.91, 41.42, 8.32}};
-    for (int i = 0; i < 3; ++i) {
-        QVERIFY2(qAbs(catalog[i].Alt - expected[i].alt) < 0.005, qPrintable(QString::number(catalog[i].Alt)));
-        QVERIFY2(qAbs(catalog[i].Az - expected[i].az) < 0.005, qPrintable(QString::number(catalog[i].Az)));
-        QVERIFY(qAbs(catalog[i].HrsToTransit - expected[i].hours) < 0.005);
-    }
     // Rows come in reverse catalog order; the third object is on top.
     QCOMPARE(grid.rows.size(), 4);
     QCOMPARE(grid.rows.at(1),
              QStringLiteral("third\t\tglobular cluster\t10\t3.91\t41.42\t16 41.7\t36 28\t8.32\t8\tOri\t"));
     QCOMPARE(grid.cell(3, 6), QStringLiteral("5 35.2"));
     QCOMPARE(grid.cell(3, 7), QStringLiteral("-6 37"));
-    QCOMPARE(grid.cell(2, 7), QStringLiteral("41 16"));
     QCOMPARE(grid.cell(2, 6), QStringLiteral("0 42.7"));
+    QCOMPARE(grid.cell(2, 7), QStringLiteral("41 16"));
+    QCOMPARE(grid.cell(2, 4), QStringLiteral("12.57"));
+    QCOMPARE(grid.cell(2, 8), QStringLiteral("-7.66"));
 }
 
 void TestListGeneration::workedRunListedRows_data()

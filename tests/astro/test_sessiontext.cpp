@@ -12,22 +12,19 @@ class TestSessionText : public QObject {
     Q_OBJECT
 
 private slots:
-    void dateFormatHasFourDigitYear_data();
-    void dateFormatHasFourDigitYear();
     void readsDates_data();
     void readsDates();
     void writtenDateReadsBack_data();
     void writtenDateReadsBack();
     void readsTimes_data();
     void readsTimes();
-    void writesTimeWithoutLeadingZeros();
     void numbersFollowLocale_data();
     void numbersFollowLocale();
     void reportsEveryUnreadableField();
     void windowModeAndTypeBoxes();
 };
 
-void TestSessionText::dateFormatHasFourDigitYear_data()
+void TestSessionText::writtenDateReadsBack_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::newRow("C") << QLocale::c();
@@ -36,13 +33,6 @@ void TestSessionText::dateFormatHasFourDigitYear_data()
     QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France);
 }
 
-void TestSessionText::dateFormatHasFourDigitYear()
-{
-    QFETCH(QLocale, locale);
-    const QString format = sessionDateFormat(locale);
-    QCOMPARE(format.count(QLatin1Char('y')), 4);
-    QCOMPARE(locale.toString(QDate(2006, 3, 5), format).count(QStringLiteral("2006")), 1);
-}
 
 void TestSessionText::readsDates_data()
 {
@@ -79,16 +69,13 @@ void TestSessionText::readsDates()
         QCOMPARE(QDate(read->year, read->month, read->day), date);
 }
 
-void TestSessionText::writtenDateReadsBack_data()
-{
-    dateFormatHasFourDigitYear_data();
-}
-
 void TestSessionText::writtenDateReadsBack()
 {
     QFETCH(QLocale, locale);
     for (const QDate date : {QDate(2006, 1, 1), QDate(2026, 12, 6), QDate(1999, 10, 31)}) {
-        const auto read = readSessionDate(writeSessionDate(date, locale), locale);
+        const QString written = writeSessionDate(date, locale);
+        QCOMPARE(written.count(QString::number(date.year())), 1);  // all four digits of the year
+        const auto read = readSessionDate(written, locale);
         QVERIFY(read.has_value());
         QCOMPARE(QDate(read->year, read->month, read->day), date);
     }
@@ -127,12 +114,6 @@ void TestSessionText::readsTimes()
     }
 }
 
-void TestSessionText::writesTimeWithoutLeadingZeros()
-{
-    QCOMPARE(writeSessionTime(QTime(21, 5, 7)), QStringLiteral("21:5:7"));
-    QCOMPARE(writeSessionTime(QTime(0, 0, 0)), QStringLiteral("0:0:0"));
-    QCOMPARE(writeSessionTime(QTime(9, 30, 59)), QStringLiteral("9:30:59"));
-}
 
 void TestSessionText::numbersFollowLocale_data()
 {
