@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include <cmath>
+
 #include "ui/location/fgetlatlon.h"
 
 #include <QPushButton>
@@ -21,6 +23,7 @@ private slots:
     void nowFillsDateTimeAndDeviation();
     void windowModeToggles();
     void locationChooserUpdatesTheLocation();
+    void hourAngleReadsTheDeviationField();
 };
 
 void TestMainWindow::startUpListsTheShippedCatalogAndAboutNamesTheVersion()
@@ -257,6 +260,17 @@ void TestMainWindow::locationChooserUpdatesTheLocation()
     QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QCOMPARE(window.latitudeCaption() + u' ' + window.longitudeCaption(), QStringLiteral("42.9634 -85.6681"));
     QCOMPARE(window.listGenerations(), generationsBefore + 1);
+}
+
+void TestMainWindow::hourAngleReadsTheDeviationField()
+{
+    WindowFixture fixture;
+    Nocturo &window = fixture.start();
+    fixture.field("txtGMTDev")->setText(QStringLiteral("-5"));
+    const double haDeg = window.getHourAngle(QStringLiteral("3/15/2006"), QStringLiteral("21:30:0"), 83.8, -85.48);
+    QVERIFY2(qAbs(haDeg - 41.7674) < 5e-5, qPrintable(QString::number(haDeg)));
+    fixture.field("txtGMTDev")->setText(QStringLiteral("EST"));
+    QVERIFY(std::isnan(window.getHourAngle(QStringLiteral("3/15/2006"), QStringLiteral("21:30:0"), 83.8, -85.48)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -366,15 +366,13 @@ void Nocturo::bGenList_Click()
 
 double Nocturo::getHourAngle(const QString &pdate, const QString &ptime, double ra, double Lon) const
 {
-    SessionParameters p = sessionParameters();
-    p.txtDate = pdate;
-    p.txtTime = ptime;
-    const SessionReading reading = readSessionInputs(p, locale());
-    if (reading.unreadable.contains(SessionField::txtDate) || reading.unreadable.contains(SessionField::txtTime)
-        || reading.unreadable.contains(SessionField::txtGMTDev))
+    const auto date = readSessionDate(pdate, locale());
+    const auto time = readSessionTime(ptime);
+    bool deviationRead = false;
+    const double gmtDeviationHours = locale().toDouble(txtGMTDev->text().trimmed(), &deviationRead);
+    if (!date || !time || !deviationRead)
         return std::numeric_limits<double>::quiet_NaN();
-    const SessionInputs &in = reading.inputs;
-    return hourAngleDeg(getSiderealTime(in.date, in.startTime, in.gmtDeviationHours, Lon), ra);
+    return hourAngleDeg(getSiderealTime(*date, *time, gmtDeviationHours, Lon), ra);
 }
 
 QWidget *Nocturo::controlFor(SessionField field) const
