@@ -1,10 +1,10 @@
 #include "windowfixture.h"
 
-#include <cmath>
-
 #include "ui/location/fgetlatlon.h"
 
 #include <QPushButton>
+
+#include <cmath>
 
 // The main window driven as an observer would: start-up, fields, headings, rows, "Now".
 class TestMainWindow : public QObject {
