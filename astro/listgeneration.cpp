@@ -45,13 +45,18 @@ bool passesSizeAndMagnitude(const CatalogObject &object, const SessionInputs &in
            && *mag <= inputs.faintestMag;
 }
 
-void fillResultsGrid(std::span<const CatalogObject> catalog, ListGrid &grid, const QLocale &locale)
+// Rows are built once, top first: the listed object with the highest index stands in row 1.
+void fillResultsGrid(std::span<const CatalogObject> catalog, int resultCount, ListGrid &grid,
+                     const QLocale &locale)
 {
     const LocaleNumbers numbers(locale);
-    for (const CatalogObject &object : catalog) {
-        if (object.Listed)
-            grid.AddItem(ResultRow(object, numbers), 1);
+    QStringList rows;
+    rows.reserve(resultCount);
+    for (auto object = catalog.rbegin(); object != catalog.rend(); ++object) {
+        if (object->Listed)
+            rows.append(ResultRow(*object, numbers));
     }
+    grid.showRows(std::move(rows));
 }
 
 }  // namespace
@@ -68,7 +73,7 @@ ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg
 bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement,
                    const SessionInputs &inputs)
 {
-    return passesAzimuthTest(placement.start, placement.end, inputs.azimuthWindow)
+    return passesAzimuthTest(placement.start, placement.end, inputs.azimuthWindow())
            && passesElevationTest(placement.start, placement.end, inputs.minElevDeg)
            && passesSizeAndMagnitude(object, inputs) && passesTypeFilter(object.ObjType, inputs.types);
 }
@@ -88,23 +93,16 @@ QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers)
     return row;
 }
 
-void resetResultsGrid(ListGrid &grid)
+int generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
+                 const QLocale &locale)
 {
-    grid.Clear();
-    grid.setRows(1);
-    grid.setFormatString(ResultsLayout);
-}
-
-qint16 generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
-                    const QLocale &locale)
-{
-    resetResultsGrid(grid);
+    grid.resetList(ResultsLayout);
 
     // Every object sees the same instant, so the sidereal time is worked out once.
     const double localSiderealDeg =
         getSiderealTime(inputs.date, inputs.startTime, inputs.gmtDeviationHours, inputs.lonDeg);
 
-    qint16 resultCount = 0;
+    int resultCount = 0;
     for (CatalogObject &object : catalog) {
         const ObjectPlacement placement = placeObject(localSiderealDeg, object.RA, object.Dec,
                                                       inputs.latDeg, inputs.sessionLengthHours);
@@ -115,7 +113,7 @@ qint16 generateList(const SessionInputs &inputs, std::span<CatalogObject> catalo
         if (object.Listed)
             ++resultCount;
     }
-    fillResultsGrid(catalog, grid, locale);
+    fillResultsGrid(catalog, resultCount, grid, locale);
     return resultCount;
 }
 
@@ -124,10 +122,10 @@ ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogO
 {
     const SessionReading reading = readSessionInputs(parameters, locale);
     if (!reading.ok()) {
-        resetResultsGrid(grid);
+        grid.resetList(ResultsLayout);
         for (CatalogObject &object : catalog)
             object.Listed = false;
-        return ListOutcome{0, reading.unreadable};
+        return ListOutcome{0, reading.problems};
     }
     return ListOutcome{generateList(reading.inputs, catalog, grid, locale), {}};
 }

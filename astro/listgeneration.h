@@ -33,20 +33,19 @@ bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement
 // The grid text of one listed object: eleven cells, each followed by a TAB.
 QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers);
 
-// Clears the grid down to its heading row and applies the results layout.
-void resetResultsGrid(ListGrid &grid);
-
 struct ListOutcome {
-    qint16 ResultCount = 0;
-    QList<SessionField> unreadable;  // inputs that could not be read; nothing is listed then
+    int ResultCount = 0;
+    QList<FieldProblem> problems;  // inputs that could not be read; nothing is listed then
+
+    bool ok() const { return problems.isEmpty(); }
 };
 
 // One list generation: resets the grid, places every loaded object, writes Alt, Az,
-// HrsToTransit and Listed into it, and inserts the listed objects' rows below the heading
-// so that the grid shows them in reverse catalog order.
+// HrsToTransit and Listed into it, and shows the listed objects' rows below the heading in
+// reverse catalog order (the listed object with the highest index on top).
 ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogObject> catalog,
                          ListGrid &grid, const QLocale &locale);
 
-// The same for inputs already read.
-qint16 generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
-                    const QLocale &locale);
+// The same for inputs already read; returns the number of objects listed.
+int generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
+                 const QLocale &locale);

@@ -1,28 +1,64 @@
 #include "astro/sessioninputs.h"
 
+#include "astro/fieldnumber.h"
 #include "astro/sessiontext.h"
 
 #include <QDate>
 
-#include <optional>
+#include <array>
+#include <limits>
 
 namespace {
 
-std::optional<double> readNumber(const QString &text, const QLocale &locale)
+constexpr double Unlimited = std::numeric_limits<double>::infinity();
+
+// A numeric input: where it is read from and into, the values that make sense, and the
+// example shown to an observer who typed something else (%1 and %2: the limits, %3: the example;
+// an input without limits has only the example, %1).
+struct NumberRule {
+    SessionTextField text;
+    double SessionInputs::*target;
+    double minValue;
+    double maxValue;
+    double example;
+    const char *expected;
+};
+
+constexpr const char *AnyNumber = "Expected a number such as %1";
+
+const std::array<NumberRule, 10> NumberRules = {{
+    {&SessionParameters::Lat, &SessionInputs::latDeg, -90, 90, 42.93,
+     "Expected a latitude in degrees from %1 to %2 (north positive), such as %3"},
+    {&SessionParameters::Lon, &SessionInputs::lonDeg, -180, 180, -85.48,
+     "Expected a longitude in degrees from %1 to %2 (east positive), such as %3"},
+    {&SessionParameters::txtGMTDev, &SessionInputs::gmtDeviationHours, -12, 14, 5.5,
+     "Expected hours from %1 to %2 that local time is ahead of GMT, such as %3"},
+    {&SessionParameters::txtSessLen, &SessionInputs::sessionLengthHours, 0, 24, 2.5,
+     "Expected hours from %1 to %2, such as %3"},
+    {&SessionParameters::MinElev, &SessionInputs::minElevDeg, -Unlimited, Unlimited, -5.5, AnyNumber},
+    {&SessionParameters::MinAz, &SessionInputs::minAzDeg, -Unlimited, Unlimited, -5.5, AnyNumber},
+    {&SessionParameters::MaxAz, &SessionInputs::maxAzDeg, -Unlimited, Unlimited, -5.5, AnyNumber},
+    {&SessionParameters::MinMag, &SessionInputs::faintestMag, -Unlimited, Unlimited, -5.5, AnyNumber},
+    {&SessionParameters::MinSize, &SessionInputs::minSizeArcmin, -Unlimited, Unlimited, -5.5, AnyNumber},
+    {&SessionParameters::MaxSize, &SessionInputs::maxSizeArcmin, -Unlimited, Unlimited, -5.5, AnyNumber},
+}};
+
+QString expectedNumber(const NumberRule &rule, const QLocale &locale)
 {
-    bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    const QString expected = QString::fromLatin1(rule.expected);
+    if (rule.minValue == -Unlimited)
+        return expected.arg(locale.toString(rule.example));
+    return expected.arg(locale.toString(rule.minValue), locale.toString(rule.maxValue), locale.toString(rule.example));
 }
 
-// Reads one numeric field into target, or notes the field as unreadable.
-void readNumberField(const QString &text, SessionField field, const QLocale &locale,
-                     double &target, SessionReading &reading)
+void readNumberInput(const NumberRule &rule, const SessionParameters &parameters, const QLocale &locale,
+                     SessionReading &reading)
 {
-    if (const auto value = readNumber(text, locale))
-        target = *value;
+    const auto value = readFieldNumber(parameters.*rule.text, locale);
+    if (value && *value >= rule.minValue && *value <= rule.maxValue)
+        reading.inputs.*rule.target = *value;
     else
-        reading.unreadable.append(field);
+        reading.problems.append({rule.text, expectedNumber(rule, locale)});
 }
 
 }  // namespace
@@ -32,41 +68,22 @@ SessionReading readSessionInputs(const SessionParameters &p, const QLocale &loca
     SessionReading reading;
     SessionInputs &in = reading.inputs;
 
-    readNumberField(p.Lat, SessionField::Lat, locale, in.latDeg, reading);
-    readNumberField(p.Lon, SessionField::Lon, locale, in.lonDeg, reading);
     if (const auto date = readSessionDate(p.txtDate, locale))
         in.date = *date;
     else
-        reading.unreadable.append(SessionField::txtDate);
+        reading.problems.append({&SessionParameters::txtDate,
+                                 QStringLiteral("Expected a date such as %1")
+                                     .arg(writeSessionDate(QDate(2006, 3, 15), locale))});
     if (const auto time = readSessionTime(p.txtTime))
         in.startTime = *time;
     else
-        reading.unreadable.append(SessionField::txtTime);
-    readNumberField(p.txtGMTDev, SessionField::txtGMTDev, locale, in.gmtDeviationHours, reading);
-    readNumberField(p.txtSessLen, SessionField::txtSessLen, locale, in.sessionLengthHours, reading);
-    readNumberField(p.MinElev, SessionField::MinElev, locale, in.minElevDeg, reading);
-    readNumberField(p.MinAz, SessionField::MinAz, locale, in.azimuthWindow.minAzDeg, reading);
-    readNumberField(p.MaxAz, SessionField::MaxAz, locale, in.azimuthWindow.maxAzDeg, reading);
-    readNumberField(p.MinMag, SessionField::MinMag, locale, in.faintestMag, reading);
-    readNumberField(p.MinSize, SessionField::MinSize, locale, in.minSizeArcmin, reading);
-    readNumberField(p.MaxSize, SessionField::MaxSize, locale, in.maxSizeArcmin, reading);
+        reading.problems.append({&SessionParameters::txtTime,
+                                 QStringLiteral("Expected a time as hours:minutes:seconds, such as 21:30:0")});
+    for (const NumberRule &rule : NumberRules)
+        readNumberInput(rule, p, locale, reading);
 
-    in.azimuthWindow.mode = p.Included == QLatin1String("Inclusive") ? AzimuthWindowMode::Inclusive
-                                                                    : AzimuthWindowMode::Exclusive;
-    in.types = typeFilterFromCheckStates(p.chkNebula, p.chkPlanetary, p.chkGalaxy, p.chkGlobular,
-                                         p.chkOpen);
+    in.azimuthMode = p.Included == QLatin1String("Inclusive") ? AzimuthWindowMode::Inclusive
+                                                              : AzimuthWindowMode::Exclusive;
+    in.types = typeFilterFromCheckStates(p.chkNebula, p.chkPlanetary, p.chkGalaxy, p.chkGlobular, p.chkOpen);
     return reading;
-}
-
-QString expectedForm(SessionField field, const QLocale &locale)
-{
-    switch (field) {
-    case SessionField::txtDate:
-        return QStringLiteral("Expected a date such as %1")
-            .arg(writeSessionDate(QDate(2006, 3, 15), locale));
-    case SessionField::txtTime:
-        return QStringLiteral("Expected a time as hours:minutes:seconds, such as 21:30:0");
-    default:
-        return QStringLiteral("Expected a number such as %1").arg(locale.toString(-5.5));
-    }
 }

@@ -17,22 +17,35 @@ struct SessionInputs {
     double gmtDeviationHours = 0.0;
     double sessionLengthHours = 1.0;
     double minElevDeg = 30.0;
-    AzimuthWindow azimuthWindow;
+    double minAzDeg = 0.0;
+    double maxAzDeg = 360.0;
+    AzimuthWindowMode azimuthMode = AzimuthWindowMode::Inclusive;
     double faintestMag = 30.0;
     double minSizeArcmin = 1.0;
     double maxSizeArcmin = 999.0;
     TypeFilter types;
+
+    AzimuthWindow azimuthWindow() const { return {minAzDeg, maxAzDeg, azimuthMode}; }
+    // The session's start as days since J2000.0 UT.
+    double startDays() const { return daysSinceJ2000(date, startTime, gmtDeviationHours); }
+};
+
+// An input that could not be read, and what the observer should type instead.
+struct FieldProblem {
+    SessionTextField field = nullptr;
+    QString expected;  // "Expected a number such as -5.5"
+
+    friend bool operator==(const FieldProblem &, const FieldProblem &) = default;
 };
 
 struct SessionReading {
     SessionInputs inputs;
-    QList<SessionField> unreadable;  // the controls whose text could not be read, in field order
+    QList<FieldProblem> problems;  // in the order of the inputs
 
-    bool ok() const { return unreadable.isEmpty(); }
+    bool ok() const { return problems.isEmpty(); }
 };
 
-// Numbers are read with the locale's decimal separator; blanks around a number are allowed.
+// Numbers are read as readFieldNumber() reads them. A latitude beyond +-90, a longitude beyond
+// +-180, a GMT deviation outside -12 to +14 and a session length outside 0 to 24 hours cannot be
+// read either: no place or session has them.
 SessionReading readSessionInputs(const SessionParameters &parameters, const QLocale &locale);
-
-// What an observer should type into a field that could not be read.
-QString expectedForm(SessionField field, const QLocale &locale);

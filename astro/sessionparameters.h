@@ -29,18 +29,5 @@ struct SessionParameters {
     QString Included = QStringLiteral("Inclusive");  // "Inclusive"; anything else is exclusive
 };
 
-// The inputs that are read from text, so that a failed reading can name its control.
-enum class SessionField {
-    Lat,
-    Lon,
-    txtDate,
-    txtTime,
-    txtGMTDev,
-    txtSessLen,
-    MinElev,
-    MinAz,
-    MaxAz,
-    MinMag,
-    MinSize,
-    MaxSize,
-};
+// One of the texts above, by which a failed reading names its input.
+using SessionTextField = QString SessionParameters::*;

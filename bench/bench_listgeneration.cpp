@@ -4,6 +4,7 @@
 #include "astro/listgeneration.h"
 #include "catalog/catalogloader.h"
 #include "ui/grid/flexgrid.h"
+#include "ui/main/resultsgridlist.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,14 +14,10 @@
 namespace {
 
 struct LoadedCatalog {
-    CatalogTable table;
-    qint16 count = 0;
+    ObjectCatalog catalog;
 
-    LoadedCatalog()
-    {
-        loadCatalogLines(splitLines(everyObjectListableCatalog()), table, count);
-    }
-    std::span<CatalogObject> objects() { return std::span(table.data(), count); }
+    LoadedCatalog() { loadCatalogLines(splitLines(everyObjectListableCatalog()), catalog); }
+    std::span<CatalogObject> objects() { return catalog.loaded(); }
 };
 
 // Positions and filters for every object: no formatting, no grid.
@@ -39,7 +36,7 @@ void BM_ComputationOnly(benchmark::State &state)
         }
         benchmark::DoNotOptimize(listed);
     }
-    state.SetItemsProcessed(state.iterations() * catalog.count);
+    state.SetItemsProcessed(state.iterations() * catalog.objects().size());
 }
 BENCHMARK(BM_ComputationOnly)->Unit(benchmark::kMicrosecond);
 
@@ -53,9 +50,10 @@ void BM_FullRegeneration(benchmark::State &state)
     grid.show();
     const SessionParameters parameters = everythingListedSession();
     const QLocale locale = QLocale::c();
+    ResultsGridList list(grid);
     for (auto _ : state) {
         const FlexGrid::UpdateBatch batch(grid);
-        const ListOutcome outcome = generateList(parameters, catalog.objects(), grid, locale);
+        const ListOutcome outcome = generateList(parameters, catalog.objects(), list, locale);
         if (outcome.ResultCount != 501)
             state.SkipWithError("not every object was listed");
     }

@@ -1,6 +1,6 @@
 #include "benchcatalog.h"
 #include "benchmain.h"
-#include "../tests/main/fakeplatform.h"
+#include "../tests/support/fakeplatform.h"
 
 #include "ui/grid/flexgrid.h"
 #include "ui/main/nocturo.h"
@@ -85,7 +85,7 @@ void BM_StartUp(benchmark::State &state)
         FakePlatform fakes;
         Nocturo window(fakes.platform());
         window.Form_Load();
-        if (window.catalogCount() != 501)
+        if (window.objectCatalog().CatalogCount != 501)
             state.SkipWithError("the catalog did not load");
     }
 }

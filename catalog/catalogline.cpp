@@ -136,7 +136,16 @@ Coordinates readCoordinates(const LineFields &fields)
     if (!hours)
         return {0.0, 0.0, QStringLiteral("%1 \"%2\" are out of range")
                               .arg(nameOf(RaHours), fields[RaHours])};
-    return {raToDegrees(*hours, numbers[1]), decToDegrees(numbers[2], numbers[3]), {}};
+    const double raDeg = raToDegrees(*hours, numbers[1]);
+    const double decDeg = decToDegrees(numbers[2], numbers[3]);
+    // Parts that are numbers can still add up to a place that is not on the sky.
+    if (!(raDeg >= 0.0 && raDeg <= 360.0))
+        return {0.0, 0.0, QStringLiteral("the right ascension \"%1 %2\" is not between 0 and 24 hours")
+                              .arg(fields[RaHours], fields[RaMinutes])};
+    if (!(decDeg >= -90.0 && decDeg <= 90.0))
+        return {0.0, 0.0, QStringLiteral("the declination \"%1 %2\" is not between -90 and 90 degrees")
+                              .arg(fields[DecDegrees], fields[DecMinutes])};
+    return {raDeg, decDeg, {}};
 }
 
 }  // namespace
@@ -147,6 +156,12 @@ CatalogLineResult parseCatalogLine(QStringView line)
     if (line.isEmpty()) {
         result.problem = QStringLiteral("the line is empty");
         return result;
+    }
+    // A tab inside a field would split the field's cell in two in the results grid.
+    QString withoutTabs;
+    if (line.contains(u'\t')) {
+        withoutTabs = line.toString().replace(u'\t', u' ');
+        line = withoutTabs;
     }
     LineFields fields;
     result.problem = cutFields(line, fields);

@@ -3,49 +3,64 @@
 #include "catalog/catalogline.h"
 #include "io/textfile.h"
 
+#include <algorithm>
+
 namespace {
 
 // A slot keeps the values the last list wrote into it until the next list overwrites them.
-void storeFileFields(const CatalogObject &read, CatalogObject &slot)
+void storeFileFields(CatalogObject &&read, CatalogObject &slot)
 {
-    slot.Identifier = read.Identifier;
-    slot.Messier = read.Messier;
+    slot.Identifier = std::move(read.Identifier);
+    slot.Messier = std::move(read.Messier);
     slot.RA = read.RA;
     slot.Dec = read.Dec;
-    slot.Size = read.Size;
-    slot.Size2 = read.Size2;
-    slot.Mag = read.Mag;
-    slot.ObjType = read.ObjType;
-    slot.Constellation = read.Constellation;
-    slot.Comment = read.Comment;
+    slot.Size = std::move(read.Size);
+    slot.Size2 = std::move(read.Size2);
+    slot.Mag = std::move(read.Mag);
+    slot.ObjType = std::move(read.ObjType);
+    slot.Constellation = std::move(read.Constellation);
+    slot.Comment = std::move(read.Comment);
+}
+
+bool isBlankLine(QStringView line)
+{
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
+// Editors often leave blank lines after the last object; they hold no object.
+qsizetype linesBeforeTrailingBlanks(const QStringList &lines)
+{
+    qsizetype count = lines.size();
+    while (count > 1 && isBlankLine(lines.at(count - 1)))
+        --count;
+    return count;
 }
 
 }  // namespace
 
-CatalogLoadResult loadCatalogFile(const QString &path, CatalogTable &catalog, qint16 &catalogCount)
+CatalogLoadResult loadCatalogFile(const QString &path, ObjectCatalog &catalog)
 {
-    catalogCount = 0;
+    catalog.CatalogCount = 0;
     const TextFileLines file = readTextLines(path);
     if (!file.ok())
-        return {0, file.error};
-    return loadCatalogLines(file.lines, catalog, catalogCount);
+        return {0, file.problem};
+    return loadCatalogLines(file.lines, catalog);
 }
 
-CatalogLoadResult loadCatalogLines(const QStringList &lines, CatalogTable &catalog,
-                                   qint16 &catalogCount)
+CatalogLoadResult loadCatalogLines(const QStringList &lines, ObjectCatalog &catalog)
 {
-    catalogCount = 0;
+    catalog.CatalogCount = 0;
     if (lines.isEmpty())
         return {1, QStringLiteral("no header line, the file is empty")};
-    for (qsizetype index = 1; index < lines.size(); ++index) {
-        const int lineNumber = static_cast<int>(index) + 1;
-        if (catalogCount == CatalogSlotCount)
-            return {lineNumber, QStringLiteral("more than %1 objects").arg(CatalogSlotCount)};
-        const CatalogLineResult read = parseCatalogLine(lines.at(index));
+    const qsizetype lineCount = linesBeforeTrailingBlanks(lines);
+    for (qsizetype index = 1; index < lineCount; ++index) {
+        CatalogLineResult read = parseCatalogLine(lines.at(index));
         if (!read.ok())
-            return {lineNumber, read.problem};
-        storeFileFields(read.object, catalog[catalogCount]);
-        ++catalogCount;
+            return {int(index) + 1, read.problem};
+        if (std::size_t(catalog.CatalogCount) == catalog.Catalog.size())
+            catalog.Catalog.emplace_back();
+        storeFileFields(std::move(read.object), catalog.Catalog[catalog.CatalogCount]);
+        ++catalog.CatalogCount;
     }
     return {};
 }

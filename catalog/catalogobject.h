@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <array>
-
 // One deep-sky object of the catalog. The first ten fields come from the catalog file;
 // the last four are written by every list generation.
 struct CatalogObject {
@@ -23,8 +21,3 @@ struct CatalogObject {
     double HrsToTransit = 0.0;  // hours, from the hour angle at session start
     bool Listed = false;
 };
-
-// The catalog table has a fixed number of slots, allocated once and never cleared:
-// a shorter file loaded after a longer one leaves the old objects in the slots above the count.
-inline constexpr int CatalogSlotCount = 501;
-using CatalogTable = std::array<CatalogObject, CatalogSlotCount>;

@@ -6,7 +6,7 @@
 #include "catalog/catalogloader.h"
 #include "io/textfile.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -23,26 +23,33 @@ void checkLine(const QString &line)
     if (!result.ok())
         return;
     const CatalogObject &object = result.object;
-    if (!std::isfinite(object.RA) || !std::isfinite(object.Dec))
+    if (!(object.RA >= 0.0 && object.RA <= 360.0) || !(object.Dec >= -90.0 && object.Dec <= 90.0))
         std::abort();
     for (const QString *field : {&object.Identifier, &object.Messier, &object.Size,
                                  &object.Size2, &object.Mag, &object.ObjType,
                                  &object.Constellation, &object.Comment}) {
-        if (hasOuterBlank(*field))
+        if (hasOuterBlank(*field) || field->contains(u'\t'))
             std::abort();
     }
 }
 
-// The load stops at the first faulty line and counts the objects before it.
-void checkLoad(const QStringList &lines)
+bool isBlank(const QString &line)
 {
-    static CatalogTable catalog;  // one table for every run, like the main window's
-    qint16 catalogCount = -1;
-    const CatalogLoadResult result = loadCatalogLines(lines, catalog, catalogCount);
-    if (catalogCount < 0 || catalogCount > CatalogSlotCount)
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
+// The load stops at the first faulty line and counts the objects before it; blank lines at the
+// end of the file hold no object.
+void checkLoad(QStringList lines)
+{
+    static ObjectCatalog catalog;  // one table for every run, like the main window's
+    const CatalogLoadResult result = loadCatalogLines(lines, catalog);
+    if (catalog.CatalogCount < 0 || std::size_t(catalog.CatalogCount) > catalog.Catalog.size())
         std::abort();
+    while (lines.size() > 1 && isBlank(lines.last()))
+        lines.removeLast();
     const qsizetype objectLines = result.ok() ? lines.size() - 1 : result.lineNumber - 2;
-    if (catalogCount != std::max<qsizetype>(objectLines, 0))
+    if (catalog.CatalogCount != std::max<qsizetype>(objectLines, 0))
         std::abort();
 }
 

@@ -6,6 +6,32 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+
+namespace {
+
+QString shownPath(const QFileInfo &info)
+{
+    return QDir::toNativeSeparators(info.absoluteFilePath());
+}
+
+QString refusal(const QFileInfo &info)
+{
+    if (!info.exists())
+        return QStringLiteral("There is no file \"%1\" in the folder \"%2\".")
+            .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is not a file that can be read (a folder, a device or a pipe).")
+            .arg(shownPath(info));
+    if (info.size() > MaxTextFileBytes)
+        return QStringLiteral("\"%1\" is too large to be read (over %2 MB).")
+            .arg(shownPath(info))
+            .arg(MaxTextFileBytes / (1024 * 1024));
+    return {};
+}
+
+}  // namespace
+
 QString decodeText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -35,16 +61,17 @@ QStringList splitLines(const QString &text)
 
 TextFileLines readTextLines(const QString &path)
 {
+    const QFileInfo info(path);
+    if (const QString refused = refusal(info); !refused.isEmpty())
+        return {{}, refused};
     QFile file(path);
-    if (!file.exists()) {
-        const QFileInfo info(path);
-        return {{}, QStringLiteral("There is no file \"%1\" in the folder \"%2\".")
-                        .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()))};
-    }
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("\"%1\" could not be opened: %2.")
-                        .arg(QDir::toNativeSeparators(path), file.errorString())};
-    return {splitLines(decodeText(file.readAll())), {}};
+        return {{}, QStringLiteral("\"%1\" could not be opened: %2.").arg(shownPath(info), file.errorString())};
+    // A file that grew past the limit since it was looked at is still cut off there.
+    const QByteArray bytes = file.read(MaxTextFileBytes + 1);
+    if (bytes.size() > MaxTextFileBytes)
+        return {{}, refusal(QFileInfo(path))};
+    return {splitLines(decodeText(bytes)), {}};
 }
 
 QString writeTextFile(const QString &path, const QString &text)
@@ -53,8 +80,12 @@ QString writeTextFile(const QString &path, const QString &text)
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    // A buffered write that fails shows only at the flush, and commit() would still report
+    // success and leave a truncated file: everything must be on disk before committing.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int systemError = errno;
+        const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
         file.cancelWriting();
         return reason;
     }

@@ -8,11 +8,15 @@
 // when read, and in CR LF when written; text is UTF-8, and a file that is not valid UTF-8 is
 // read as Latin-1 so that no byte is lost.
 
+// No file the program reads comes near this size; a larger one is refused rather than read into
+// memory whole.
+inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
+
 struct TextFileLines {
     QStringList lines;
-    QString error;  // empty when the file was read
+    QString problem;  // a whole sentence naming the file; empty when the file was read
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return problem.isEmpty(); }
 };
 
 QString decodeText(const QByteArray &bytes);
@@ -21,11 +25,13 @@ QString decodeText(const QByteArray &bytes);
 // empty one. An empty text has no lines.
 QStringList splitLines(const QString &text);
 
+// Only regular files are read: a folder, a device such as /dev/zero or a named pipe (which would
+// wait for a writer for ever) is refused, and so is a file over MaxTextFileBytes.
 TextFileLines readTextLines(const QString &path);
 
 // Writes text exactly as given, through a temporary file beside the target that replaces the
-// target only once everything is written: a failed write leaves an existing file whole.
-// Returns an empty string, or the reason the file could not be written.
+// target only once everything is on disk: a failed write leaves an existing file whole.
+// Returns an empty string, or the system's reason the file could not be written.
 QString writeTextFile(const QString &path, const QString &text);
 
 // Each line followed by CR LF.

@@ -1,9 +1,16 @@
-#include "recordingbrowser.h"
+#include "fakeplatform.h"
 #include "ui/help/helpform.h"
+#include "ui/help/userguide.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -93,7 +100,8 @@ private slots:
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, onLink);
         QTest::qWait(0);
-        QCOMPARE(browser.requests, QList<QUrl>(clicks, GuideAddress));
+        QCOMPARE(browser.opened, QList<QUrl>(clicks, GuideAddress));
+        QCOMPARE(link(form)->text(), QStringLiteral("Nocturo User Guide"));  // what the link opens
         QVERIFY(form && form->isVisible());
         const QWidgetList windows = QApplication::topLevelWidgets();
         const auto visible = [](const QWidget *window) { return window->isVisible(); };
@@ -116,6 +124,23 @@ private slots:
         QTRY_VERIFY(help.isNull());
         QCOMPARE(look(*showHelpForm(help, browser, GuideAddress)), Plain);
         delete help;
+    }
+
+    // The folders in turn: beside the program, then the installed data folder.
+    void firstFolderWithTheGuideWins()
+    {
+    QTemporaryDir root;
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    const QString share = root.filePath(QStringLiteral("share"));
+    const QUrl inBin = QUrl::fromLocalFile(bin + "/guide.html");
+    const QUrl inShare = QUrl::fromLocalFile(share + "/guide.html");
+    QCOMPARE(userGuideAddress({bin, share}), inShare);  // none has one: the last folder
+    QVERIFY(QDir().mkpath(bin + "/guide.html") && QDir().mkpath(share));
+    QVERIFY(QFile(share + "/guide.html").open(QIODevice::WriteOnly));
+    QCOMPARE(userGuideAddress({bin, share}), inShare);  // a folder is no guide
+    QVERIFY(QDir(bin).rmdir("guide.html"));
+    QVERIFY(QFile(bin + "/guide.html").open(QIODevice::WriteOnly));
+    QCOMPARE(userGuideAddress({bin, share}), inBin);
     }
 };
 

@@ -1,9 +1,11 @@
-#include "fakelocationowner.h"
+#include "fakeplatform.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/location/locationchooser.h"
+#include "ui/location/locationowner.h"
 
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,6 +19,21 @@ const QByteArray Heading = "City,Region,Latitude,Longitude\r\n";
 const QByteArray Cities = Heading + "Reykjavik,IS,64.1355,-21.8954\r\n\r\nShort,32.0\r\n"
                           "  Alice Springs , NT ,  -23.6980 , 133.8807  \r\n";
 
+// Stands in for the main window: holds the two location captions and counts regenerations.
+struct FakeLocationOwner : LocationOwner {
+    QString latitude = Home[0], longitude = Home[1];
+    int regenerations = 0;
+
+    QString latitudeCaption() const override { return latitude; }
+    QString longitudeCaption() const override { return longitude; }
+    void setLocationCaptions(const QString &lat, const QString &lon) override
+    {
+        latitude = lat;
+        longitude = lon;
+    }
+    void bGenList_Click() override { ++regenerations; }
+};
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -24,7 +41,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 FlexGrid &grid(QWidget *chooser) { return *chooser->findChild<FlexGrid *>(); }
-
 QLineEdit &field(QWidget *w, int i) { return *w->findChild<QLineEdit *>(i ? "Lon" : "Lat"); }
 QStringList fields(QWidget *w) { return {field(w, 0).text(), field(w, 1).text()}; }
 
@@ -49,10 +65,9 @@ bool isDiscarded(const QPointer<fgetlatlon> &chooser)
 class TestLocationChooser : public QObject {
     Q_OBJECT
 
-private:
     fgetlatlon *open()
     {
-        showLocationChooser(m_chooser, m_owner, m_mainWindow.get(), m_path);
+        showLocationChooser(m_chooser, m_owner, m_messages, m_mainWindow.get(), m_path);
         if (!QTest::qWaitForWindowExposed(m_chooser))
             qWarning("the chooser was not exposed");
         return m_chooser;
@@ -61,6 +76,7 @@ private:
     QTemporaryDir m_dir;
     const QString m_path = m_dir.filePath(QStringLiteral("cities.csv"));
     FakeLocationOwner m_owner;
+    RecordingMessages m_messages;
     std::unique_ptr<QWidget> m_mainWindow;  // the chooser's parent: it takes the chooser along
     QPointer<fgetlatlon> m_chooser;
 
@@ -69,6 +85,7 @@ private slots:
     {
         writeFile(m_path, Cities);
         m_owner = FakeLocationOwner();
+        m_messages = RecordingMessages();
         m_mainWindow = std::make_unique<QWidget>();
         m_mainWindow->show();
     }
@@ -77,24 +94,35 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");  // null: no file
         QTest::addColumn<QStringList>("rows");
-        const QStringList two = {"Reykjavik,IS|64.1355|-21.8954",
-                                 "Alice Springs,NT|-23.6980|133.8807"};
-        QTest::newRow("CR LF") << Cities << two;
-        QTest::newRow("LF") << QByteArray(Cities).replace("\r", "") << two;
-        QTest::newRow("heading only") << Heading << QStringList();
-        QTest::newRow("empty file") << QByteArray("") << QStringList();
-        QTest::newRow("no file") << QByteArray() << QStringList();
+        QTest::addColumn<QString>("message");
+        const QStringList two = {"Reykjavik,IS|64.1355|-21.8954", "Alice Springs,NT|-23.6980|133.8807"};
+        QTest::newRow("CR LF") << Cities << two << "";
+        QTest::newRow("LF") << QByteArray(Cities).replace("\r", "") << two << "";
+        QTest::newRow("heading only") << Heading << QStringList() << "";
+        QTest::newRow("five fields, tab in a name") << Heading + "Bend\t,OR, 44.0582, -121.3153 , x\r\n"
+                                                    << QStringList{"Bend,OR|44.0582|-121.3153 , x"} << "";
+        QTest::newRow("no file") << QByteArray() << QStringList() << "There is no file \"cities.csv\"";
     }
 
     void showsCities()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, rows);
+        QFETCH(QString, message);
         bytes.isNull() ? void(QFile::remove(m_path)) : writeFile(m_path, bytes);
-        const QStringList shown = gridRows(grid(open()));
+        FlexGrid &cities = grid(open());
+        const QStringList shown = gridRows(cities);
         QCOMPARE(shown.first().simplified(), QStringLiteral("City |Lat |Lon"));
         QCOMPARE(shown.mid(1), rows);
         QCOMPARE(fields(m_chooser), Home);
+        QCOMPARE(m_messages.log().isEmpty(), message.isEmpty());
+        QVERIFY(m_messages.log().contains(message));
+        // The table grows with the window; the fields keep clear of it.
+        const int tableWidth = cities.width();
+        m_chooser->resize(m_chooser->width() + 100, m_chooser->height() + 50);
+        QCOMPARE(cities.width(), tableWidth + 100);
+        for (int i : {0, 1})
+            QVERIFY(!field(m_chooser, i).geometry().intersects(cities.geometry()));
     }
 
     void handsOverOnUpdateOnly_data()
@@ -134,12 +162,22 @@ private slots:
         QCOMPARE(m_owner.regenerations, button == u"Command2" ? 1 : 0);
     }
 
+    // The keyboard's way: down to a city, Enter takes it.
+    void enterTakesTheCity()
+    {
+        FlexGrid &cities = grid(open());
+        cities.setFocus();
+        QTest::keyClick(&cities, Qt::Key_Down);
+        QTest::keyClick(&cities, Qt::Key_Down);
+        QTest::keyClick(&cities, Qt::Key_Enter);
+        QCOMPARE(fields(m_chooser), AliceSprings);
+    }
+
     void ignoresDoubleClickOffCities_data()
     {
         QTest::addColumn<QString>("place");
         QTest::newRow("heading") << "heading";
         QTest::newRow("below the last city") << "below";
-        QTest::newRow("right of the last column") << "right";
     }
 
     // A city clicked before is current; a double click elsewhere still must not take it.
@@ -148,16 +186,9 @@ private slots:
         QFETCH(QString, place);
         FlexGrid &cities = grid(open());
         QTest::mouseClick(cities.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QWidget *target = cities.viewport();
-        QPoint point(5, cities.rowViewportPosition(1) + cities.rowHeight(1) + 5);
-        if (place == u"heading") {
-            target = cities.horizontalHeader()->viewport();
-            point = QPoint(5, target->height() / 2);
-        } else if (place == u"right") {
-            cities.setStyleSheet(QStringLiteral("font-size: 4px"));  // room right of the columns
-            point = QPoint(cities.columnViewportPosition(2) + cities.columnWidth(2) + 5, 2);
-            QVERIFY(point.x() < target->width());
-        }
+        QWidget *target = place == u"heading" ? cities.horizontalHeader()->viewport() : cities.viewport();
+        const QPoint point = place == u"heading" ? QPoint(5, target->height() / 2)
+                                                 : QPoint(5, cities.rowViewportPosition(1) + cities.rowHeight(1) + 5);
         QTest::mouseDClick(target, Qt::LeftButton, {}, point);
         QCOMPARE(fields(m_chooser), Home);
     }

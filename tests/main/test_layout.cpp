@@ -3,14 +3,18 @@
 #include "ui/main/proportionallayout.h"
 #include "ui/main/skyplot.h"
 
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 
-// The window keeps every control in proportion while it is resized.
+// The window keeps every control in proportion while it is resized, and at its design size,
+// the smallest it can be made, every text is whole.
 class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
     void resizingKeepsEveryControlInProportion();
+    void nothingIsCutOffAtTheDesignSize();
     void emptyClientAreaMovesNothing();
 };
 
@@ -30,8 +34,7 @@ void TestLayout::resizingKeepsEveryControlInProportion()
     const QList<QFrame *> frames = client->findChildren<QFrame *>(Qt::FindDirectChildrenOnly);
     const auto lineAt = std::ranges::find(frames, QFrame::HLine, &QFrame::frameShape);
     QVERIFY(lineAt != frames.end() && controls.removeOne(*lineAt) && controls.size() > 40);
-    QFrame *line = *lineAt;
-    const QRect designLine = line->geometry();
+    const QRect designLine = (*lineAt)->geometry();
     const auto geometries = [&controls] {
         QList<QRect> rects;
         for (const QWidget *control : controls)
@@ -39,17 +42,18 @@ void TestLayout::resizingKeepsEveryControlInProportion()
         return rects;
     };
     const QList<QRect> design = geometries();
+    const int frameHeight = window.height() - client->height();
     const auto resizeClient = [&](QSize size) {
-        window.resize(size.width(), size.height() + window.menuBar()->height());
+        window.resize(size.width(), size.height() + frameHeight);
         QCoreApplication::processEvents();
-        return client->size() == size;
+        return client->size();
     };
 
     const int generationsBefore = window.listGenerations();
-    QVERIFY(resizeClient(QSize(2 * 857, 2 * 551)));
+    QCOMPARE(resizeClient(QSize(2 * 857, 2 * 551)), QSize(2 * 857, 2 * 551));
     QCOMPARE(window.listGenerations(), generationsBefore + 1);
     QCOMPARE(chart->picture().size(), chart->size() * chart->devicePixelRatioF());
-    QCOMPARE(line->geometry(), designLine);
+    QCOMPARE((*lineAt)->geometry(), designLine);
     const auto doubled = [](int now, int before) { return qAbs(now - 2 * before) <= 1; };  // rounded from twips
     for (qsizetype i = 0; i < controls.size(); ++i) {
         const QRect now = controls.at(i)->geometry();
@@ -57,9 +61,30 @@ void TestLayout::resizingKeepsEveryControlInProportion()
         QVERIFY2(doubled(now.x(), before.x()) && doubled(now.y(), before.y()) && doubled(now.width(), before.width())
                      && doubled(now.height(), before.height()), controls.at(i)->metaObject()->className());
     }
-    for (QSize size : {QSize(431, 277), QSize(999, 333), QSize(600, 900), QSize(857, 551)})
-        QVERIFY(resizeClient(size));
+    QCOMPARE(resizeClient(QSize(999, 600)), QSize(999, 600));
+    QCOMPARE(resizeClient(QSize(431, 277)), QSize(857, 551));  // no smaller than designed
     QCOMPARE(geometries(), design);
+}
+
+// With the fonts the project installs, no caption, value or cell is cut off.
+void TestLayout::nothingIsCutOffAtTheDesignSize()
+{
+    WindowFixture fixture;
+    Nocturo &window = fixture.start();
+    window.setLocationCaptions(QStringLiteral("-33.8688"), QStringLiteral("-122.4194"));
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->text().isEmpty() || !label->isVisibleTo(&window) || label->parent() == window.statusBar())
+            continue;
+        const int neededHeight = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(label->sizeHint().width() <= label->width() || label->wordWrap(), qPrintable(label->text()));
+        QVERIFY2(neededHeight <= label->height() + 2, qPrintable(label->text()));
+    }
+    const FlexGrid &grid = fixture.grid();
+    for (int col = 0; col < grid.Cols(); ++col) {
+        for (int row = 0; row < grid.Rows(); ++row)
+            QVERIFY2(grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col)) < grid.columnWidth(col),
+                     qPrintable(grid.TextMatrix(row, col)));
+    }
 }
 
 void TestLayout::emptyClientAreaMovesNothing()

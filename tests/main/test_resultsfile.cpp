@@ -1,9 +1,11 @@
 #include "windowfixture.h"
 
-#include "ui/main/resultstext.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QStatusBar>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -22,26 +24,12 @@ class TestResultsFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void textIsBuiltFromTheCellsItIsGiven();
     void textFollowsTheSortedGrid();
     void fileReplacedWithTheClipboardText();
-    void failedSaveWritesNothing_data();
-    void failedSaveWritesNothing();
-    void saveStartsInTheCurrentFolderAndMovesIt();
+    void failedSaveKeepsWhatWasThere_data();
+    void failedSaveKeepsWhatWasThere();
+    void dialogsNeverMoveTheWorkingFolder();
 };
-
-void TestResultsFile::textIsBuiltFromTheCellsItIsGiven()
-{
-    QList<int> rowsRead;
-    const QString text = buildResultsText(2, [&rowsRead](int row, int col) {
-        rowsRead << row;
-        return row == 2 && col == 1 ? QString() : QStringLiteral("%1.%2").arg(row).arg(col);
-    });
-    QCOMPARE(text, HeadingLine + QStringLiteral("1.0\t1.1\t1.2\t1.3\t1.4\t1.5\t1.6\t1.7\t1.8\t1.9\t1.10\r\n"
-                                                "2.0\t\t2.2\t2.3\t2.4\t2.5\t2.6\t2.7\t2.8\t2.9\t2.10\r\n"));
-    QCOMPARE(rowsRead.size(), 22);
-    QVERIFY(!rowsRead.contains(0));  // the grid's heading row is never read
-}
 
 void TestResultsFile::textFollowsTheSortedGrid()
 {
@@ -49,12 +37,15 @@ void TestResultsFile::textFollowsTheSortedGrid()
     Nocturo &window = fixture.start();
     fixture.clickHeading(9);
     fixture.clickHeading(9);
-    QVERIFY(fixture.grid().TextMatrix(0, 9).startsWith(QStringLiteral("< ")));
-    const QStringList magnitudes = fixture.column(9);
-    QVERIFY(magnitudes.size() > 10
-            && std::ranges::is_sorted(magnitudes, std::greater<>(), [](const QString &m) { return m.toDouble(); }));
-    const auto cell = [&fixture](int row, int col) { return fixture.grid().TextMatrix(row, col); };
-    QCOMPARE(window.resultsText(), buildResultsText(window.resultCount(), cell));
+    const QString text = window.resultsText();
+    QVERIFY(text.startsWith(HeadingLine) && text.endsWith(QStringLiteral("\r\n")));
+    QList<double> magnitudes;
+    for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
+        QCOMPARE(line.count(u'\t'), 10);
+        magnitudes << line.section(u'\t', 9, 9).toDouble();
+    }
+    QCOMPARE(magnitudes.size(), window.resultCount());
+    QVERIFY(magnitudes.size() > 10 && std::ranges::is_sorted(magnitudes, std::greater<>()));
     fixture.type("MinElev", QStringLiteral("91"));
     QCOMPARE(window.resultsText(), HeadingLine);  // an empty list
 }
@@ -68,30 +59,37 @@ void TestResultsFile::fileReplacedWithTheClipboardText()
     fixture.grid().setTextMatrix(2, 10, QStringLiteral("Boötes"));
     QGuiApplication::clipboard()->clear();
 
-    window.copy_Click();
+    fixture.trigger(QStringLiteral("Copy Results to Clipboard"));
     fixture.fakes.files.answer({path});
-    window.export_Click();
+    fixture.trigger(QStringLiteral("Save Results to File"));
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY(copied.startsWith(HeadingLine) && copied.contains(QStringLiteral("\tBoötes\r\n")));
     QCOMPARE(fileBytes(path), copied.toUtf8());
-    VERIFY_MESSAGE(fixture, false);
+    QCOMPARE(fixture.messages(), QString());
+    QVERIFY(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
+    const FileRequest &request = fixture.fakes.files.requests.first();
+    QCOMPARE(request.purpose, FileRequest::Purpose::Save);
+    QCOMPARE(request.presetName, QStringLiteral("results.txt"));
+    QCOMPARE(request.nameFilters.value(0), QStringLiteral("Text files (*.txt)"));
 }
 
-void TestResultsFile::failedSaveWritesNothing_data()
+void TestResultsFile::failedSaveKeepsWhatWasThere_data()
 {
     QTest::addColumn<QStringList>("chosen");  // none: the dialog is cancelled
-    QTest::addColumn<QString>("named");       // what the message names; empty for no message
+    QTest::addColumn<QString>("message");     // a part of the message; empty for none
 
     QTest::newRow("cancelled") << QStringList() << "";
-    QTest::newRow("several files") << QStringList{"a.txt", "b.txt"} << "a.txt";
+    QTest::newRow("several files") << QStringList{"a.txt", "b.txt"} << "2 files were chosen";
     QTest::newRow("a folder") << QStringList{"sessions"} << "sessions";
-    QTest::newRow("missing folder") << QStringList{"nowhere/results.txt"} << "nowhere/results.txt";
+    QTest::newRow("missing folder") << QStringList{"nowhere/results.txt"} << "nowhere";
+    QTest::newRow("disk full") << QStringList{"results.txt"} << qt_error_string(EFBIG);
 }
 
-void TestResultsFile::failedSaveWritesNothing()
+// A file-size limit fails the write part-way, as a full disk would.
+void TestResultsFile::failedSaveKeepsWhatWasThere()
 {
     QFETCH(QStringList, chosen);
-    QFETCH(QString, named);
+    QFETCH(QString, message);
 
     WindowFixture fixture;
     Nocturo &window = fixture.start();
@@ -100,40 +98,49 @@ void TestResultsFile::failedSaveWritesNothing()
     fixture.fakes.files.answer({earlier});
     window.export_Click();
     const QByteArray earlierBytes = fileBytes(earlier);
-    QVERIFY(earlierBytes.startsWith(HeadingLine.toUtf8()));
     const QStringList before = folderEntries(fixture.folder.path());
 
     fixture.type("MinElev", QStringLiteral("60"));
     if (!chosen.isEmpty())
         fixture.fakes.files.answer(QStringList{fixture.folder.filePath(chosen.first())} + chosen.mid(1));
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit lowered{16, previous.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (QTest::currentDataTag() == QLatin1String("disk full"))
+        setrlimit(RLIMIT_FSIZE, &lowered);
     window.export_Click();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
     QCOMPARE(fixture.fakes.files.requests.size(), 2);
-    VERIFY_MESSAGE(fixture, !named.isEmpty(), QDir::toNativeSeparators(fixture.folder.filePath(named)));
+    QCOMPARE(fixture.messages().isEmpty(), message.isEmpty());
+    QVERIFY2(fixture.messages().contains(message), qPrintable(fixture.messages()));
     QCOMPARE(folderEntries(fixture.folder.path()), before);
     QVERIFY(QDir(fixture.folder.filePath(QStringLiteral("sessions"))).isEmpty());
     QCOMPARE(fileBytes(earlier), earlierBytes);
 }
 
-void TestResultsFile::saveStartsInTheCurrentFolderAndMovesIt()
+// Each kind of file opens where the last of its kind was chosen, but the program's own files stay
+// in the working folder.
+void TestResultsFile::dialogsNeverMoveTheWorkingFolder()
 {
     WindowFixture fixture;
     Nocturo &window = fixture.start();
     QVERIFY(QDir().mkdir(QStringLiteral("night")));
-    const QString night = QFileInfo(QStringLiteral("night")).canonicalFilePath();
+    const QString night = QDir(QStringLiteral("night")).absolutePath();
     fixture.fakes.files.answer({night + QStringLiteral("/results.txt")});
     window.export_Click();
-    const FileRequest &request = fixture.fakes.files.requests.first();
-    QCOMPARE(request.purpose, FileRequest::Purpose::Save);
-    QCOMPARE(request.presetName, QStringLiteral("results.txt"));
-    QCOMPARE(request.nameFilters.filter(QStringLiteral("*.csv")).size(), 1);
-    QCOMPARE(QFileInfo(request.initialFolder).canonicalFilePath(),
-             QFileInfo(fixture.folder.path()).canonicalFilePath());
-
-    // Relative names now resolve in the folder of the results.
     window.saveDef_Click();
-    QVERIFY(QFile::exists(night + QStringLiteral("/defaults.txt")));
-    window.export_Click();
-    QCOMPARE(QFileInfo(fixture.fakes.files.requests.last().initialFolder).canonicalFilePath(), night);
+    window.export_Click();  // cancelled
+    window.LoadObj_Click();  // cancelled
+
+    const QList<FileRequest> &requests = fixture.fakes.files.requests;
+    QCOMPARE(QDir(requests.at(0).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());
+    QCOMPARE(requests.at(1).initialFolder, night);
+    QCOMPARE(QDir(requests.at(2).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());
+    QVERIFY(QFile::exists(fixture.folder.filePath(QStringLiteral("defaults.txt"))));
+    QVERIFY(!QFile::exists(night + QStringLiteral("/defaults.txt")));
 }
 
 QTEST_MAIN(TestResultsFile)

@@ -3,11 +3,14 @@
 #include "ui/grid/flexgridmodel.h"
 #include "ui/grid/gridformat.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -39,30 +42,37 @@ FlexGrid::FlexGrid(QWidget *parent)
     , m_model(new FlexGridModel(this))
 {
     setModel(m_model);
-    // A reset rebuilds the header's sections at their default width: the layout's widths are
-    // put back after each.
-    connect(m_model, &QAbstractItemModel::modelReset, this, &FlexGrid::applyColumnWidths);
+    // A reset rebuilds the header's sections at their default width: the widths are put back
+    // after each, and rows that arrive one at a time widen what they need.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &FlexGrid::fitAllColumns);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { widenForRows(first + 1, last + 1); });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                widenForRows(topLeft.row() + 1, bottomRight.row() + 1);
+            });
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this] { widenForRows(0, 0); });
 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setTabKeyNavigation(false);
     setWordWrap(false);
-    // A cell or heading too narrow for its text shows what fits, rather than trading letters
-    // for dots.
     setTextElideMode(Qt::ElideNone);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     QHeaderView *header = horizontalHeader();
     header->setTextElideMode(Qt::ElideNone);
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    // The layout string alone sets the widths: a short heading makes a narrow column.
+    header->setSectionResizeMode(QHeaderView::Interactive);
     header->setMinimumSectionSize(0);
     // A click on a heading is reported through MouseUp; it does not select the column.
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
     header->viewport()->setMouseTracking(true);
     header->viewport()->installEventFilter(this);
+    connect(header, &QHeaderView::sectionResized, this,
+            [this](int col, int, int newWidthPx) { noteSectionResized(col, newWidthPx); });
     viewport()->setMouseTracking(true);
     fitToFont();
 }
@@ -97,8 +107,9 @@ void FlexGrid::setFormatString(const QString &layout)
 {
     m_formatString = layout;
     const QList<GridColumnFormat> columns = parseFormatString(layout);
-    m_columnWidthsPx = columnWidthsPx(columns);
-    m_model->setColumns(columns);  // its reset applies the widths
+    if (columns.size() != m_userWidthsPx.size())
+        m_userWidthsPx = QList<int>(columns.size(), 0);
+    m_model->setColumns(columns);  // its reset fits the columns
     keepCurrentCellInside();
 }
 
@@ -106,6 +117,11 @@ void FlexGrid::AddItem(const QString &rowText, int rowIndex)
 {
     const bool append = rowIndex < 0 || rowIndex > Rows();
     m_model->insertGridRow(append ? Rows() : std::max(rowIndex, 1), rowText);
+}
+
+void FlexGrid::appendRows(QStringList rowTexts)
+{
+    m_model->appendGridRows(std::move(rowTexts));
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const
@@ -159,6 +175,11 @@ void FlexGrid::Refresh()
     repaint();
 }
 
+int FlexGrid::sizeHintForColumn(int column) const
+{
+    return m_contentWidthsPx.value(column, 0);
+}
+
 bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == horizontalHeader()->viewport()) {
@@ -176,21 +197,34 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
     return QTableView::eventFilter(watched, event);
 }
 
-void FlexGrid::headerMouseEvent(QMouseEvent *event)
+void FlexGrid::noteMouse(GridCell cell)
 {
-    const GridCell cell = cellInHeader(event->position().toPoint());
     m_mouseRow = cell.row;
     m_mouseCol = cell.col;
+}
+
+void FlexGrid::headerMouseEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    const GridCell cell = cellInHeader(pos);
+    noteMouse(cell);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_headerPressPos = pos;
+        m_headerPressed = true;
+        m_headerDragged = false;
         makeCurrent(cell);
+        if (event->type() == QEvent::MouseButtonDblClick)
+            emit DblClick();
         break;
     case QEvent::MouseButtonRelease:
-        emitMouseUp(*event, *horizontalHeader()->viewport());
-        break;
-    case QEvent::MouseButtonDblClick:
-        makeCurrent(cell);
-        emit DblClick();
+        m_headerDragged = m_headerDragged
+                          || (m_headerPressed
+                              && (pos - m_headerPressPos).manhattanLength() >= QApplication::startDragDistance());
+        m_headerPressed = false;
+        if (!m_headerDragged)
+            emitMouseUp(*event, *horizontalHeader()->viewport());
         break;
     default:
         break;
@@ -200,25 +234,27 @@ void FlexGrid::headerMouseEvent(QMouseEvent *event)
 void FlexGrid::mousePressEvent(QMouseEvent *event)
 {
     const GridCell cell = cellInViewport(event->position().toPoint());
-    m_mouseRow = cell.row;
-    m_mouseCol = cell.col;
+    noteMouse(cell);
     makeCurrent(cell);
+    m_mousePressed = true;
     QTableView::mousePressEvent(event);
 }
 
 void FlexGrid::mouseMoveEvent(QMouseEvent *event)
 {
     const GridCell cell = cellInViewport(event->position().toPoint());
-    m_mouseRow = cell.row;
-    m_mouseCol = cell.col;
+    noteMouse(cell);
+    if (m_mousePressed && cell.row > 0 && cell.col >= 0) {
+        m_rowSel = cell.row;
+        m_colSel = cell.col;
+    }
     QTableView::mouseMoveEvent(event);
 }
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    const GridCell cell = cellInViewport(event->position().toPoint());
-    m_mouseRow = cell.row;
-    m_mouseCol = cell.col;
+    noteMouse(cellInViewport(event->position().toPoint()));
+    m_mousePressed = false;
     QTableView::mouseReleaseEvent(event);
     emitMouseUp(*event, *viewport());
 }
@@ -226,11 +262,28 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent *event)
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const GridCell cell = cellInViewport(event->position().toPoint());
-    m_mouseRow = cell.row;
-    m_mouseCol = cell.col;
+    noteMouse(cell);
     makeCurrent(cell);
     QTableView::mouseDoubleClickEvent(event);
     emit DblClick();
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_row > 0) {
+        emit EnterPressed();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+// The keyboard moves the current cell; the mouse sets it itself on the press, and a drag then
+// only moves the selection's end.
+void FlexGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (!m_mousePressed && current.isValid())
+        makeCurrent({current.row() + 1, current.column()});
 }
 
 void FlexGrid::changeEvent(QEvent *event)
@@ -278,29 +331,58 @@ void FlexGrid::keepCurrentCellInside()
     m_colSel = std::min(m_colSel, lastCol);
 }
 
-// Rows are one text line with a little air, so that a long list shows many rows at once;
-// columns are as wide as their headings.
+// Rows are one text line with a little air, so that a long list shows many rows at once.
 void FlexGrid::fitToFont()
 {
     verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 4);
-    m_columnWidthsPx = columnWidthsPx(parseFormatString(m_formatString));
-    applyColumnWidths();
+    const QFontMetricsF metrics(font());
+    for (int c = 0; c < int(m_latin1AdvancesPx.size()); ++c)
+        m_latin1AdvancesPx[c] = float(metrics.horizontalAdvance(QChar(char16_t(c))));
+    fitAllColumns();
 }
 
-QList<int> FlexGrid::columnWidthsPx(const QList<GridColumnFormat> &columns) const
+void FlexGrid::fitAllColumns()
 {
-    const QFontMetrics metrics = fontMetrics();
-    const int paddingPx = textPaddingPx();
-    QList<int> widthsPx;
-    widthsPx.reserve(columns.size());
-    for (const GridColumnFormat &column : columns)
-        widthsPx.append(metrics.horizontalAdvance(column.heading) + paddingPx);
-    return widthsPx;
+    m_contentWidthsPx = QList<int>(Cols(), 0);
+    widenForRows(0, Rows() - 1);
 }
 
-// What a column needs beside its heading text: a cell keeps the focus-frame margin and one
-// pixel free on each side of its text and gives one pixel to the grid line, a heading keeps
-// the header margin on each side. The larger of the two, so that neither cuts a text short.
+// Measuring every cell with the font would take longer than building the whole list; the sum of
+// the characters' advances is what the text takes, give or take a pixel of kerning.
+int FlexGrid::textWidthPx(QStringView text) const
+{
+    float widthPx = 0.0f;
+    for (const QChar c : text) {
+        if (c.unicode() >= m_latin1AdvancesPx.size())
+            return fontMetrics().horizontalAdvance(text.toString()) + 1;
+        widthPx += m_latin1AdvancesPx[c.unicode()];
+    }
+    return int(std::ceil(widthPx)) + 1;
+}
+
+void FlexGrid::widenForRows(int firstGridRow, int lastGridRow)
+{
+    const int columnCount = Cols();
+    if (m_contentWidthsPx.size() != columnCount)
+        m_contentWidthsPx = QList<int>(columnCount, 0);
+    const int paddingPx = textPaddingPx();
+    bool widened = false;
+    for (int row = std::max(firstGridRow, 0); row <= lastGridRow && row < Rows(); ++row) {
+        for (int col = 0; col < columnCount; ++col) {
+            const int neededPx = textWidthPx(m_model->cell(row, col)) + paddingPx;
+            if (neededPx > m_contentWidthsPx[col]) {
+                m_contentWidthsPx[col] = neededPx;
+                widened = true;
+            }
+        }
+    }
+    if (widened || firstGridRow == 0)
+        applyColumnWidths();
+}
+
+// What a column needs beside its text: a cell keeps the focus-frame margin and one pixel free on
+// each side of its text and gives one pixel to the grid line, a heading keeps the header margin
+// on each side. The larger of the two, so that neither cuts a text short.
 int FlexGrid::textPaddingPx() const
 {
     const int cellMarginPx = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
@@ -313,9 +395,22 @@ int FlexGrid::textPaddingPx() const
 void FlexGrid::applyColumnWidths()
 {
     QHeaderView *header = horizontalHeader();
-    const int count = std::min(int(m_columnWidthsPx.size()), header->count());
+    const int count = std::min(int(m_contentWidthsPx.size()), header->count());
+    m_applyingWidths = true;
     for (int col = 0; col < count; ++col)
-        header->resizeSection(col, m_columnWidthsPx[col]);
+        header->resizeSection(col, std::max(m_contentWidthsPx[col], m_userWidthsPx.value(col, 0)));
+    m_applyingWidths = false;
+}
+
+// A column the observer dragged keeps that width across new lists, unless its cells need more.
+// Only a resize while a heading is held down is the observer's; the header resizes its sections
+// on its own too, when a model resets.
+void FlexGrid::noteSectionResized(int col, int newWidthPx)
+{
+    if (m_applyingWidths || !m_headerPressed || col >= m_userWidthsPx.size())
+        return;
+    m_userWidthsPx[col] = newWidthPx;
+    m_headerDragged = true;
 }
 
 FlexGrid::UpdateBatch::UpdateBatch(FlexGrid &grid)

@@ -25,7 +25,7 @@ QVariant FlexGridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || !contains(gridRow, index.column()))
         return {};
     if (role == Qt::DisplayRole)
-        return m_rows[gridRow].cell(index.column());
+        return m_rows[gridRow].cell(index.column()).toString();
     if (role == Qt::TextAlignmentRole)
         return alignmentData(index.column());
     return {};
@@ -38,7 +38,7 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int
     if (section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return m_rows[0].cell(section);
+        return m_rows[0].cell(section).toString();
     if (role == Qt::TextAlignmentRole)
         return alignmentData(section);
     return {};
@@ -85,6 +85,22 @@ void FlexGridModel::setColumns(const QList<GridColumnFormat> &columns)
     endStructureChange();
 }
 
+void FlexGridModel::appendGridRows(QStringList rowTexts)
+{
+    if (rowTexts.isEmpty())
+        return;
+    const int first = gridRowCount();
+    if (inBatch())
+        noteBatchedChange();
+    else
+        beginInsertRows({}, first - 1, first - 1 + int(rowTexts.size()) - 1);
+    m_rows.reserve(m_rows.size() + rowTexts.size());
+    for (QString &text : rowTexts)
+        m_rows.append(GridRow(std::move(text), columnCount()));
+    if (!inBatch())
+        endInsertRows();
+}
+
 void FlexGridModel::insertGridRow(int gridRow, const QString &rowText)
 {
     const int at = std::clamp(gridRow, 1, gridRowCount());
@@ -100,7 +116,12 @@ void FlexGridModel::insertGridRow(int gridRow, const QString &rowText)
 
 QString FlexGridModel::text(int gridRow, int col) const
 {
-    return contains(gridRow, col) ? m_rows[gridRow].cell(col) : QString();
+    return cell(gridRow, col).toString();
+}
+
+QStringView FlexGridModel::cell(int gridRow, int col) const
+{
+    return contains(gridRow, col) ? m_rows[gridRow].cell(col) : QStringView();
 }
 
 void FlexGridModel::setText(int gridRow, int col, const QString &text)
@@ -226,6 +247,6 @@ void FlexGridModel::placeRowsInOrder(int firstRow, const QList<qsizetype> &sorte
     QList<GridRow> sortedRows;
     sortedRows.reserve(sortedPositions.size());
     for (const qsizetype position : sortedPositions)
-        sortedRows.append(m_rows[firstRow + position]);
+        sortedRows.append(std::move(m_rows[firstRow + position]));
     std::move(sortedRows.begin(), sortedRows.end(), m_rows.begin() + firstRow);
 }

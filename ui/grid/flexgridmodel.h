@@ -35,9 +35,12 @@ public:
 
     // Inserts a row of TAB-separated cell texts at gridRow, 1 to gridRowCount().
     void insertGridRow(int gridRow, const QString &rowText);
+    // Appends rows of TAB-separated cell texts, in order, in one step.
+    void appendGridRows(QStringList rowTexts);
 
     // Out-of-range cells read as empty; writing one does nothing.
     QString text(int gridRow, int col) const;
+    QStringView cell(int gridRow, int col) const;
     void setText(int gridRow, int col, const QString &text);
 
     // Empties every cell, headings included.

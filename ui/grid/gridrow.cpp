@@ -1,7 +1,5 @@
 #include "ui/grid/gridrow.h"
 
-#include <QStringTokenizer>
-
 namespace {
 
 const QChar CellSeparator = u'\t';
@@ -13,56 +11,55 @@ QString withoutSeparators(const QString &text)
 
 }  // namespace
 
-GridRow::GridRow(const QString &rowText, int columnCount)
-    : m_text(rowText)
+GridRow::GridRow(QString rowText, int columnCount)
+    : m_text(std::move(rowText))
 {
-    truncate(columnCount);
+    findCellEnds(columnCount);
 }
 
 GridRow GridRow::fromCells(const QStringList &cellTexts)
 {
-    GridRow row;
     QStringList cleanTexts;
     cleanTexts.reserve(cellTexts.size());
     for (const QString &text : cellTexts)
         cleanTexts.append(withoutSeparators(text));
-    row.m_text = cleanTexts.join(CellSeparator);
-    return row;
+    return GridRow(cleanTexts.join(CellSeparator), int(cleanTexts.size()));
 }
 
-QString GridRow::cell(int col) const
+void GridRow::findCellEnds(int columnCount)
 {
-    int partIndex = 0;
-    for (const QStringView part : qTokenize(m_text, CellSeparator)) {
-        if (partIndex++ == col)
-            return part.toString();
+    m_cellEnds.clear();
+    qsizetype cellStart = 0;
+    while (m_cellEnds.size() < columnCount && cellStart <= m_text.size()) {
+        qsizetype end = m_text.indexOf(CellSeparator, cellStart);
+        if (end < 0)
+            end = m_text.size();
+        m_cellEnds.append(end);
+        cellStart = end + 1;
     }
-    return {};
+}
+
+QStringView GridRow::cell(int col) const
+{
+    if (col < 0 || col >= m_cellEnds.size())
+        return {};
+    const qsizetype start = col == 0 ? 0 : m_cellEnds[col - 1] + 1;
+    return QStringView(m_text).sliced(start, m_cellEnds[col] - start);
 }
 
 void GridRow::setCell(int col, const QString &text)
 {
-    QStringList cells = m_text.split(CellSeparator);
+    QStringList cells;
+    for (int c = 0; c < m_cellEnds.size(); ++c)
+        cells.append(cell(c).toString());
     while (cells.size() <= col)
         cells.append(QString());
     cells[col] = withoutSeparators(text);
-    m_text = cells.join(CellSeparator);
+    *this = fromCells(cells);
 }
 
 void GridRow::truncate(int columnCount)
 {
-    if (columnCount <= 0) {
-        m_text.clear();
-        return;
-    }
-    // The separator that ends the last kept cell; a row text ends with one, and when nothing
-    // follows it the text is kept as it is, still shared with the caller.
-    qsizetype separator = -1;
-    for (int col = 0; col < columnCount; ++col) {
-        separator = m_text.indexOf(CellSeparator, separator + 1);
-        if (separator < 0)
-            return;
-    }
-    if (separator + 1 < m_text.size())
-        m_text.truncate(separator);
+    if (columnCount < m_cellEnds.size())
+        m_cellEnds.resize(std::max(columnCount, 0));
 }

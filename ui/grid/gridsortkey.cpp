@@ -3,40 +3,92 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace {
 
-std::optional<double> readNumber(const QString &cellText, const QLocale &locale)
+std::optional<double> readNumber(QStringView text, const QLocale &locale)
 {
     bool ok = false;
-    const double value = locale.toDouble(cellText.trimmed(), &ok);
+    const double value = locale.toDouble(text, &ok);
     // "nan" and "inf" read as numbers but have no place in an order.
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
+// "5 35.2" or "-21 30": whole units, one blank, sixtieths.
+std::optional<double> readSexagesimal(QStringView text, const QLocale &locale)
+{
+    const qsizetype blank = text.indexOf(u' ');
+    if (blank < 0)
+        return std::nullopt;
+    bool wholeOk = false;
+    const int whole = locale.toInt(text.first(blank), &wholeOk);
+    const auto sixtieths = readNumber(text.sliced(blank + 1), locale);
+    if (!wholeOk || !sixtieths)
+        return std::nullopt;
+    return whole + *sixtieths / 60.0;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Each run of digits becomes its length (one code unit, below every printable character) and its
+// digits without leading zeros, so that comparing keys as plain strings orders the numbers in a
+// text by value.
+QString naturalKey(QStringView text)
+{
+    QString key;
+    key.reserve(text.size() + 4);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!isAsciiDigit(text[i])) {
+            key += text[i].toCaseFolded();
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && isAsciiDigit(text[end]))
+            ++end;
+        qsizetype firstSignificant = i;
+        while (firstSignificant + 1 < end && text[firstSignificant] == u'0')
+            ++firstSignificant;
+        key += QChar(char16_t(1 + std::min<qsizetype>(end - firstSignificant, 30)));
+        key += text.sliced(firstSignificant, end - firstSignificant);
+        i = end;
+    }
+    return key;
+}
+
 }  // namespace
 
-GridSortKey::GridSortKey(const QString &cellText, const QLocale &locale)
-    : m_number(readNumber(cellText, locale))
+GridSortKey::GridSortKey(QStringView cellText, const QLocale &locale)
 {
-    if (!m_number)
-        m_foldedText = cellText.toCaseFolded();
+    const QStringView trimmed = cellText.trimmed();
+    std::optional<double> number = readNumber(trimmed, locale);
+    if (!number)
+        number = readSexagesimal(trimmed, locale);
+    m_isNumber = number.has_value();
+    if (m_isNumber)
+        m_number = *number;
+    else
+        m_textKey = naturalKey(cellText);
 }
 
 std::weak_ordering operator<=>(const GridSortKey &a, const GridSortKey &b)
 {
-    if (a.m_number && b.m_number) {
-        if (*a.m_number < *b.m_number)
+    if (a.m_isNumber != b.m_isNumber)
+        return a.m_isNumber ? std::weak_ordering::less : std::weak_ordering::greater;
+    if (a.m_isNumber) {
+        if (a.m_number < b.m_number)
             return std::weak_ordering::less;
-        if (*a.m_number > *b.m_number)
+        if (a.m_number > b.m_number)
             return std::weak_ordering::greater;
         return std::weak_ordering::equivalent;
     }
-    if (a.m_number || b.m_number)
-        return a.m_number ? std::weak_ordering::less : std::weak_ordering::greater;
-    return a.m_foldedText.compare(b.m_foldedText) <=> 0;
+    return a.m_textKey.compare(b.m_textKey) <=> 0;
 }
 
 QList<qsizetype> stableSortOrder(const QList<GridSortKey> &keys, Qt::SortOrder order)

@@ -1,6 +1,7 @@
 #include "ui/help/helpform.h"
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlook.h"
 #include "ui/platform/browser.h"
 
 #include <QEvent>
@@ -8,18 +9,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
-namespace {
-
-QFont windowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-} // namespace
 
 Helpform::Helpform(Browser &browser, const QUrl &address, QWidget *parent)
     : QWidget(parent, Qt::Window), browser(browser), address(address)
@@ -35,14 +24,11 @@ Helpform::Helpform(Browser &browser, const QUrl &address, QWidget *parent)
     Label1->setGeometry(twipsToPixels(QRect(120, 120, 3735, 375)));
     Label1->setWordWrap(true);
 
-    // The guide's path is usually longer than the label is wide: the middle gives way, and the
-    // whole address is in the tool tip.
-    const QString shown = address.toDisplayString(QUrl::PreferLocalFile);
-    Label2 = new QLabel(this);
+    // The link names what it opens; where the guide lies is in the tool tip.
+    Label2 = new QLabel(QStringLiteral("Nocturo User Guide"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twipsToPixels(QRect(600, 480, 2775, 375)));
-    Label2->setText(Label2->fontMetrics().elidedText(shown, Qt::ElideMiddle, Label2->width()));
-    Label2->setToolTip(shown);
+    Label2->setToolTip(address.toDisplayString(QUrl::PreferLocalFile));
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

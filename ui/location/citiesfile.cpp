@@ -12,7 +12,9 @@ constexpr QChar CellSeparator = u'\t';
 
 std::optional<PlaceFields> splitPlaceLine(const QString &line)
 {
-    const QStringView text(line);
+    // A tab inside a field would split the field's cell in two in the city table.
+    const QString withoutTabs = line.contains(CellSeparator) ? QString(line).replace(CellSeparator, u' ') : line;
+    const QStringView text(withoutTabs);
     const qsizetype firstComma = text.indexOf(FieldSeparator);
     if (firstComma < 0)
         return std::nullopt;
@@ -37,13 +39,13 @@ QString cityRowText(const PlaceFields &place)
            + place.latitude + CellSeparator + place.longitude;
 }
 
-QStringList readCityRows(const QString &path)
+CityRows readCityRows(const QString &path)
 {
     const TextFileLines file = readTextLines(path);
-    QStringList rows;
+    CityRows cities{{}, file.problem};
     for (qsizetype i = 1; i < file.lines.size(); ++i) {
         if (const std::optional<PlaceFields> place = splitPlaceLine(file.lines.at(i)))
-            rows.append(cityRowText(*place));
+            cities.rows.append(cityRowText(*place));
     }
-    return rows;
+    return cities;
 }

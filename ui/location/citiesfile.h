@@ -28,7 +28,14 @@ std::optional<PlaceFields> splitPlaceLine(const QString &line);
 // longitude, separated by TABs.
 QString cityRowText(const PlaceFields &place);
 
+struct CityRows {
+    QStringList rows;
+    QString problem;  // why the file could not be read; empty when it was
+
+    bool ok() const { return problem.isEmpty(); }
+};
+
 // The grid rows for every place line of the file, in file order. The first line is the heading
-// and is dropped whatever it holds; lines that are no place are skipped. A file that is missing
-// or cannot be read gives no rows.
-QStringList readCityRows(const QString &path);
+// and is dropped whatever it holds; lines that are no place are skipped. A tab in a field becomes
+// a blank. A file that is missing or cannot be read gives no rows and says why.
+CityRows readCityRows(const QString &path);

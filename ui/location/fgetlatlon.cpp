@@ -1,9 +1,12 @@
 #include "ui/location/fgetlatlon.h"
 
+#include "ui/common/singlelinetext.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlook.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/location/locationowner.h"
+#include "ui/platform/messages.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,30 +16,12 @@
 
 namespace {
 
-// The window is laid out in twips, 1/1440 inch; at 96 dots per inch 15 twips make a pixel.
-constexpr int TwipsPerPixel = 15;
-
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                 height / TwipsPerPixel);
-}
-
-constexpr QSize ClientAreaTwips(6300, 3975);
+const QSize ClientAreaTwips(6300, 3975);
+const QRect CityGridTwips(0, 0, 3735, 3855);
 
 // City, then latitude and longitude right-aligned; the trailing blanks widen the columns.
 const QString CityGridLayout =
     QStringLiteral("<City                                    |>Lat        |>Lon         ");
-
-// The window was designed for MS Sans Serif; where it is missing the system's sans-serif
-// face stands in.
-QFont windowFont()
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setFamilies({QStringLiteral("MS Sans Serif"), font.family()});
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 // The boxes were sized for MS Sans Serif. A wider stand-in face would cut the captions short
 // and hide the sign of a longitude, so the controls grow to their texts, keeping their top left
@@ -62,16 +47,18 @@ void growFieldToCoordinate(QLineEdit &field)
 
 }  // namespace
 
-fgetlatlon::fgetlatlon(LocationOwner &owner, const QString &citiesPath, QWidget *parent)
+fgetlatlon::fgetlatlon(LocationOwner &owner, Messages &messages, const QString &citiesPath, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_owner(owner)
+    , m_messages(messages)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Set Location"));
     setFont(windowFont());
-    // The controls sit at fixed places; a larger window would only add empty room.
-    setFixedSize(ClientAreaTwips / TwipsPerPixel);
     createControls();
+    // The design size is the smallest: below it the controls beside the table would overlap it.
+    setMinimumSize(twipsToPixels(ClientAreaTwips));
+    resize(minimumSize());
     Form_Load(citiesPath);
 }
 
@@ -81,44 +68,64 @@ void fgetlatlon::createControls()
 {
     gCities = new FlexGrid(this);
     gCities->setObjectName(QStringLiteral("gCities"));
-    gCities->setGeometry(twipsRect(0, 0, 3735, 3855));
+    gCities->setGeometry(twipsToPixels(CityGridTwips));
     connect(gCities, &FlexGrid::DblClick, this, &fgetlatlon::gCities_DblClick);
+    connect(gCities, &FlexGrid::EnterPressed, this, &fgetlatlon::takeCurrentCity);
 
-    Label1[2] = new QLabel(QStringLiteral("Latitude (xx.xxxx pos=N)"), this);
-    Label1[2]->setGeometry(twipsRect(3840, 240, 1815, 375));
-
-    Lat = new QLineEdit(this);
-    Lat->setObjectName(QStringLiteral("Lat"));
-    Lat->setGeometry(twipsRect(3840, 480, 735, 285));
-
-    Label1[1] = new QLabel(QStringLiteral("Longitude (xxx.xxx, pos=E)"), this);
-    Label1[1]->setGeometry(twipsRect(3840, 960, 1935, 375));
-
-    Lon = new QLineEdit(this);
-    Lon->setObjectName(QStringLiteral("Lon"));
-    Lon->setGeometry(twipsRect(3840, 1200, 735, 285));
-
-    Label1[0] = new QLabel(
-        QStringLiteral("Double Click on your city or enter values by hand.  Click Update"), this);
-    Label1[0]->setGeometry(twipsRect(3840, 1680, 2415, 375));
-
-    Label1[0]->setWordWrap(true);
-    for (QLabel *label : Label1) {
+    const auto addLabel = [this](const QString &text, const QRect &twips) {
+        auto *label = new QLabel(text, this);
+        label->setGeometry(twipsToPixels(twips));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
+    const auto addField = [this](const char *name, const QRect &twips) {
+        auto *field = new QLineEdit(this);
+        field->setObjectName(QLatin1String(name));
+        field->setGeometry(twipsToPixels(twips));
+        keepOnOneLine(field);
+        growFieldToCoordinate(*field);
+        return field;
+    };
+    const auto addButton = [this](const char *name, const QString &caption, const QRect &twips) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(twipsToPixels(twips));
+        return button;
+    };
+
+    Label1[2] = addLabel(QStringLiteral("Latitude (xx.xxxx pos=N)"), QRect(3840, 240, 1815, 375));
+    Lat = addField("Lat", QRect(3840, 480, 735, 285));
+    Label1[1] = addLabel(QStringLiteral("Longitude (xxx.xxx, pos=E)"), QRect(3840, 960, 1935, 375));
+    Lon = addField("Lon", QRect(3840, 1200, 735, 285));
+    Label1[0] = addLabel(QStringLiteral("Double Click on your city or enter values by hand.  Click Update"),
+                         QRect(3840, 1680, 2415, 375));
+    Label1[0]->setWordWrap(true);
+    for (QLabel *label : Label1)
         growLabelToText(*label);
-    }
-    growFieldToCoordinate(*Lat);
-    growFieldToCoordinate(*Lon);
 
-    Command2 = new QPushButton(QStringLiteral("Update"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(3960, 2520, 855, 375));
+    Command2 = addButton("Command2", QStringLiteral("Update"), QRect(3960, 2520, 855, 375));
     connect(Command2, &QPushButton::clicked, this, &fgetlatlon::Command2_Click);
-
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(3960, 3000, 855, 375));
+    Command1 = addButton("Command1", QStringLiteral("Cancel"), QRect(3960, 3000, 855, 375));
     connect(Command1, &QPushButton::clicked, this, &fgetlatlon::Command1_Click);
+
+    for (QWidget *control : {static_cast<QWidget *>(Label1[2]), static_cast<QWidget *>(Lat),
+                             static_cast<QWidget *>(Label1[1]), static_cast<QWidget *>(Lon),
+                             static_cast<QWidget *>(Label1[0]), static_cast<QWidget *>(Command2),
+                             static_cast<QWidget *>(Command1)})
+        m_rightPanel.append({control, control->geometry()});
+}
+
+// The table takes what the window gains; the fields and buttons keep their distance from the
+// right edge.
+void fgetlatlon::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const QSize designPx = twipsToPixels(ClientAreaTwips);
+    const QSize grownPx = size() - designPx;
+    const QRect gridPx = twipsToPixels(CityGridTwips);
+    gCities->setGeometry(gridPx.adjusted(0, 0, grownPx.width(), grownPx.height()));
+    for (const auto &[control, designGeometry] : std::as_const(m_rightPanel))
+        control->move(designGeometry.topLeft() + QPoint(grownPx.width(), 0));
 }
 
 // The fields start with the location in use, whatever the table holds.
@@ -131,13 +138,16 @@ void fgetlatlon::Form_Load(const QString &citiesPath)
 
 void fgetlatlon::loadCities(const QString &citiesPath)
 {
-    const QStringList rows = readCityRows(citiesPath);
-    FlexGrid::UpdateBatch batch(*gCities);
-    gCities->Clear();
-    gCities->setRows(1);
-    gCities->setFormatString(CityGridLayout);
-    for (const QString &row : rows)
-        gCities->AddItem(row);
+    CityRows cities = readCityRows(citiesPath);
+    {
+        FlexGrid::UpdateBatch batch(*gCities);
+        gCities->Clear();
+        gCities->setRows(1);
+        gCities->setFormatString(CityGridLayout);
+        gCities->appendRows(std::move(cities.rows));
+    }
+    if (!cities.ok())
+        m_messages.showMessage(ApplicationTitle, cities.problem);
 }
 
 // Only a double click on a city's cells counts, which the grid has made the current row. On the
@@ -147,6 +157,11 @@ void fgetlatlon::gCities_DblClick()
 {
     if (gCities->MouseRow() < 1 || gCities->MouseCol() < 0)
         return;
+    takeCurrentCity();
+}
+
+void fgetlatlon::takeCurrentCity()
+{
     Lat->setText(gCities->TextMatrix(gCities->Row(), 1));
     Lon->setText(gCities->TextMatrix(gCities->Row(), 2));
 }

@@ -1,10 +1,10 @@
 #include "ui/location/locationchooser.h"
 
-fgetlatlon *showLocationChooser(QPointer<fgetlatlon> &chooser, LocationOwner &owner,
+fgetlatlon *showLocationChooser(QPointer<fgetlatlon> &chooser, LocationOwner &owner, Messages &messages,
                                 QWidget *mainWindow, const QString &citiesPath)
 {
     if (!chooser) {
-        chooser = new fgetlatlon(owner, citiesPath, mainWindow);
+        chooser = new fgetlatlon(owner, messages, citiesPath, mainWindow);
         chooser->show();
         return chooser;
     }

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class LocationOwner;
+class Messages;
 class QWidget;
 
 // What "Set Your Location" does: there is at most one chooser. When `chooser` holds none, a new
@@ -15,5 +16,5 @@ class QWidget;
 //
 // The chooser is a window of its own but a child of mainWindow, so that it never outlives the
 // owner it writes to.
-fgetlatlon *showLocationChooser(QPointer<fgetlatlon> &chooser, LocationOwner &owner,
+fgetlatlon *showLocationChooser(QPointer<fgetlatlon> &chooser, LocationOwner &owner, Messages &messages,
                                 QWidget *mainWindow, const QString &citiesPath = DefaultCitiesFile);

@@ -1,6 +1,8 @@
 #include "ui/main/catalogcommands.h"
 
 #include "catalog/catalogloader.h"
+#include "ui/common/singlelinetext.h"
+#include "ui/common/windowlook.h"
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 
@@ -8,8 +10,6 @@
 #include <QFileInfo>
 
 namespace {
-
-const QString MessageTitle = QStringLiteral("Nocturo");
 
 // The file dialog follows every failure message.
 const QString ChooseAnotherFile = QStringLiteral("\n\nChoose the catalog file to load.");
@@ -22,33 +22,33 @@ QString loadFailureText(const QString &path, const CatalogLoadResult &result)
         .arg(QFileInfo(path).fileName(), QString::number(result.lineNumber), result.problem);
 }
 
-QString severalFilesText(qsizetype fileCount)
+// The working folder is where the program runs; nothing ever changes it.
+QString nameForDefaults(const QString &chosenPath)
 {
-    return QStringLiteral("Only one catalog file can be loaded at a time, but %1 files were "
-                          "chosen.")
-        .arg(fileCount);
+    const QFileInfo chosen(chosenPath);
+    const bool inWorkingFolder = chosen.absoluteDir() == QDir(QDir::currentPath());
+    return inWorkingFolder ? chosen.fileName() : chosen.absoluteFilePath();
 }
 
 }  // namespace
 
-CatalogCommands::CatalogCommands(CatalogTable &Catalog, qint16 &CatalogCount,
-                                 QString &CatalogFile, FileChooser &files, Messages &messages)
-    : Catalog(Catalog), CatalogCount(CatalogCount), CatalogFile(CatalogFile), files(files),
-      messages(messages)
+CatalogCommands::CatalogCommands(ObjectCatalog &catalog, FileChooser &files, Messages &messages,
+                                 RememberedFolders &folders)
+    : catalog(catalog), files(files), messages(messages), folders(folders)
 {
 }
 
-void CatalogCommands::loadCatalog()
+bool CatalogCommands::loadCatalog()
 {
-    askUntilLoaded(loadCurrentFile());
+    return askUntilLoaded(loadCurrentFile());
 }
 
-void CatalogCommands::LoadObj_Click()
+bool CatalogCommands::LoadObj_Click()
 {
     const FileChoice choice = files.chooseFile(catalogFileRequest());
     if (choice.cancelled)
-        return;
-    askUntilLoaded(loadChoice(choice));
+        return false;
+    return askUntilLoaded(loadChoice(choice));
 }
 
 FileRequest CatalogCommands::catalogFileRequest() const
@@ -56,38 +56,49 @@ FileRequest CatalogCommands::catalogFileRequest() const
     FileRequest request;
     request.purpose = FileRequest::Purpose::Open;
     request.presetName = DefaultCatalogFile;
-    request.initialFolder = QDir::currentPath();
-    request.nameFilters = csvNameFilters();
+    request.initialFolder = folders.folderFor(FileKind::Catalog);
+    request.nameFilters = catalogNameFilters();
     return request;
 }
 
 // Returns what went wrong, or an empty string when the catalog loaded.
 QString CatalogCommands::loadCurrentFile()
 {
-    const CatalogLoadResult result = loadCatalogFile(CatalogFile, Catalog, CatalogCount);
-    return result.ok() ? QString() : loadFailureText(CatalogFile, result);
+    if (catalog.CatalogFile.isEmpty()) {
+        catalog.CatalogCount = 0;
+        return QStringLiteral("No catalog file is named: line 15 of the defaults file is empty.");
+    }
+    const CatalogLoadResult result = loadCatalogFile(catalog.CatalogFile, catalog);
+    return result.ok() ? QString() : loadFailureText(catalog.CatalogFile, result);
 }
 
 QString CatalogCommands::loadChoice(const FileChoice &choice)
 {
     if (choice.paths.size() != 1)
-        return severalFilesText(choice.paths.size());
-    CatalogFile = choice.paths.first();
+        return QStringLiteral("Only one catalog file can be loaded at a time, but %1 files were chosen.")
+            .arg(choice.paths.size());
+    const QString path = choice.paths.first();
+    if (holdsLineBreak(path))
+        return QStringLiteral("The file name \"%1\" holds a line break, which the defaults file cannot keep.")
+            .arg(withoutLineBreaksOrTabs(path));
+    folders.remember(FileKind::Catalog, path);
+    catalog.CatalogFile = nameForDefaults(path);
     return loadCurrentFile();
 }
 
 // The fall-back after a failed load: a loop, not a recursion, so that failing choices never
 // pile up, and one the observer can leave by cancelling.
-void CatalogCommands::askUntilLoaded(QString failure)
+bool CatalogCommands::askUntilLoaded(QString failure)
 {
     while (!failure.isEmpty()) {
-        messages.showMessage(MessageTitle, failure + ChooseAnotherFile);
-        CatalogFile = DefaultCatalogFile;
+        messages.showMessage(ApplicationTitle, failure + ChooseAnotherFile);
+        catalog.CatalogFile = DefaultCatalogFile;
         const FileChoice choice = files.chooseFile(catalogFileRequest());
         if (choice.cancelled) {
-            CatalogCount = 0;
-            return;
+            catalog.CatalogCount = 0;
+            return false;
         }
         failure = loadChoice(choice);
     }
+    return true;
 }

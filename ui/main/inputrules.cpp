@@ -1,5 +1,6 @@
 #include "ui/main/inputrules.h"
 
+#include "astro/fieldnumber.h"
 #include "io/blanks.h"
 
 namespace {
@@ -34,9 +35,7 @@ QString normalizeTimeText(const QString &text)
 
 bool azimuthWindowReversed(const QString &minAzText, const QString &maxAzText, const QLocale &locale)
 {
-    bool minOk = false;
-    bool maxOk = false;
-    const double minAzDeg = locale.toDouble(minAzText.trimmed(), &minOk);
-    const double maxAzDeg = locale.toDouble(maxAzText.trimmed(), &maxOk);
-    return minOk && maxOk && maxAzDeg < minAzDeg;
+    const auto minAzDeg = readFieldNumber(minAzText, locale);
+    const auto maxAzDeg = readFieldNumber(maxAzText, locale);
+    return minAzDeg && maxAzDeg && *maxAzDeg < *minAzDeg;
 }

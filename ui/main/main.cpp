@@ -1,5 +1,6 @@
 #include "desktop/installeddata.h"
 #include "desktop/nocturoicon.h"
+#include "ui/common/windowlook.h"
 #include "ui/main/nocturo.h"
 #include "ui/main/workingfolder.h"
 #include "ui/platform/qtplatform.h"
@@ -9,8 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Nocturo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setApplicationVersion(applicationVersion());
     QApplication::setWindowIcon(nocturoIcon());
     enterWorkingFolder(app.arguments(), installedDataFolder(), defaultUserDataFolder());
 

@@ -1,11 +1,14 @@
 #include "ui/main/nocturo.h"
 
+#include "astro/fieldnumber.h"
 #include "astro/listgeneration.h"
-#include "astro/sessioninputs.h"
 #include "astro/sessiontext.h"
-#include "catalog/catalogloader.h"
-#include "io/textfile.h"
 #include "desktop/installeddata.h"
+#include "io/textfile.h"
+#include "ui/common/fieldmark.h"
+#include "ui/common/singlelinetext.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlook.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/help/helpform.h"
 #include "ui/help/userguide.h"
@@ -13,15 +16,13 @@
 #include "ui/main/imagesearch.h"
 #include "ui/main/inputrules.h"
 #include "ui/main/nowcommand.h"
+#include "ui/main/resultsgridlist.h"
 #include "ui/main/resultstext.h"
 #include "ui/main/skyplot.h"
-#include "ui/main/twips.h"
 #include "ui/main/wrappingbutton.h"
 #include "ui/platform/browser.h"
 #include "ui/platform/clock.h"
-#include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
-#include "ui/settings/defaultsfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,26 +35,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-
-#include <cmath>
-#include <limits>
+#include <QStatusBar>
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Nocturo");
 const QSize DesignClientTwips(12855, 8265);
-const QString UnreadableStyle = QStringLiteral("background-color: #ffd7d7; border: 1px solid #c00000;");
-
-QFont windowFont(double pointSize = 8.25, bool bold = false)
-{
-    QFont font;
-    // Liberation Sans has the narrow metrics the layout was designed around.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
+constexpr int StatusMessageMs = 10000;
 
 // Box states as the list and the defaults file count them: 0 clear, 1 checked, 2 grayed.
 // Qt numbers them otherwise (PartiallyChecked is 1, Checked 2).
@@ -77,13 +64,32 @@ QString sortMarker(qint16 sortOrder)
     return sortOrder == 1 ? QStringLiteral("> ") : QStringLiteral("< ");
 }
 
+QString controlText(const QWidget *control)
+{
+    if (const auto *field = qobject_cast<const QLineEdit *>(control))
+        return field->text();
+    return static_cast<const QLabel *>(control)->text();
+}
+
+void setControlText(QWidget *control, const QString &text)
+{
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        field->setText(text);
+    else
+        static_cast<QLabel *>(control)->setText(withoutLineBreaksOrTabs(text));
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+}
+
 }  // namespace
 
 Nocturo::Nocturo(const Platform &platform, QWidget *parent)
     : QMainWindow(parent)
     , platform(platform)
-    , CatalogFile(DefaultCatalogFile)
-    , catalogCommands(Catalog, CatalogCount, CatalogFile, platform.files, platform.messages)
+    , catalogCommands(catalog, platform.files, platform.messages, folders)
 {
     setWindowTitle(ApplicationTitle);
     setFont(windowFont());
@@ -91,12 +97,15 @@ Nocturo::Nocturo(const Platform &platform, QWidget *parent)
     setCentralWidget(client);
     createControls();
     createMenus();
+    createStatusLine();
     setTabOrder();
     connectHandlers();
-    // The design size is only the starting size; the window may be resized freely.
     laidOutClientSize = twipsToPixels(DesignClientTwips);
     client->resize(laidOutClientSize);
-    resize(laidOutClientSize.width(), laidOutClientSize.height() + menuBar()->sizeHint().height());
+    // Below the design size the controls would cover each other's texts.
+    const int framePx = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    setMinimumSize(laidOutClientSize.width(), laidOutClientSize.height() + framePx);
+    resize(minimumSize());
     client->installEventFilter(this);
     drawSkyPlot();
 }
@@ -105,38 +114,43 @@ Nocturo::~Nocturo() = default;
 
 // ---- controls -------------------------------------------------------------------------
 
-void Nocturo::place(QWidget *control, const QRect &twips)
+void Nocturo::place(QWidget *control, QRect twips)
 {
     control->setGeometry(twipsToPixels(twips));
     layout.RecordControlRatios(control, twips, DesignClientTwips);
 }
 
-QLabel *Nocturo::addCaption(const QString &caption, const QRect &twips, QWidget *parent)
+QLabel *Nocturo::addCaption(const QString &caption, QRect twips, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent ? parent : client);
     place(label, twips);
     return label;
 }
 
-QLineEdit *Nocturo::addTextField(const char *name, const QString &text, const QRect &twips)
+QLineEdit *Nocturo::addTextField(SessionTextField field, const char *name, const QString &text, QRect twips,
+                                 const QString &caption, const QString &refill, InputField::Rule rule)
 {
-    auto *field = new QLineEdit(text, client);
-    field->setObjectName(QLatin1String(name));
-    place(field, twips);
-    field->installEventFilter(this);
-    return field;
+    auto *edit = new QLineEdit(text, client);
+    edit->setObjectName(QLatin1String(name));
+    place(edit, twips);
+    edit->installEventFilter(this);
+    keepOnOneLine(edit);
+    inputs.append({field, edit, caption, refill, rule});
+    return edit;
 }
 
-QCheckBox *Nocturo::addTypeBox(const char *name, const QString &caption, const QRect &twips)
+QCheckBox *Nocturo::addTypeBox(int SessionParameters::*state, const char *name, const QString &caption,
+                               QRect twips)
 {
     auto *box = new QCheckBox(caption, client);
     box->setObjectName(QLatin1String(name));
     box->setCheckState(Qt::Checked);
     place(box, twips);
+    typeBoxes.append({state, box});
     return box;
 }
 
-QPushButton *Nocturo::addButton(const char *name, const QString &caption, const QRect &twips)
+QPushButton *Nocturo::addButton(const char *name, const QString &caption, QRect twips)
 {
     auto *button = new WrappingButton(caption, client);
     button->setObjectName(QLatin1String(name));
@@ -147,31 +161,49 @@ QPushButton *Nocturo::addButton(const char *name, const QString &caption, const 
 
 void Nocturo::createControls()
 {
-    Lat = addCaption(QStringLiteral("0"), QRect(1320, 120, 615, 255));
+    using Rule = InputField::Rule;
+    using P = SessionParameters;
+    // The location values may be wider than their designed boxes; they may use the room up to
+    // "Set Your Location", which keeps a value clear of its caption.
+    Lat = addCaption(QStringLiteral("0"), QRect(1320, 120, 825, 255));
     Lat->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Lon = addCaption(QStringLiteral("0"), QRect(1200, 360, 735, 255));
+    Lon = addCaption(QStringLiteral("0"), QRect(1200, 360, 945, 255));
     Lon->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    inputs.append({&P::Lat, Lat, QStringLiteral("Latitude")});
+    inputs.append({&P::Lon, Lon, QStringLiteral("Longitude")});
     GetLatLon = addButton("GetLatLon", QStringLiteral("Set Your Location"), QRect(2160, 105, 855, 495));
-    txtGMTDev = addTextField("txtGMTDev", QString(), QRect(1800, 1140, 495, 285));
+    txtGMTDev = addTextField(&P::txtGMTDev, "txtGMTDev", QString(), QRect(1800, 1140, 495, 285),
+                             QStringLiteral("GMT Deviation"), QStringLiteral("0"));
     bGetDate = addButton("bGetDate", QStringLiteral("Now"), QRect(2520, 1080, 615, 375));
-    txtDate = addTextField("txtDate", QString(), QRect(2040, 1680, 975, 285));
-    txtTime = addTextField("txtTime", QString(), QRect(2040, 2040, 975, 285));
-    txtSessLen = addTextField("txtSessLen", QStringLiteral("1"), QRect(2040, 2400, 375, 285));
+    txtDate = addTextField(&P::txtDate, "txtDate", QString(), QRect(2040, 1680, 975, 285),
+                           QStringLiteral("Date"), QStringLiteral("1/1/2006"));
+    txtTime = addTextField(&P::txtTime, "txtTime", QString(), QRect(2040, 2040, 975, 285),
+                           QStringLiteral("Session Start Time"), QString(), Rule::Time);
+    txtSessLen = addTextField(&P::txtSessLen, "txtSessLen", QStringLiteral("1"), QRect(2040, 2400, 375, 285),
+                              QStringLiteral("Session Length"), QStringLiteral("0"));
     bGenList = addButton("bGenList", QStringLiteral("Refresh List"), QRect(240, 3120, 975, 495));
     bSaveDefs = addButton("bSaveDefs", QStringLiteral("Save Defaults"), QRect(240, 3720, 975, 615));
     bLoadDef = addButton("bLoadDef", QStringLiteral("Load Defaults"), QRect(240, 4440, 975, 615));
-    chkGalaxy = addTypeBox("chkGalaxy", QStringLiteral("Galaxy"), QRect(1560, 3360, 1695, 255));
-    chkNebula = addTypeBox("chkNebula", QStringLiteral("Nebula"), QRect(1560, 3720, 1695, 255));
-    chkPlanetary = addTypeBox("chkPlanetary", QStringLiteral("Planetary Nebula"), QRect(1560, 4080, 1695, 255));
-    chkGlobular = addTypeBox("chkGlobular", QStringLiteral("Globular Cluster"), QRect(1560, 4440, 1695, 255));
-    chkOpen = addTypeBox("chkOpen", QStringLiteral("Open Cluster"), QRect(1560, 4800, 1695, 255));
-    MinMag = addTextField("MinMag", QStringLiteral("30"), QRect(2160, 5400, 615, 285));
-    MinSize = addTextField("MinSize", QStringLiteral("1"), QRect(1800, 5880, 495, 285));
-    MaxSize = addTextField("MaxSize", QStringLiteral("999"), QRect(2280, 5880, 495, 285));
-    MinElev = addTextField("MinElev", QStringLiteral("30"), QRect(2160, 6360, 615, 285));
+    chkGalaxy = addTypeBox(&P::chkGalaxy, "chkGalaxy", QStringLiteral("Galaxy"), QRect(1560, 3360, 1695, 255));
+    chkNebula = addTypeBox(&P::chkNebula, "chkNebula", QStringLiteral("Nebula"), QRect(1560, 3720, 1695, 255));
+    chkPlanetary = addTypeBox(&P::chkPlanetary, "chkPlanetary", QStringLiteral("Planetary Nebula"),
+                              QRect(1560, 4080, 1695, 255));
+    chkGlobular = addTypeBox(&P::chkGlobular, "chkGlobular", QStringLiteral("Globular Cluster"),
+                             QRect(1560, 4440, 1695, 255));
+    chkOpen = addTypeBox(&P::chkOpen, "chkOpen", QStringLiteral("Open Cluster"), QRect(1560, 4800, 1695, 255));
+    MinMag = addTextField(&P::MinMag, "MinMag", QStringLiteral("30"), QRect(2160, 5400, 615, 285),
+                          QStringLiteral("Min Brightness"), QStringLiteral("30"));
+    MinSize = addTextField(&P::MinSize, "MinSize", QStringLiteral("1"), QRect(1800, 5880, 495, 285),
+                           QStringLiteral("Min Size"), QStringLiteral("0"));
+    MaxSize = addTextField(&P::MaxSize, "MaxSize", QStringLiteral("999"), QRect(2280, 5880, 495, 285),
+                           QStringLiteral("Max Size"), QStringLiteral("999"));
+    MinElev = addTextField(&P::MinElev, "MinElev", QStringLiteral("30"), QRect(2160, 6360, 615, 285),
+                           QStringLiteral("Min Elevation"), QStringLiteral("0"));
     createSkyPlot();
-    MinAz = addTextField("MinAz", QStringLiteral("0"), QRect(1920, 7320, 375, 285));
-    MaxAz = addTextField("MaxAz", QStringLiteral("360"), QRect(2280, 7320, 375, 285));
+    MinAz = addTextField(&P::MinAz, "MinAz", QStringLiteral("0"), QRect(1920, 7320, 375, 285),
+                         QStringLiteral("Min Azimuth"), QStringLiteral("0"), Rule::AzimuthOrder);
+    MaxAz = addTextField(&P::MaxAz, "MaxAz", QStringLiteral("360"), QRect(2280, 7320, 375, 285),
+                         QStringLiteral("Max Azimuth"), QStringLiteral("360"), Rule::AzimuthOrder);
     Included = addButton("Included", QStringLiteral("Inclusive"), QRect(1800, 7800, 975, 255));
     createResultsGrid();
     bQuit = addButton("bQuit", QStringLiteral("Quit"), QRect(10680, 60, 615, 375));
@@ -189,19 +221,21 @@ void Nocturo::createCaptions()
     addCaption(QStringLiteral("Latitude"), QRect(480, 120, 615, 375));
     addCaption(QStringLiteral("Longitude"), QRect(480, 360, 735, 375));
     addCaption(QStringLiteral("Date (mm/dd/yyyy local)"), QRect(120, 1720, 1815, 255));
-    addCaption(QStringLiteral("Session Start Time (local)"), QRect(120, 2080, 1815, 255));
+    addCaption(QStringLiteral("Session Start Time (local)"), QRect(120, 2080, 1905, 255));
     addCaption(QStringLiteral("GMT Deviation (EST=-5, EDT=-4)"), QRect(240, 1080, 1455, 495))->setWordWrap(true);
     addCaption(QStringLiteral("Object Type"), QRect(1680, 3000, 1455, 255))->setFont(windowFont(9.75, true));
     addCaption(QStringLiteral("Min Elevation (deg)"), QRect(480, 6420, 1455, 255));
     addCaption(QStringLiteral("Min Brightness (mag)"), QRect(480, 5440, 1575, 255));
-    addCaption(QStringLiteral("Size (arcmin)  Min:"), QRect(480, 5920, 1335, 255));
+    // Its text is a few pixels wider than designed; it starts further left rather than run under
+    // the size field.
+    addCaption(QStringLiteral("Size (arcmin)  Min:"), QRect(420, 5920, 1380, 255));
     addCaption(QStringLiteral("Max"), QRect(2800, 5920, 495, 255));
     addCaption(QStringLiteral("Az Range (deg)"), QRect(1800, 7080, 1335, 255));
     addCaption(QStringLiteral("Max"), QRect(2760, 7360, 375, 255));
     addCaption(QStringLiteral("Session Length (hrs)"), QRect(120, 2440, 1695, 255));
     addCaption(QStringLiteral("Min"), QRect(1560, 7360, 375, 255));
     addCaption(QStringLiteral("Click Heading to Sort"), QRect(4080, 120, 1575, 255));
-    addCaption(QStringLiteral("Double Click entry for Google Images"), QRect(6360, 120, 2655, 255));
+    addCaption(QStringLiteral("Double Click entry for Google Images"), QRect(6360, 120, 3000, 255));
 }
 
 void Nocturo::createSkyPlot()
@@ -218,9 +252,9 @@ void Nocturo::createSkyPlot()
         label->setStyleSheet(QStringLiteral("color: #e8e8f0;"));
     };
     compassLabel(QStringLiteral("0/360"), QRect(360, 0, 495, 175), Qt::AlignHCenter | Qt::AlignTop);
-    compassLabel(QStringLiteral("90"), QRect(0, 480, 175, 255), Qt::AlignLeft | Qt::AlignTop);
+    compassLabel(QStringLiteral("90"), QRect(0, 480, 195, 255), Qt::AlignLeft | Qt::AlignTop);
     compassLabel(QStringLiteral("180"), QRect(400, 960, 375, 180), Qt::AlignHCenter | Qt::AlignTop);
-    compassLabel(QStringLiteral("270"), QRect(970, 480, 270, 175), Qt::AlignRight | Qt::AlignTop);
+    compassLabel(QStringLiteral("270"), QRect(940, 480, 300, 175), Qt::AlignRight | Qt::AlignTop);
 }
 
 void Nocturo::createResultsGrid()
@@ -229,7 +263,7 @@ void Nocturo::createResultsGrid()
     gResults->setObjectName(QStringLiteral("gResults"));
     gResults->setFont(windowFont());
     place(gResults, QRect(3480, 480, 9135, 7695));
-    resetResultsGrid(*gResults);
+    ResultsGridList(*gResults).resetList(ResultsLayout);
 }
 
 void Nocturo::createMenus()
@@ -241,19 +275,26 @@ void Nocturo::createMenus()
         connect(action, &QAction::triggered, this, handler);
     };
 
-    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     addItem(fileMenu, QStringLiteral("Load Objects File"), QKeySequence(Qt::CTRL | Qt::Key_O), &Nocturo::LoadObj_Click);
     addItem(fileMenu, QStringLiteral("Save Results to File"), QKeySequence(Qt::CTRL | Qt::Key_R), &Nocturo::export_Click);
     addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &Nocturo::loadDef_Click);
     addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &Nocturo::saveDef_Click);
     addItem(fileMenu, QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &Nocturo::Quit_Click);
 
-    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     addItem(editMenu, QStringLiteral("Copy Results to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C), &Nocturo::copy_Click);
 
-    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     addItem(helpMenu, QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &Nocturo::fieldHelp_Click);
     addItem(helpMenu, QStringLiteral("About"), QKeySequence(), &Nocturo::about_Click);
+}
+
+void Nocturo::createStatusLine()
+{
+    statusLine = new QLabel(statusBar());
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusBar()->addWidget(statusLine, 1);
 }
 
 void Nocturo::setTabOrder()
@@ -275,7 +316,8 @@ void Nocturo::connectHandlers()
     connect(bSaveDefs, &QPushButton::clicked, this, &Nocturo::saveDef_Click);
     connect(bQuit, &QPushButton::clicked, this, &Nocturo::Quit_Click);
     connect(Included, &QPushButton::clicked, this, &Nocturo::Included_Click);
-    for (QCheckBox *box : {chkOpen, chkGlobular, chkGalaxy, chkPlanetary, chkNebula}) {
+    for (const TypeBox &typeBox : std::as_const(typeBoxes)) {
+        QCheckBox *box = typeBox.box;
         // Only the defaults file can gray a box; once it is clicked again it has two states.
         connect(box, &QCheckBox::stateChanged, box, [box](int state) {
             if (state != Qt::PartiallyChecked)
@@ -286,12 +328,6 @@ void Nocturo::connectHandlers()
     }
     connect(gResults, &FlexGrid::MouseUp, this, &Nocturo::gResults_MouseUp);
     connect(gResults, &FlexGrid::DblClick, this, &Nocturo::gResults_DblClick);
-
-    lostFocusHandlers = {{txtDate, &Nocturo::txtDate_LostFocus},     {txtTime, &Nocturo::txtTime_LostFocus},
-                         {txtGMTDev, &Nocturo::txtGMTDev_LostFocus}, {txtSessLen, &Nocturo::txtSessLen_LostFocus},
-                         {MinElev, &Nocturo::MinElev_LostFocus},     {MinMag, &Nocturo::MinMag_LostFocus},
-                         {MinSize, &Nocturo::MinSize_LostFocus},     {MaxSize, &Nocturo::MaxSize_LostFocus},
-                         {MinAz, &Nocturo::MinAz_LostFocus},         {MaxAz, &Nocturo::MaxAz_LostFocus}};
 }
 
 bool Nocturo::eventFilter(QObject *watched, QEvent *event)
@@ -303,12 +339,25 @@ bool Nocturo::eventFilter(QObject *watched, QEvent *event)
         // Only a move to another control of this window counts as leaving a field: opening
         // a menu or switching to another window leaves the typed text as it is.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        const auto handler = lostFocusHandlers.constFind(watched);
-        if (handler != lostFocusHandlers.constEnd() && reason != Qt::ActiveWindowFocusReason
-            && reason != Qt::PopupFocusReason)
-            (this->*handler.value())();
+        const InputField *input = inputFor(watched);
+        if (input && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            fieldLostFocus(*input);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+const Nocturo::InputField *Nocturo::inputFor(const QObject *control) const
+{
+    const auto found = std::find_if(inputs.begin(), inputs.end(),
+                                    [control](const InputField &input) { return input.control == control; });
+    return found == inputs.end() ? nullptr : &*found;
+}
+
+const Nocturo::InputField *Nocturo::inputFor(SessionTextField field) const
+{
+    const auto found = std::find_if(inputs.begin(), inputs.end(),
+                                    [field](const InputField &input) { return input.field == field; });
+    return found == inputs.end() ? nullptr : &*found;
 }
 
 // ---- start-up and list --------------------------------------------------------------
@@ -319,7 +368,7 @@ void Nocturo::Form_Load()
     bGetDate_Click();
     show();
     bGetDate->setFocus();
-    loadDef_Click();
+    applyDefaultsFile(false);
     catalogCommands.loadCatalog();
     ResultCount = 0;
     bGenList_Click();
@@ -327,27 +376,21 @@ void Nocturo::Form_Load()
 
 SessionParameters Nocturo::sessionParameters() const
 {
-    const auto state = boxState;
     SessionParameters p;
-    p.Lat = Lat->text();
-    p.Lon = Lon->text();
-    p.txtDate = txtDate->text();
-    p.txtTime = txtTime->text();
-    p.txtGMTDev = txtGMTDev->text();
-    p.txtSessLen = txtSessLen->text();
-    p.MinElev = MinElev->text();
-    p.MinAz = MinAz->text();
-    p.MaxAz = MaxAz->text();
-    p.MinMag = MinMag->text();
-    p.MinSize = MinSize->text();
-    p.MaxSize = MaxSize->text();
-    p.chkNebula = state(chkNebula);
-    p.chkPlanetary = state(chkPlanetary);
-    p.chkGalaxy = state(chkGalaxy);
-    p.chkGlobular = state(chkGlobular);
-    p.chkOpen = state(chkOpen);
+    for (const InputField &input : inputs)
+        p.*input.field = controlText(input.control);
+    for (const TypeBox &typeBox : typeBoxes)
+        p.*typeBox.state = boxState(typeBox.box);
     p.Included = Included->text();
     return p;
+}
+
+SavedDefaults Nocturo::savedDefaults() const
+{
+    SavedDefaults defaults;
+    static_cast<SessionParameters &>(defaults) = sessionParameters();
+    defaults.CatalogFile = catalog.CatalogFile;
+    return defaults;
 }
 
 void Nocturo::bGenList_Click()
@@ -356,62 +399,63 @@ void Nocturo::bGenList_Click()
     ListOutcome outcome;
     {
         const FlexGrid::UpdateBatch batch(*gResults);
-        outcome = generateList(sessionParameters(), std::span(Catalog.data(), CatalogCount),
-                               *gResults, locale());
+        ResultsGridList list(*gResults);
+        outcome = generateList(sessionParameters(), catalog.loaded(), list, locale());
+        ResultCount = outcome.ResultCount;
+        applySortState();
     }
-    ResultCount = outcome.ResultCount;
-    showUnreadableFields(outcome.unreadable);
+    showListOutcome(outcome.problems);
     drawSkyPlot();
 }
 
-double Nocturo::getHourAngle(const QString &pdate, const QString &ptime, double ra, double Lon) const
+std::optional<double> Nocturo::getHourAngle(const QString &pdate, const QString &ptime, double ra, double Lon) const
 {
     const auto date = readSessionDate(pdate, locale());
     const auto time = readSessionTime(ptime);
-    bool deviationRead = false;
-    const double gmtDeviationHours = locale().toDouble(txtGMTDev->text().trimmed(), &deviationRead);
-    if (!date || !time || !deviationRead)
-        return std::numeric_limits<double>::quiet_NaN();
-    return hourAngleDeg(getSiderealTime(*date, *time, gmtDeviationHours, Lon), ra);
+    const auto gmtDeviationHours = readFieldNumber(txtGMTDev->text(), locale());
+    if (!date || !time || !gmtDeviationHours)
+        return std::nullopt;
+    return hourAngleDeg(getSiderealTime(*date, *time, *gmtDeviationHours, Lon), ra);
 }
 
-QWidget *Nocturo::controlFor(SessionField field) const
+// Marks the inputs that cannot be read and says in the status line what the list holds.
+void Nocturo::showListOutcome(const QList<FieldProblem> &problems)
 {
-    switch (field) {
-    case SessionField::Lat: return Lat;
-    case SessionField::Lon: return Lon;
-    case SessionField::txtDate: return txtDate;
-    case SessionField::txtTime: return txtTime;
-    case SessionField::txtGMTDev: return txtGMTDev;
-    case SessionField::txtSessLen: return txtSessLen;
-    case SessionField::MinElev: return MinElev;
-    case SessionField::MinAz: return MinAz;
-    case SessionField::MaxAz: return MaxAz;
-    case SessionField::MinMag: return MinMag;
-    case SessionField::MinSize: return MinSize;
-    case SessionField::MaxSize: return MaxSize;
+    if (problems != shownProblems) {  // restyling at every keystroke would cost more than the list
+        for (const FieldProblem &problem : std::as_const(shownProblems))
+            clearMark(inputFor(problem.field)->control);
+        for (const FieldProblem &problem : problems)
+            markUnreadable(inputFor(problem.field)->control, problem.expected);
+        shownProblems = problems;
     }
-    return nullptr;
+    statusLine->setText(listStatus());
 }
 
-void Nocturo::showUnreadableFields(const QList<SessionField> &unreadable)
+QString Nocturo::listStatus() const
 {
-    if (unreadable == markedFields)
-        return;  // restyling every control at every keystroke would cost more than the list
-    for (SessionField field : markedFields) {
-        controlFor(field)->setStyleSheet(QString());
-        controlFor(field)->setToolTip(QString());
-    }
-    for (SessionField field : unreadable) {
-        controlFor(field)->setStyleSheet(UnreadableStyle);
-        controlFor(field)->setToolTip(expectedForm(field, locale()));
-    }
-    markedFields = unreadable;
+    if (shownProblems.isEmpty())
+        return ResultCount == 1 ? QStringLiteral("1 object listed")
+                                : QStringLiteral("%1 objects listed").arg(locale().toString(ResultCount));
+    const FieldProblem &first = shownProblems.first();
+    QString text = QStringLiteral("Nothing listed: %1 cannot be read. %2.")
+                       .arg(inputFor(first.field)->caption, first.expected);
+    if (shownProblems.size() > 1)
+        text += QStringLiteral(" %1 more fields are marked in red.").arg(shownProblems.size() - 1);
+    return text;
 }
 
 void Nocturo::drawSkyPlot()
 {
-    pSky->drawSkyPlot(MinAz->text(), MaxAz->text(), Included->text(), locale());
+    const auto minAzDeg = readFieldNumber(MinAz->text(), locale());
+    const auto maxAzDeg = readFieldNumber(MaxAz->text(), locale());
+    std::optional<AzimuthWindow> window;
+    if (minAzDeg && maxAzDeg) {
+        // The chart shows the window exactly as the list applies it.
+        const bool inclusive = Included->text() == QLatin1String("Inclusive");
+        window = AzimuthWindow{*minAzDeg, *maxAzDeg,
+                               inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
+    }
+    pSky->drawSkyPlot(window);
 }
 
 void Nocturo::ResizeControls()
@@ -424,83 +468,37 @@ void Nocturo::ResizeControls()
 
 // ---- session fields -------------------------------------------------------------------
 
-void Nocturo::refillIfEmpty(QLineEdit *field, const QString &refill)
+void Nocturo::fieldLostFocus(const InputField &input)
 {
-    if (field->text().isEmpty())
-        field->setText(refill);
+    auto *field = static_cast<QLineEdit *>(input.control);
+    if (input.rule == InputField::Rule::Time)
+        field->setText(normalizeTimeText(field->text()));
+    else if (field->text().isEmpty())
+        field->setText(input.refill);
+    if (input.rule == InputField::Rule::AzimuthOrder)
+        checkAzimuthOrder(input);
+    bGenList_Click();
 }
 
-void Nocturo::checkAzimuthOrder(QLineEdit *fieldLeft, const QString &resetText)
+void Nocturo::checkAzimuthOrder(const InputField &input)
 {
     if (!azimuthWindowReversed(MinAz->text(), MaxAz->text(), locale()))
         return;
-    platform.messages.showMessage(ApplicationTitle, QStringLiteral("Min Azimuth must be less than Max Azimuth"));
-    fieldLeft->setText(resetText);
-}
-
-void Nocturo::txtDate_LostFocus()
-{
-    refillIfEmpty(txtDate, QStringLiteral("1/1/2006"));
-    bGenList_Click();
-}
-
-void Nocturo::txtTime_LostFocus()
-{
-    txtTime->setText(normalizeTimeText(txtTime->text()));
-    bGenList_Click();
-}
-
-void Nocturo::txtGMTDev_LostFocus()
-{
-    refillIfEmpty(txtGMTDev, QStringLiteral("0"));
-    bGenList_Click();
-}
-
-void Nocturo::txtSessLen_LostFocus()
-{
-    refillIfEmpty(txtSessLen, QStringLiteral("0"));
-    bGenList_Click();
-}
-
-void Nocturo::MinElev_LostFocus()
-{
-    refillIfEmpty(MinElev, QStringLiteral("0"));
-    bGenList_Click();
-}
-
-void Nocturo::MinMag_LostFocus()
-{
-    refillIfEmpty(MinMag, QStringLiteral("30"));
-    bGenList_Click();
-}
-
-void Nocturo::MinSize_LostFocus()
-{
-    refillIfEmpty(MinSize, QStringLiteral("0"));
-    bGenList_Click();
-}
-
-void Nocturo::MaxSize_LostFocus()
-{
-    refillIfEmpty(MaxSize, QStringLiteral("999"));
-    bGenList_Click();
-}
-
-void Nocturo::MinAz_LostFocus()
-{
-    refillIfEmpty(MinAz, QStringLiteral("0"));
-    checkAzimuthOrder(MinAz, QStringLiteral("0"));
-    bGenList_Click();
-}
-
-void Nocturo::MaxAz_LostFocus()
-{
-    refillIfEmpty(MaxAz, QStringLiteral("360"));
-    checkAzimuthOrder(MaxAz, QStringLiteral("360"));
-    bGenList_Click();
+    showMessage(QStringLiteral("Min Azimuth must be less than Max Azimuth"));
+    setControlText(input.control, input.refill);
 }
 
 // ---- commands -------------------------------------------------------------------------
+
+void Nocturo::showMessage(const QString &text)
+{
+    platform.messages.showMessage(ApplicationTitle, text);
+}
+
+void Nocturo::showStatus(const QString &text)
+{
+    statusBar()->showMessage(text, StatusMessageMs);
+}
 
 void Nocturo::bGetDate_Click()
 {
@@ -518,14 +516,25 @@ void Nocturo::Included_Click()
     bGenList_Click();
 }
 
+// The list is generated again after every load, failed and cancelled ones too, so that it never
+// shows objects of a catalog that is no longer there.
+void Nocturo::loadCatalogAndList(bool fromMenu)
+{
+    const bool loaded = fromMenu ? catalogCommands.LoadObj_Click() : catalogCommands.loadCatalog();
+    bGenList_Click();
+    if (loaded)
+        showStatus(QStringLiteral("Loaded %1 objects from \"%2\".")
+                       .arg(locale().toString(catalog.CatalogCount), shownPath(catalog.CatalogFile)));
+}
+
 void Nocturo::LoadObj_Click()
 {
-    catalogCommands.LoadObj_Click();
+    loadCatalogAndList(true);
 }
 
 void Nocturo::GetLatLon_Click()
 {
-    showLocationChooser(locationChooser, *this, this);
+    showLocationChooser(locationChooser, *this, platform.messages, this);
 }
 
 void Nocturo::fieldHelp_Click()
@@ -537,7 +546,12 @@ void Nocturo::fieldHelp_Click()
 
 void Nocturo::about_Click()
 {
-    platform.messages.showMessage(ApplicationTitle, QStringLiteral("Nocturo v1.1"));
+    showMessage(QStringLiteral("Nocturo v%1\n\n"
+                               "A planner for visual deep-sky observing. Free software under the "
+                               "MIT License.\n\n"
+                               "Object catalog: OpenNGC database by Mattia Verga, CC-BY-SA 4.0.\n"
+                               "City positions: GeoNames, CC-BY 4.0.")
+                    .arg(applicationVersion()));
 }
 
 void Nocturo::Quit_Click()
@@ -557,8 +571,8 @@ QString Nocturo::longitudeCaption() const
 
 void Nocturo::setLocationCaptions(const QString &latitude, const QString &longitude)
 {
-    Lat->setText(latitude);
-    Lon->setText(longitude);
+    setControlText(Lat, latitude);
+    setControlText(Lon, longitude);
 }
 
 // ---- results grid ---------------------------------------------------------------------
@@ -576,21 +590,28 @@ void Nocturo::sortResultsByColumn(qint16 col)
 {
     // The rows are rearranged out of sight, and the observer sees one repaint.
     gResults->setUpdatesEnabled(false);
-    gResults->setCol(col);
-    gResults->setColSel(col);
-    gResults->setRow(0);
-    gResults->setRowSel(0);
     SortOrder = (col != LastSortColumn || SortOrder != 1) ? 1 : 2;
-    gResults->setSort(SortOrder);
-
     if (LastSortColumn >= 0) {
         const QString heading = gResults->TextMatrix(0, LastSortColumn);
         if (heading.startsWith(QLatin1String("> ")) || heading.startsWith(QLatin1String("< ")))
             gResults->setTextMatrix(0, LastSortColumn, heading.mid(2));
     }
     LastSortColumn = col;
-    gResults->setTextMatrix(0, col, sortMarker(SortOrder) + gResults->TextMatrix(0, col));
+    applySortState();
     gResults->setUpdatesEnabled(true);
+}
+
+// The observer's chosen order holds for every new list until another heading is clicked.
+void Nocturo::applySortState()
+{
+    if (LastSortColumn < 0)
+        return;
+    gResults->setCol(LastSortColumn);
+    gResults->setColSel(LastSortColumn);
+    gResults->setRow(0);
+    gResults->setRowSel(0);
+    gResults->setSort(SortOrder);
+    gResults->setTextMatrix(0, LastSortColumn, sortMarker(SortOrder) + gResults->TextMatrix(0, LastSortColumn));
 }
 
 void Nocturo::gResults_DblClick()
@@ -616,81 +637,88 @@ void Nocturo::export_Click()
     FileRequest request;
     request.purpose = FileRequest::Purpose::Save;
     request.presetName = QStringLiteral("results.txt");
-    request.initialFolder = QDir::currentPath();
-    request.nameFilters = csvNameFilters();
+    request.initialFolder = folders.folderFor(FileKind::Results);
+    request.nameFilters = resultsNameFilters();
     const FileChoice choice = platform.files.chooseFile(request);
     if (choice.cancelled)
         return;
     if (choice.paths.size() != 1) {
-        platform.messages.showMessage(ApplicationTitle,
-                                      QStringLiteral("The results were not saved: %1 files were chosen (%2). Choose one file.")
-                                          .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
+        showMessage(QStringLiteral("The results were not saved: %1 files were chosen (%2). Choose one file.")
+                        .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
         return;
     }
     const QString path = choice.paths.first();
+    folders.remember(FileKind::Results, path);
     const QString reason = writeTextFile(path, resultsText());
-    if (!reason.isEmpty())
-        platform.messages.showMessage(ApplicationTitle, QStringLiteral("The results could not be saved to \"%1\": %2")
-                                                            .arg(QDir::toNativeSeparators(path), reason));
+    if (reason.isEmpty())
+        showStatus(QStringLiteral("Results saved to \"%1\".").arg(shownPath(path)));
+    else
+        showMessage(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), reason));
 }
 
 // ---- defaults file --------------------------------------------------------------------
 
-QStringList Nocturo::defaultsValues() const
-{
-    const auto state = [](const QCheckBox *box) { return QString::number(boxState(box)); };
-    return {Lat->text(),      Lon->text(),         txtSessLen->text(),   MinElev->text(),
-            MinAz->text(),    MaxAz->text(),       MinMag->text(),       MinSize->text(),
-            MaxSize->text(),  state(chkNebula),    state(chkPlanetary),  state(chkGalaxy),
-            state(chkGlobular), state(chkOpen),    CatalogFile,          Included->text()};
-}
-
 void Nocturo::saveDef_Click()
 {
-    const QString reason = writeTextFile(defaultsFileName(), defaultsText(defaultsValues()));
+    const QString path = shownPath(defaultsFileName());
+    const QString reason = writeTextFile(defaultsFileName(), defaultsText(savedDefaults()));
     if (reason.isEmpty())
-        return;
-    const QString path = QDir::toNativeSeparators(QDir(defaultsFileName()).absolutePath());
-    platform.messages.showMessage(ApplicationTitle,
-                                  QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, reason));
+        showStatus(QStringLiteral("Defaults saved to \"%1\".").arg(path));
+    else
+        showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, reason));
 }
 
-void Nocturo::applyDefaultsLine(int lineNumber, const QString &text, int checkState)
+void Nocturo::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults)
 {
-    QLineEdit *const fields[] = {txtSessLen, MinElev, MinAz, MaxAz, MinMag, MinSize, MaxSize};
-    QCheckBox *const boxes[] = {chkNebula, chkPlanetary, chkGalaxy, chkGlobular, chkOpen};
-    if (lineNumber == 1)
-        Lat->setText(text);
-    else if (lineNumber == 2)
-        Lon->setText(text);
-    else if (lineNumber <= 9)
-        fields[lineNumber - 3]->setText(text);
-    else if (lineNumber <= LastCheckBoxLine)
-        boxes[lineNumber - FirstCheckBoxLine]->setCheckState(checkStateFor(checkState));
-    else if (lineNumber == CatalogFileLine)
-        CatalogFile = text;
-    else
-        Included->setText(text);
+    if (line.boxState) {
+        for (const TypeBox &typeBox : std::as_const(typeBoxes)) {
+            if (line.boxState == static_cast<int SavedDefaults::*>(typeBox.state))
+                typeBox.box->setCheckState(checkStateFor(defaults.*line.boxState));
+        }
+        return;
+    }
+    const QString &text = defaults.*line.text;
+    if (line.text == &SavedDefaults::CatalogFile)
+        catalog.CatalogFile = text;
+    else if (line.text == &SavedDefaults::Included)
+        Included->setText(withoutLineBreaksOrTabs(text));
+    else if (line.text != &SavedDefaults::HorizonProfile) {
+        for (const InputField &input : std::as_const(inputs)) {
+            if (line.text == static_cast<QString SavedDefaults::*>(input.field))
+                setControlText(input.control, text);
+        }
+    }
+}
+
+// Applies the defaults file line by line. A missing file leaves the design values at start-up
+// without a word; asked for from the menu, it is reported.
+void Nocturo::applyDefaultsFile(bool reportMissingFile)
+{
+    const QString path = shownPath(defaultsFileName());
+    const TextFileLines file = readTextLines(defaultsFileName());
+    if (!file.ok()) {
+        catalog.CatalogFile = DefaultCatalogFile;
+        if (reportMissingFile)
+            showMessage(QStringLiteral("No defaults were loaded. %1").arg(file.problem));
+        return;
+    }
+    SavedDefaults defaults = savedDefaults();
+    const DefaultsReading reading = readDefaultsLines(
+        file.lines, defaults, [&](const DefaultsLine &line) { applyDefaultsLine(line, defaults); });
+    if (reading.ok()) {
+        showStatus(QStringLiteral("Defaults loaded from \"%1\".").arg(path));
+        return;
+    }
+    catalog.CatalogFile = DefaultCatalogFile;
+    // One arg() call for all parts, so that a "%1" in a folder name stays as it is.
+    showMessage(reading.linesApplied == 0
+                    ? QStringLiteral("None of the defaults in \"%1\" were applied: %2.").arg(path, reading.problem)
+                    : QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
+                          .arg(path, QString::number(reading.linesApplied), reading.problem));
 }
 
 void Nocturo::loadDef_Click()
 {
-    const TextFileLines file = readTextLines(defaultsFileName());
-    if (!file.ok()) {
-        CatalogFile = DefaultCatalogFile;  // no defaults saved yet: the design values stay
-        return;
-    }
-    const DefaultsReading reading = applyDefaultsLines(
-        file.lines, [this](int line, const QString &text, int state) { applyDefaultsLine(line, text, state); });
-    if (reading.ok())
-        return;
-    CatalogFile = DefaultCatalogFile;
-    // One arg() call for all parts, so that a "%1" in a folder name stays as it is.
-    const QString path = QDir::toNativeSeparators(QDir(defaultsFileName()).absolutePath());
-    const QString text =
-        reading.linesApplied == 0
-            ? QStringLiteral("None of the defaults in \"%1\" were applied: %2.").arg(path, reading.failure)
-            : QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
-                  .arg(path, QString::number(reading.linesApplied), reading.failure);
-    platform.messages.showMessage(ApplicationTitle, text);
+    applyDefaultsFile(true);
+    bGenList_Click();
 }

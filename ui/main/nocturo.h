@@ -1,27 +1,30 @@
 #pragma once
 
-#include "astro/sessionparameters.h"
-#include "catalog/catalogobject.h"
+#include "astro/sessioninputs.h"
+#include "catalog/objectcatalog.h"
 #include "ui/location/locationowner.h"
 #include "ui/main/catalogcommands.h"
 #include "ui/main/proportionallayout.h"
+#include "ui/platform/filechooser.h"
 #include "ui/platform/platform.h"
+#include "ui/settings/defaultsfile.h"
 
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class FlexGrid;
 class Helpform;
 class fgetlatlon;
-class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class SkyPlot;
+struct DefaultsLine;
 
 // The main window: every session input, the results grid, the horizon chart and the commands.
 // It owns the catalog and the list state; every command reads the inputs from the controls
@@ -40,8 +43,8 @@ public:
     void bGenList_Click() override;
 
     // Hour angle in degrees at the session start for a right ascension in degrees, with the
-    // date, time and GMT deviation read as the list reads them; NaN when one cannot be read.
-    double getHourAngle(const QString &pdate, const QString &ptime, double ra, double Lon) const;
+    // date, time and GMT deviation read as the list reads them; nothing when one cannot be read.
+    std::optional<double> getHourAngle(const QString &pdate, const QString &ptime, double ra, double Lon) const;
 
     // The location captions, written by the location chooser and the defaults file.
     QString latitudeCaption() const override;
@@ -50,6 +53,8 @@ public:
 
     // The inputs as the controls hold them now.
     SessionParameters sessionParameters() const;
+    // What "Save Defaults" would write now.
+    SavedDefaults savedDefaults() const;
 
     // Moves every control in proportion to the window, regenerating the list and redrawing
     // the chart; runs on every resize.
@@ -71,73 +76,82 @@ public:
     // The results as tab-separated text, in the order the grid shows them.
     QString resultsText() const;
 
-    // The field rules, run when a field loses the focus to another control of the window.
-    void txtDate_LostFocus();
-    void txtTime_LostFocus();
-    void txtGMTDev_LostFocus();
-    void txtSessLen_LostFocus();
-    void MinElev_LostFocus();
-    void MinMag_LostFocus();
-    void MinSize_LostFocus();
-    void MaxSize_LostFocus();
-    void MinAz_LostFocus();
-    void MaxAz_LostFocus();
-
     // Results grid events.
     void gResults_MouseUp(int button, int shift, float x, float y);
     void gResults_DblClick();
 
     // State, read by tests and by the other windows.
-    const CatalogTable &catalog() const { return Catalog; }
-    qint16 catalogCount() const { return CatalogCount; }
-    QString catalogFile() const { return CatalogFile; }
-    qint16 resultCount() const { return ResultCount; }
+    const ObjectCatalog &objectCatalog() const { return catalog; }
+    int resultCount() const { return ResultCount; }
     qint16 lastSortColumn() const { return LastSortColumn; }
     qint16 sortOrder() const { return SortOrder; }
     int listGenerations() const { return listGenerationCount; }
     FlexGrid *resultsGrid() const { return gResults; }
+    // What the status line under the grid says about the list.
+    QString listStatus() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A session input shown in a control, and what leaving it does.
+    struct InputField {
+        SessionTextField field = nullptr;
+        QWidget *control = nullptr;  // a text field, or the label of a location caption
+        QString caption;             // as the window names it beside the control
+        QString refill;              // put back when the field is left empty; empty: never
+        enum class Rule { None, Time, AzimuthOrder } rule = Rule::None;
+    };
+    struct TypeBox {
+        int SessionParameters::*state = nullptr;
+        QCheckBox *box = nullptr;
+    };
+
     void createControls();
-    void createMenus();
-    void setTabOrder();
-    void connectHandlers();
-    QLineEdit *addTextField(const char *name, const QString &text, const QRect &twips);
-    QLabel *addCaption(const QString &caption, const QRect &twips, QWidget *parent = nullptr);
     void createCaptions();
     void createSkyPlot();
     void createResultsGrid();
-    QCheckBox *addTypeBox(const char *name, const QString &caption, const QRect &twips);
-    QPushButton *addButton(const char *name, const QString &caption, const QRect &twips);
-    void place(QWidget *control, const QRect &twips);
+    void createMenus();
+    void createStatusLine();
+    void setTabOrder();
+    void connectHandlers();
+    void place(QWidget *control, QRect twips);
+    QLabel *addCaption(const QString &caption, QRect twips, QWidget *parent = nullptr);
+    QLineEdit *addTextField(SessionTextField field, const char *name, const QString &text, QRect twips,
+                            const QString &caption, const QString &refill,
+                            InputField::Rule rule = InputField::Rule::None);
+    QCheckBox *addTypeBox(int SessionParameters::*state, const char *name, const QString &caption, QRect twips);
+    QPushButton *addButton(const char *name, const QString &caption, QRect twips);
 
-    void refillIfEmpty(QLineEdit *field, const QString &refill);
-    void checkAzimuthOrder(QLineEdit *fieldLeft, const QString &resetText);
-    void showUnreadableFields(const QList<SessionField> &unreadable);
-    QWidget *controlFor(SessionField field) const;
+    const InputField *inputFor(const QObject *control) const;
+    const InputField *inputFor(SessionTextField field) const;
+    void fieldLostFocus(const InputField &input);
+    void checkAzimuthOrder(const InputField &input);
+    void showListOutcome(const QList<FieldProblem> &problems);
+    void applySortState();
     void sortResultsByColumn(qint16 col);
     void drawSkyPlot();
-    QStringList defaultsValues() const;
-    void applyDefaultsLine(int lineNumber, const QString &text, int checkState);
+    void applyDefaultsFile(bool reportMissingFile);
+    void applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults);
+    void loadCatalogAndList(bool fromMenu);
+    void showMessage(const QString &text);
+    void showStatus(const QString &text);
 
     const Platform platform;
 
-    CatalogTable Catalog;
-    qint16 CatalogCount = 0;
-    QString CatalogFile;
+    ObjectCatalog catalog;
+    RememberedFolders folders;
     CatalogCommands catalogCommands;
 
-    qint16 ResultCount = 0;
+    int ResultCount = 0;
     qint16 LastSortColumn = -1;
     qint16 SortOrder = 0;
     int listGenerationCount = 0;
-    QList<SessionField> markedFields;
+    QList<FieldProblem> shownProblems;
     ProportionalLayout layout;
     QSize laidOutClientSize;
-    QHash<QObject *, void (Nocturo::*)()> lostFocusHandlers;
+    QList<InputField> inputs;
+    QList<TypeBox> typeBoxes;
     QPointer<fgetlatlon> locationChooser;
     QPointer<Helpform> helpForm;
 
@@ -169,4 +183,5 @@ private:
     FlexGrid *gResults = nullptr;
     QPushButton *bQuit = nullptr;
     QFrame *Line1 = nullptr;
+    QLabel *statusLine = nullptr;
 };

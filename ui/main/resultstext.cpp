@@ -9,7 +9,7 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 }  // namespace
 
-QString buildResultsText(qint16 resultCount, const GridCellReader &cell)
+QString buildResultsText(int resultCount, const GridCellReader &cell)
 {
     static const QStringList headings{
         QStringLiteral("Identifier"), QStringLiteral("Messier"), QStringLiteral("Type"),

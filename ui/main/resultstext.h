@@ -8,4 +8,4 @@
 // results-grid row in the order the grid shows them, every line ended by CR LF.
 using GridCellReader = std::function<QString(int row, int col)>;
 
-QString buildResultsText(qint16 resultCount, const GridCellReader &cell);
+QString buildResultsText(int resultCount, const GridCellReader &cell);

@@ -2,41 +2,42 @@
 
 #include <QPainter>
 
-#include <cmath>
-#include <numbers>
-#include <optional>
+#include <algorithm>
 
 namespace {
 
-constexpr double Turn = 2.0 * std::numbers::pi;
-constexpr double ZeroAngleSubstitute = 1e-8;
 constexpr double CentreFactor = 0.9;  // the centre sits at 45 % of the box's width and height
 constexpr double RadiusFactor = 0.5;  // the radius is a quarter of the box's width
 const QColor Background(48, 52, 63);
+const QColor BlockedSky(92, 98, 112);
+const QColor OpenSky(Qt::white);
 
-double azimuthToAngle(double azDeg)
+// QPainter counts angles in sixteenths of a degree, counter-clockwise from 3 o'clock; the chart
+// puts azimuth 0 at the top and 90 on the left.
+int sixteenthsFromThreeOClock(double azDeg)
 {
-    double angle = azDeg / 360.0 * Turn + std::numbers::pi / 2.0;
-    if (angle >= Turn)
-        angle -= Turn;
-    return angle == 0.0 ? ZeroAngleSubstitute : angle;
-}
-
-std::optional<double> readAzimuth(const QString &text, const QLocale &locale)
-{
-    bool ok = false;
-    const double azDeg = locale.toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(azDeg) : std::nullopt;
+    return qRound((90.0 + azDeg) * 16.0);
 }
 
 }  // namespace
 
-SkyPlotAngles skyPlotAngles(double minAzDeg, double maxAzDeg, bool exclusive)
+AdmittedAzimuths admittedAzimuths(const AzimuthWindow &window)
 {
-    SkyPlotAngles angles{azimuthToAngle(minAzDeg), azimuthToAngle(maxAzDeg)};
-    if (exclusive)
-        std::swap(angles.startRad, angles.endRad);
-    return angles;
+    const double minAzDeg = std::clamp(window.minAzDeg, 0.0, 360.0);
+    const double maxAzDeg = std::clamp(window.maxAzDeg, 0.0, 360.0);
+    using Kind = AdmittedAzimuths::Kind;
+    if (window.mode == AzimuthWindowMode::Inclusive) {
+        if (maxAzDeg <= minAzDeg)
+            return {Kind::None};
+        if (minAzDeg == 0.0 && maxAzDeg == 360.0)
+            return {Kind::All};
+        return {Kind::Arc, minAzDeg, maxAzDeg - minAzDeg};
+    }
+    if (minAzDeg >= maxAzDeg)
+        return {Kind::All};
+    if (minAzDeg == 0.0 && maxAzDeg == 360.0)
+        return {Kind::None};
+    return {Kind::Arc, maxAzDeg, 360.0 - maxAzDeg + minAzDeg};
 }
 
 SkyPlot::SkyPlot(QWidget *parent)
@@ -45,41 +46,28 @@ SkyPlot::SkyPlot(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SkyPlot::drawSkyPlot(const QString &minAzText, const QString &maxAzText,
-                          const QString &includedCaption, const QLocale &locale)
+void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window)
 {
     image = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatioF());
     image.fill(Background);
 
-    const double widthPx = width();
-    const double heightPx = height();
-    const QPointF centre(widthPx / 2.0 * CentreFactor, heightPx / 2.0 * CentreFactor);
-    const double radius = widthPx / 2.0 * RadiusFactor;
+    const QPointF centre(width() / 2.0 * CentreFactor, height() / 2.0 * CentreFactor);
+    const double radius = width() / 2.0 * RadiusFactor;
     const QRectF disc(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-
-    const auto minAzDeg = readAzimuth(minAzText, locale);
-    const auto maxAzDeg = readAzimuth(maxAzText, locale);
-    if (!minAzDeg || !maxAzDeg) {
+    if (!window) {
         painter.drawEllipse(disc);
     } else {
-        const SkyPlotAngles angles =
-            skyPlotAngles(*minAzDeg, *maxAzDeg, includedCaption == QLatin1String("Exclusive"));
-        painter.setBrush(Qt::white);
-        const double spanRad = angles.endRad - angles.startRad;
-        if (std::abs(spanRad) < 1e-12) {
-            painter.drawEllipse(disc);  // equal ends make the whole disc
-        } else {
-            // QPainter counts angles in sixteenths of a degree, counter-clockwise from 3 o'clock.
-            const auto sixteenths = [](double rad) {
-                return qRound(rad * 180.0 / std::numbers::pi * 16.0);
-            };
-            painter.drawPie(disc, sixteenths(angles.startRad),
-                            sixteenths(spanRad < 0.0 ? spanRad + Turn : spanRad));
+        const AdmittedAzimuths admitted = admittedAzimuths(*window);
+        painter.setBrush(admitted.kind == AdmittedAzimuths::Kind::All ? OpenSky : BlockedSky);
+        painter.drawEllipse(disc);
+        if (admitted.kind == AdmittedAzimuths::Kind::Arc) {
+            painter.setBrush(OpenSky);
+            painter.drawPie(disc, sixteenthsFromThreeOClock(admitted.fromAzDeg), qRound(admitted.spanDeg * 16.0));
         }
     }
     update();

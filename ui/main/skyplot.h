@@ -1,21 +1,24 @@
 #pragma once
 
+#include "astro/filters.h"
+
 #include <QImage>
-#include <QLocale>
 #include <QWidget>
 
-// The horizon chart: a compass seen from below (north up, east left) with the azimuth window
-// drawn as a white pie slice. The picture is kept, so covering the window needs no redraw.
+#include <optional>
+
+// The horizon chart: the sky seen from below (north up, east left, the zenith in the middle),
+// the azimuths the list admits in white and the rest of the sky blocked. The picture is kept,
+// so covering the window needs no redraw.
 class SkyPlot : public QWidget {
     Q_OBJECT
 
 public:
     explicit SkyPlot(QWidget *parent = nullptr);
 
-    // Redraws the chart for the azimuth fields and the mode caption. Only the exact caption
-    // "Exclusive" shows the complement; a field that is not a number leaves the disc empty.
-    void drawSkyPlot(const QString &minAzText, const QString &maxAzText,
-                     const QString &includedCaption, const QLocale &locale);
+    // Redraws the chart for an azimuth window; without one (a field that is not a number) the
+    // disc is drawn empty.
+    void drawSkyPlot(const std::optional<AzimuthWindow> &window);
 
     const QImage &picture() const { return image; }
 
@@ -26,11 +29,15 @@ private:
     QImage image;
 };
 
-struct SkyPlotAngles {
-    double startRad = 0.0;  // counter-clockwise from 3 o'clock
-    double endRad = 0.0;
+// The azimuths a window admits, as the chart draws them: none, all, or the arc from fromAzDeg
+// through increasing azimuth for spanDeg (through north where it passes 360).
+struct AdmittedAzimuths {
+    enum class Kind { None, All, Arc };
+    Kind kind = Kind::All;
+    double fromAzDeg = 0.0;
+    double spanDeg = 360.0;
 };
 
-// The slice runs counter-clockwise from startRad to endRad. Azimuth 0 points up and 90 left;
-// an angle that comes out exactly 0 becomes 1e-8 so that its radius is still drawn.
-SkyPlotAngles skyPlotAngles(double minAzDeg, double maxAzDeg, bool exclusive);
+// Azimuths lie in 0 to 360, so edges beyond that admit what 0 or 360 would. An inclusive window
+// of equal edges admits a single azimuth, which no object keeps to for a session: none.
+AdmittedAzimuths admittedAzimuths(const AzimuthWindow &window);

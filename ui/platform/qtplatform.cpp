@@ -2,16 +2,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimeZone>
-
-QStringList csvNameFilters()
-{
-    return {QStringLiteral("Comma-separated files (*.csv)"), QStringLiteral("All files (*)")};
-}
 
 FileChoice QtFileChooser::chooseFile(const FileRequest &request)
 {
@@ -21,7 +14,6 @@ FileChoice QtFileChooser::chooseFile(const FileRequest &request)
     if (request.purpose == FileRequest::Purpose::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFiles);
@@ -33,7 +25,6 @@ FileChoice QtFileChooser::chooseFile(const FileRequest &request)
         return choice;
     choice.cancelled = false;
     choice.paths = dialog.selectedFiles();
-    QDir::setCurrent(QFileInfo(choice.paths.first()).absolutePath());
     return choice;
 }
 

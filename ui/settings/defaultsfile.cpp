@@ -1,5 +1,6 @@
 #include "ui/settings/defaultsfile.h"
 
+#include "astro/fieldnumber.h"
 #include "io/textfile.h"
 
 #include <QLocale>
@@ -9,15 +10,12 @@
 
 namespace {
 
-std::optional<int> readCheckState(const QString &text)
+std::optional<int> readBoxState(const QString &text)
 {
-    bool ok = false;
-    double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok)
-        value = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
+    const auto value = readFieldNumber(text, QLocale());
+    if (!value)
         return std::nullopt;
-    const double state = std::nearbyint(value);  // the default rounding mode: half to even
+    const double state = std::nearbyint(*value);  // the default rounding mode: half to even
     if (state < 0.0 || state > 2.0)
         return std::nullopt;
     return int(state);
@@ -30,33 +28,41 @@ QString defaultsFileName()
     return QStringLiteral("defaults.txt");
 }
 
-QString defaultsText(const QStringList &values)
+QString defaultsText(const SavedDefaults &defaults)
 {
-    return joinLinesCrLf(values);
+    QStringList lines;
+    for (const DefaultsLine &line : DefaultsLines) {
+        if (line.text == &SavedDefaults::HorizonProfile && defaults.HorizonProfile.isEmpty())
+            break;
+        lines.append(line.text ? defaults.*line.text : QString::number(defaults.*line.boxState));
+    }
+    return joinLinesCrLf(lines);
 }
 
-DefaultsReading applyDefaultsLines(const QStringList &lines,
-                                   const std::function<void(int, const QString &, int)> &apply)
+DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defaults,
+                                  const std::function<void(const DefaultsLine &)> &applied)
 {
     DefaultsReading reading;
-    for (int lineNumber = 1; lineNumber <= DefaultsLineCount; ++lineNumber) {
-        if (lineNumber > lines.size()) {
-            reading.failure = QStringLiteral("line %1 is missing: the file has %2 lines, %3 are needed")
-                                  .arg(lineNumber).arg(lines.size()).arg(DefaultsLineCount);
+    for (int index = 0; index < int(DefaultsLines.size()); ++index) {
+        const int lineNumber = index + 1;
+        if (index >= lines.size() && lineNumber <= RequiredDefaultsLines) {
+            reading.problem = QStringLiteral("line %1 is missing: the file has %2 lines, %3 are needed")
+                                  .arg(lineNumber).arg(lines.size()).arg(RequiredDefaultsLines);
             return reading;
         }
-        const QString &text = lines.at(lineNumber - 1);
-        int checkState = 0;
-        if (lineNumber >= FirstCheckBoxLine && lineNumber <= LastCheckBoxLine) {
-            const auto state = readCheckState(text);
-            if (!state) {
-                reading.failure = QStringLiteral("line %1 reads \"%2\", but a type box needs 0, 1 or 2")
-                                      .arg(lineNumber).arg(text);
-                return reading;
-            }
-            checkState = *state;
+        const DefaultsLine &line = DefaultsLines[index];
+        const QString text = lines.value(index);  // an optional line that is absent reads as empty
+        if (line.text) {
+            defaults.*line.text = text;
+        } else if (const auto state = readBoxState(text)) {
+            defaults.*line.boxState = *state;
+        } else {
+            reading.problem = QStringLiteral("line %1 reads \"%2\", but a type box needs 0, 1 or 2")
+                                  .arg(lineNumber).arg(text);
+            return reading;
         }
-        apply(lineNumber, text, checkState);
+        if (applied)
+            applied(line);
         reading.linesApplied = lineNumber;
     }
     return reading;

@@ -1,6 +1,9 @@
-#include "../main/windowfixture.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -40,6 +43,7 @@ private slots:
     void loadDefaults();
     void startUpAppliesDefaultsBeforeTheCatalog_data();
     void startUpAppliesDefaultsBeforeTheCatalog();
+    void saveThatCannotBeWrittenIsReported_data();
     void saveThatCannotBeWrittenIsReported();
 };
 
@@ -54,21 +58,27 @@ void TestDefaultsCommands::savedSetupComesBack()
                         "Objects.csv\r\nInclusive\r\n"));
 
     QVERIFY(writeDefaults(Saved));
-    window.loadDef_Click();
+    fixture.trigger(QStringLiteral("Load Defaults"));
+    // A catalog in the working folder is saved by its name, so that the folder can move.
     const QString mine = fixture.folder.filePath(QStringLiteral("Mine.csv"));
     QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), mine));
     fixture.fakes.files.answer({mine});
     window.LoadObj_Click();
-    const QStringList saved = Saved.mid(0, 14) + QStringList{mine, "Exclusive"};
     window.saveDef_Click();
-    QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), saved.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), Saved.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
 
     window.Included_Click();
     fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("Objects.csv"))});
     window.LoadObj_Click();
     window.loadDef_Click();
-    QCOMPARE(fixture.shownValues(), saved);
-    VERIFY_MESSAGE(fixture, false);
+    QCOMPARE(fixture.shownValues(), Saved);
+    QCOMPARE(fixture.messages(), QString());
+
+    // Loaded from the menu, a missing file is reported; the fields stay.
+    QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
+    window.loadDef_Click();
+    QVERIFY(fixture.messages().contains(QStringLiteral("There is no file \"defaults.txt\"")));
+    QCOMPARE(fixture.shownValues(), with(Saved, {{15, "Objects.csv"}}));
 }
 
 void TestDefaultsCommands::loadDefaults_data()
@@ -79,17 +89,19 @@ void TestDefaultsCommands::loadDefaults_data()
     QTest::addColumn<int>("regenerations");  // one for every box the file changes
     QTest::addColumn<QString>("folder");     // a folder to load from, made inside the fixture's
 
-    QTest::newRow("complete") << Saved << "\r\n" << 16 << 5 << "";
-    QTest::newRow("LF only") << Saved << "\n" << 16 << 5 << "";
-    QTest::newRow("no box changed") << with(Other, {{4, "0"}, {16, "Exclusive"}}) << "\r\n" << 16 << 0 << "";
-    QTest::newRow("unknown mode word") << with(Other, {{16, "sideways"}}) << "\r\n" << 16 << 0 << "";
-    QTest::newRow("15 lines") << Saved.mid(0, 15) << "\r\n" << 15 << 5 << "";
-    QTest::newRow("box 3") << with(Saved, {{12, "3"}}) << "\r\n" << 11 << 2 << "";
-    QTest::newRow("box -1") << with(Saved, {{12, "-1"}}) << "\r\n" << 11 << 2 << "";
-    QTest::newRow("box abc") << with(Saved, {{12, "abc"}}) << "\r\n" << 11 << 2 << "";
-    QTest::newRow("box empty") << with(Saved, {{12, ""}}) << "\r\n" << 11 << 2 << "";
-    QTest::newRow("empty file") << QStringList() << "\r\n" << 0 << 0 << "";
-    QTest::newRow("folder named like placeholders") << Saved.mid(0, 12) << "\r\n" << 12 << 3 << "50%2 off %3";
+    // One regeneration for every box the file changes, and one after the whole file.
+    QTest::newRow("complete") << Saved << "\r\n" << 16 << 6 << "";
+    QTest::newRow("LF only") << Saved << "\n" << 16 << 6 << "";
+    QTest::newRow("no box changed") << with(Other, {{4, "0"}, {16, "Exclusive"}}) << "\r\n" << 16 << 1 << "";
+    QTest::newRow("unknown mode word") << with(Other, {{16, "sideways"}}) << "\r\n" << 16 << 1 << "";
+    QTest::newRow("box as a decimal") << with(Other, {{11, "0.5"}, {13, "1.5"}}) << "\r\n" << 16 << 2 << "";
+    QTest::newRow("15 lines") << Saved.mid(0, 15) << "\r\n" << 15 << 6 << "";
+    QTest::newRow("box 3") << with(Saved, {{12, "3"}}) << "\r\n" << 11 << 3 << "";
+    QTest::newRow("box -1") << with(Saved, {{12, "-1"}}) << "\r\n" << 11 << 3 << "";
+    QTest::newRow("box abc") << with(Saved, {{12, "abc"}}) << "\r\n" << 11 << 3 << "";
+    QTest::newRow("box empty") << with(Saved, {{12, ""}}) << "\r\n" << 11 << 3 << "";
+    QTest::newRow("empty file") << QStringList() << "\r\n" << 0 << 1 << "";
+    QTest::newRow("folder named like placeholders") << Saved.mid(0, 12) << "\r\n" << 12 << 4 << "50%2 off %3";
 }
 
 void TestDefaultsCommands::loadDefaults()
@@ -115,21 +127,27 @@ void TestDefaultsCommands::loadDefaults()
         generationsThen = window.listGenerations();
     });
     const int generationsBefore = window.listGenerations();
-    const QStringList listBefore = fixture.column(0);
 
     window.loadDef_Click();
     QStringList expected = lines.mid(0, applied) + Other.mid(applied);
     if (applied < 16)
         expected[14] = QStringLiteral("Objects.csv");
+    if (QTest::currentDataTag() == QLatin1String("box as a decimal"))
+        expected = with(Other, {{11, "0"}, {13, "2"}});  // a half rounds to the even state
     QCOMPARE(fixture.shownValues(), expected);
     QCOMPARE(window.listGenerations(), generationsBefore + regenerations);
-    QVERIFY(regenerations > 0 || (!listBefore.isEmpty() && fixture.column(0) == listBefore));
+    // The list shown is the list of the fields shown.
+    const QStringList listAfterLoad = fixture.column(0);
+    window.bGenList_Click();
+    QCOMPARE(listAfterLoad, fixture.column(0));
     // Line 10 changing the nebula box regenerates with lines 1 to 9 in and 11 to 16 not yet.
     const bool nebulaChanged = applied >= 10 && lines[9] != Other[9];
     QCOMPARE(valuesThen, nebulaChanged ? lines.mid(0, 10) + Other.mid(10) : QStringList());
     QCOMPARE(generationsThen, nebulaChanged ? generationsBefore + 1 : 0);
-    VERIFY_MESSAGE(fixture, applied < 16, defaultsPath(), QStringLiteral("line %1 ").arg(applied + 1));
-    QVERIFY(!fixture.messageLog().contains(QStringLiteral("line 0")));
+    const QString message = fixture.messages();
+    QCOMPARE(message.isEmpty(), applied == 16);
+    QVERIFY(message.isEmpty() || (message.contains(defaultsPath()) && message.contains(QStringLiteral("line %1 ").arg(applied + 1))));
+    QVERIFY(!message.contains(QStringLiteral("line 0")));
 }
 
 void TestDefaultsCommands::startUpAppliesDefaultsBeforeTheCatalog_data()
@@ -157,7 +175,7 @@ void TestDefaultsCommands::startUpAppliesDefaultsBeforeTheCatalog()
 
     Nocturo &window = fixture.start();
     QVERIFY(fixture.fakes.files.requests.isEmpty());
-    QCOMPARE(window.catalogCount(), 501);
+    QCOMPARE(window.objectCatalog().CatalogCount, 501);
     QStringList expected = lines + DesignValues.mid(lines.size());
     expected[14] = catalog;
     QCOMPARE(fixture.shownValues(), expected);
@@ -166,18 +184,44 @@ void TestDefaultsCommands::startUpAppliesDefaultsBeforeTheCatalog()
     QVERIFY(std::ranges::all_of(fixture.column(9), [](const QString &mag) { return mag.toDouble() <= 9; }));
     QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
                  + fixture.field("txtGMTDev")->text(), QStringLiteral("3/15/2006 21:5:7 -5"));
-    VERIFY_MESSAGE(fixture, messageLine > 0, QStringLiteral("line %1 ").arg(messageLine));
+    QCOMPARE(fixture.messages().isEmpty(), messageLine == 0);
+    QVERIFY(fixture.messages().isEmpty() || fixture.messages().contains(QStringLiteral("line %1 ").arg(messageLine)));
 }
 
+void TestDefaultsCommands::saveThatCannotBeWrittenIsReported_data()
+{
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder of that name") << "";
+    QTest::newRow("disk full") << qt_error_string(EFBIG);
+}
+
+// The message names the file and the system's reason, and an older file stays whole.
 void TestDefaultsCommands::saveThatCannotBeWrittenIsReported()
 {
+    QFETCH(QString, reason);
     WindowFixture fixture;
     fixture.start();
-    QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
-    fixture.window->saveDef_Click();
-    VERIFY_MESSAGE(fixture, true, defaultsPath());
-    QVERIFY(QFileInfo(fixture.folder.filePath(QStringLiteral("defaults.txt"))).isDir());
+    const bool diskFull = !reason.isEmpty();
+    if (diskFull)
+        QVERIFY(writeDefaults(Other));
+    else
+        QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
+    const QByteArray before = fileBytes(QStringLiteral("defaults.txt"));
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit lowered{16, previous.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (diskFull)
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    fixture.trigger(QStringLiteral("Save Defaults"));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(fixture.messages().contains(defaultsPath()));
+    QVERIFY(fixture.messages().contains(reason));
+    QVERIFY(!fixture.messages().contains(QStringLiteral("Unknown error")));
+    QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), before);
 }
 
 QTEST_MAIN(TestDefaultsCommands)
-#include "test_defaultscommands.moc"
+#include "test_defaults.moc"

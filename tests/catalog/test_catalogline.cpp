@@ -46,8 +46,9 @@ void TestCatalogLine::readsTextFields_data()
     QTest::newRow("size without x")
         << "NGC 3115,,10 05.2,-07 43,7,9.1,Galaxy,Sextans,Spindle,edge-on,seen 2006"
         << "NGC 3115||7,9.1,Gala|y|Sextans|spindle|edge-on|seen 2006";
-    QTest::newRow("tabs are not blanks") << "\tNGC 1,,1 00.0,+10 00,10x5,9.0,Galaxy\t,Leo,"
-                                         << "\tNGC 1||10|5|9.0|galaxy\t|Leo|";
+    // A tab in a field would split its cell in the results grid: it is read as a blank.
+    QTest::newRow("tabs become blanks") << "\tNGC 1,,1 00.0,+10 00,10x5,9.0,Galaxy\tpair,Leo,a\tb"
+                                        << "NGC 1||10|5|9.0|galaxy pair|Leo|a b";
 }
 
 void TestCatalogLine::readsTextFields()
@@ -128,6 +129,14 @@ void TestCatalogLine::reportsWhatIsWrong_data()
                          << "the right-ascension minutes \"nan\" are not a number";
     QTest::newRow("hours out of range")
         << lineAt("3e9 42.7", "+41 16") << "the right-ascension hours \"3e9\" are out of range";
+    QTest::newRow("25 hours") << lineAt("25 00.0", "+41 16")
+                              << "the right ascension \"25 00.0\" is not between 0 and 24 hours";
+    QTest::newRow("negative hours") << lineAt("-1 30.0", "+41 16")
+                                    << "the right ascension \"-1 30.0\" is not between 0 and 24 hours";
+    QTest::newRow("beyond the pole") << lineAt("0 42.7", "+89 61")
+                                     << "the declination \"+89 61\" is not between -90 and 90 degrees";
+    QTest::newRow("overflow to infinity") << lineAt("0 42.7", "1.79e308 1.79e308")
+                                          << "the declination \"1.79e308 1.79e308\" is not between -90 and 90 degrees";
 }
 
 void TestCatalogLine::reportsWhatIsWrong()
@@ -138,4 +147,4 @@ void TestCatalogLine::reportsWhatIsWrong()
 }
 
 QTEST_GUILESS_MAIN(TestCatalogLine)
-#include "tst_catalogline.moc"
+#include "test_catalogline.moc"

@@ -4,15 +4,17 @@
 #include "ui/grid/flexgrid.h"
 #include "ui/main/nocturo.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <memory>
 
 inline QByteArray fileBytes(const QString &path)
@@ -30,11 +32,6 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 // The sixteen defaults-file values a first start shows.
 inline const QStringList DesignValues{"0", "0", "1", "30", "0", "360", "30", "1", "999",
                                       "1", "1", "1", "1", "1", "Objects.csv", "Inclusive"};
-
-// Passes when one message was shown, titled "Nocturo" and naming every part; or, when not
-// expected, none.
-#define VERIFY_MESSAGE(fixture, expected, ...) \
-    QVERIFY2((fixture).messageShown(expected, {__VA_ARGS__}), qPrintable((fixture).messageLog()))
 
 // A main window on fake dialogs, clock and time zone, working in a temporary folder that
 // holds a copy of the shipped catalog.
@@ -67,32 +64,26 @@ struct WindowFixture {
 
     QLineEdit *field(const QString &name) const { return window->findChild<QLineEdit *>(name); }
     FlexGrid &grid() const { return *window->resultsGrid(); }
+    QString messages() const { return fakes.messages.log(); }
 
-    // Every message as "title: text", one a line.
-    QString messageLog() const
+    // The menu item with this caption, triggered as the observer would.
+    void trigger(const QString &caption) const
     {
-        QStringList lines;
-        for (const Message &message : fakes.messages.shown)
-            lines << message.title + QStringLiteral(": ") + message.text;
-        return lines.join(u'\n');
-    }
-
-    bool messageShown(bool expected, const QStringList &parts) const
-    {
-        const QList<Message> &shown = fakes.messages.shown;
-        const auto named = [&](const QString &part) { return shown.first().text.contains(part); };
-        return shown.size() == (expected ? 1 : 0)
-               && (!expected || (shown.first().title == QLatin1String("Nocturo") && std::ranges::all_of(parts, named)));
+        for (QAction *action : window->menuBar()->findChildren<QAction *>()) {
+            if (action->text() == caption)
+                return action->trigger();
+        }
+        QFAIL(qPrintable(QStringLiteral("no menu item \"%1\"").arg(caption)));
     }
 
     // The window's values in defaults-file order.
     QStringList shownValues() const
     {
-        const SessionParameters p = window->sessionParameters();
-        const auto n = [](int state) { return QString::number(state); };
-        return {p.Lat,         p.Lon,         p.txtSessLen,     p.MinElev,        p.MinAz,          p.MaxAz,
-                p.MinMag,      p.MinSize,     p.MaxSize,        n(p.chkNebula),   n(p.chkPlanetary), n(p.chkGalaxy),
-                n(p.chkGlobular), n(p.chkOpen), window->catalogFile(), p.Included};
+        const SavedDefaults defaults = window->savedDefaults();
+        QStringList values;
+        for (const DefaultsLine &line : DefaultsLines)
+            values << (line.text ? defaults.*line.text : QString::number(defaults.*line.boxState));
+        return values.mid(0, RequiredDefaultsLines);
     }
 
     // Types into a field and moves the focus away; only a move inside the window (Tab, a

@@ -1,7 +1,9 @@
+#include "desktop/nocturoicon.h"
 #include "ui/main/workingfolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,7 +25,8 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-class TestWorkingFolder : public QObject {
+// Nocturo on a desktop: the folder it works in, and its icon.
+class TestDesktop : public QObject {
     Q_OBJECT
 
     const QString testsFolder = QDir::currentPath();
@@ -81,7 +84,16 @@ private slots:
         QCOMPARE(QDir::currentPath(), terminal);
         QVERIFY(!QFileInfo(user).isDir() && !QFile::exists("Objects.csv"));
     }
+
+    // Both window icon sizes come from the resources: a disc on a transparent square.
+    void iconHasBothSizes()
+    {
+        const QIcon icon = nocturoIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+        const QImage image = icon.pixmap(QSize(32, 32)).toImage();
+        QVERIFY(qAlpha(image.pixel(0, 0)) == 0 && qAlpha(image.pixel(16, 22)) == 255);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestWorkingFolder)
-#include "test_workingfolder.moc"
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"

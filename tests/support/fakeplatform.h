@@ -7,10 +7,9 @@
 #include "ui/platform/platform.h"
 #include "ui/platform/timezonesource.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 
 // Stand-ins for the dialogs, browser, clock and time zone, so that the real window can be
 // driven in tests without any dialog waiting for a person.
@@ -22,10 +21,18 @@ struct Message {
 struct RecordingMessages : Messages {
     QList<Message> shown;
     void showMessage(const QString &title, const QString &text) override { shown.append({title, text}); }
+
+    // Every message as "title: text", one a line.
+    QString log() const
+    {
+        QStringList lines;
+        for (const Message &message : shown)
+            lines << message.title + QStringLiteral(": ") + message.text;
+        return lines.join(u'\n');
+    }
 };
 
-// Answers from a queue (an empty one answers "cancelled") and, like the real dialog, leaves
-// the current folder where the chosen file is.
+// Answers from a queue; an empty one answers "cancelled".
 struct ScriptedFileChooser : FileChooser {
     QQueue<FileChoice> answers;
     QList<FileRequest> requests;
@@ -33,10 +40,7 @@ struct ScriptedFileChooser : FileChooser {
     FileChoice chooseFile(const FileRequest &request) override
     {
         requests.append(request);
-        const FileChoice choice = answers.isEmpty() ? FileChoice{} : answers.dequeue();
-        if (!choice.cancelled && !choice.paths.isEmpty())
-            QDir::setCurrent(QFileInfo(choice.paths.first()).absolutePath());
-        return choice;
+        return answers.isEmpty() ? FileChoice{} : answers.dequeue();
     }
 
     void answer(const QStringList &paths) { answers.enqueue(FileChoice{false, paths}); }
@@ -44,7 +48,12 @@ struct ScriptedFileChooser : FileChooser {
 
 struct RecordingBrowser : Browser {
     QList<QUrl> opened;
-    bool openAddress(const QUrl &address) override { opened.append(address); return true; }
+    bool browserStarts = true;
+    bool openAddress(const QUrl &address) override
+    {
+        opened.append(address);
+        return browserStarts;
+    }
 };
 
 struct FixedClock : Clock {

@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // Reading files is checked with the catalog, writing them also with the results and defaults.
 class TestTextFile : public QObject {
@@ -18,7 +20,10 @@ private slots:
     void decodeText_data();
     void decodeText();
     void writeReplacesWithExactBytes();
+    void failedWriteLeavesTheExistingFileWhole_data();
     void failedWriteLeavesTheExistingFileWhole();
+    void refusesWhatIsNotAFile_data();
+    void refusesWhatIsNotAFile();
 
 private:
     static QByteArray bytesOf(const QString &path)
@@ -85,10 +90,18 @@ void TestTextFile::writeReplacesWithExactBytes()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
 }
 
-// A file-size limit makes the write fail part-way (for root as well); the signal it raises
-// is ignored, so that the write returns an error instead of ending the process.
+void TestTextFile::failedWriteLeavesTheExistingFileWhole_data()
+{
+    QTest::addColumn<int>("characters");
+    QTest::newRow("held in the write buffer") << 1000;  // fails only when flushed
+    QTest::newRow("written at once") << 100000;
+}
+
+// A file-size limit makes the write fail part-way, as a full disk would (for root as well); the
+// signal it raises is ignored, so that the write returns an error instead of ending the process.
 void TestTextFile::failedWriteLeavesTheExistingFileWhole()
 {
+    QFETCH(int, characters);
     const QTemporaryDir folder;
     const QString path = folder.filePath("defaults.txt");
     QVERIFY(writeTextFile(path, "51.5\r\n-0.1\r\n").isEmpty());
@@ -98,14 +111,43 @@ void TestTextFile::failedWriteLeavesTheExistingFileWhole()
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
 
-    const QString reason = writeTextFile(path, QString(100000, u'x'));
+    const QString reason = writeTextFile(path, QString(characters, u'x'));
 
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
-    QVERIFY(!reason.isEmpty());
+    QCOMPARE(reason, qt_error_string(EFBIG));  // the system's own words, never "Unknown error"
     QCOMPARE(bytesOf(path), QByteArray("51.5\r\n-0.1\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"defaults.txt"});
 }
 
+void TestTextFile::refusesWhatIsNotAFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("missing") << "absent.csv" << "There is no file \"absent.csv\" in the folder";
+    QTest::newRow("folder") << "." << "is not a file that can be read";
+    QTest::newRow("device") << "/dev/zero" << "is not a file that can be read";
+    QTest::newRow("pipe") << "pipe" << "is not a file that can be read";  // reading would wait for ever
+    QTest::newRow("over 64 MB") << "huge.csv" << "is too large to be read (over 64 MB)";
+}
+
+void TestTextFile::refusesWhatIsNotAFile()
+{
+    QFETCH(QString, path);
+    const QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    QCOMPARE(mkfifo("pipe", 0600), 0);
+    QFile huge(QStringLiteral("huge.csv"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxTextFileBytes + 1));
+
+    const TextFileLines file = readTextLines(path);
+
+    QDir::setCurrent(QDir::tempPath());
+    QVERIFY(file.lines.isEmpty());
+    QFETCH(QString, problem);
+    QVERIFY2(file.problem.contains(problem), qPrintable(file.problem));
+}
+
 QTEST_GUILESS_MAIN(TestTextFile)
-#include "tst_textfile.moc"
+#include "test_textfile.moc"

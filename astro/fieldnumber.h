@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringView>
+
+#include <optional>
+
+// How every number an observer types (or a file gives) is read: blanks around it are allowed,
+// the locale's decimal separator first and then ".", so that "42.93" from the cities table or a
+// defaults file written elsewhere reads the same under a comma locale. Group separators are
+// never accepted ("42.93" must not become 4293 where "." groups thousands), and only finite
+// numbers are numbers: "nan", "inf" and "1e400" are not.
+std::optional<double> readFieldNumber(QStringView text, const QLocale &locale);

@@ -1,0 +1,18 @@
+#include "ui/common/windowlook.h"
+
+#include <QStringList>
+
+QString applicationVersion()
+{
+    return QStringLiteral(NOCTURO_VERSION);
+}
+
+QFont windowFont(double pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
