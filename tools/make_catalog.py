@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
-"""Build the planner's object catalog (data/Objects.csv) from the OpenNGC database.
+"""Build the planner's object catalogs (data/Objects.csv, data/OpenNGC.csv) from OpenNGC.
 
 Usage:
     python3 tools/make_catalog.py [OPENNGC_DIR] [OUTPUT]
+    python3 tools/make_catalog.py --full [OPENNGC_DIR] [OUTPUT]
 
 OPENNGC_DIR holds NGC.csv and addendum.csv (semicolon separated, as published by
 OpenNGC); it defaults to ../shared/data/openngc next to the repository.  OUTPUT
-defaults to data/Objects.csv in the repository.
+defaults to data/Objects.csv in the repository, with --full to data/OpenNGC.csv.
 
-The catalog holds exactly 501 objects, the size of the program's catalog table:
-all 110 Messier objects, then the brightest remaining open clusters, globular
-clusters, galaxies, planetary nebulae and other nebulae.
+The default catalog holds exactly 501 objects: all 110 Messier objects, then
+the brightest remaining open clusters, globular clusters, galaxies, planetary
+nebulae and other nebulae.  The full catalog (--full) holds every object of the
+database that has a position, with the same Messier numbers and type texts.
 
 Catalog line layout, as the loader cuts it (separators searched left to right):
 
@@ -25,7 +27,7 @@ Catalog line layout, as the loader cuts it (separators searched left to right):
 * Mag: V magnitude, or B where V is missing, one decimal; empty when neither.
 * Type: a text holding exactly one of the words the list's type test looks
   for ("open", "globular", "galaxy", "planetary", "nebula"), or none of them
-  for Messier objects of other kinds (double star, asterism, star cloud).
+  for objects of other kinds (star, double star, asterism, star cloud).
 * Comment: the common names, separated by ", ".
 
 Lines end with CR LF, the file is UTF-8, and the same input always gives the
@@ -43,6 +45,10 @@ import converter_cli
 
 CATALOG_SIZE = 501
 MESSIER_COUNT = 110
+# The NGC and IC number 13,226 objects; OpenNGC lists some of them in parts and
+# leaves out its duplicates.  Outside this range a source file is cut short or
+# duplicate entries have slipped through.
+FULL_CATALOG_COUNTS = range(13000, 14001)
 HEADING = "Identifier,Messier,RA,Dec,Size,Mag,Type,Constellation,Comment"
 SOURCE_FILES = ("NGC.csv", "addendum.csv")
 
@@ -68,8 +74,8 @@ TYPE_TEXTS = {
     "RfN": "Reflection Nebula",
     "SNR": "Supernova Remnant Nebula",
     "DrkN": "Dark Nebula",
-    # Kinds outside the five listed types; only Messier objects of these are
-    # kept, and their texts must hold none of the five words.
+    # Kinds outside the five listed types: their texts must hold none of the
+    # five words.  The 501-object catalog keeps only the Messier objects of these.
     "*": "Star",
     "**": "Double Star",
     "*Ass": "Star Association",
@@ -249,7 +255,7 @@ def format_constellation(code):
 
 def format_comment(names):
     """Common names, one ', ' between them."""
-    parts = [part.strip() for part in names.replace("\r", " ").replace("\n", " ").split(",")]
+    parts = [part.strip() for part in re.sub(r"[\r\n\t]", " ", names).split(",")]
     return ", ".join(part for part in parts if part)
 
 
@@ -326,13 +332,14 @@ def _brightness_key(entry):
     return (Decimal(entry["mag"]), Decimal(entry["exact_mag"]), _natural_key(entry["name"]))
 
 
-def select_objects(rows, total=CATALOG_SIZE):
-    """Messier objects first, then the brightest others of the five types, sorted.
+def usable_rows(rows):
+    """The rows that describe an object of their own and give its position."""
+    return [row for row in rows
+            if row.get("Type") not in SKIPPED_TYPES and row.get("RA") and row.get("Dec")]
 
-    Only objects with a magnitude and a size are taken to fill up the catalog.
-    """
-    usable = [row for row in rows
-              if row.get("Type") not in SKIPPED_TYPES and row.get("RA") and row.get("Dec")]
+
+def messier_entries(usable):
+    """The Messier objects' entries, keyed by OpenNGC name."""
     by_name = {}
     for row in usable:
         by_name.setdefault(row["Name"], row)
@@ -353,7 +360,16 @@ def select_objects(rows, total=CATALOG_SIZE):
         if row["Name"] in chosen:
             raise CatalogError(f"{row['Name']} claims two Messier numbers")
         chosen[row["Name"]] = convert_row(row, number)
+    return chosen
 
+
+def select_objects(rows, total=CATALOG_SIZE):
+    """Messier objects first, then the brightest others of the five types, sorted.
+
+    Only objects with a magnitude and a size are taken to fill up the catalog.
+    """
+    usable = usable_rows(rows)
+    chosen = messier_entries(usable)
     candidates = []
     for row in usable:
         if row["Name"] in chosen or messier_number(row) is not None:
@@ -384,12 +400,36 @@ def select_objects(rows, total=CATALOG_SIZE):
     return sorted(chosen.values(), key=sort_key)
 
 
+def select_all(rows):
+    """Every object with a position, sorted; Messier numbers as in select_objects()."""
+    usable = usable_rows(rows)
+    chosen = messier_entries(usable)
+    for row in usable:
+        # A row claiming a Messier number that went to another row is a second
+        # record of that object.
+        if row["Name"] not in chosen and messier_number(row) is None:
+            chosen[row["Name"]] = convert_row(row)
+    return sorted(chosen.values(), key=sort_key)
+
+
 # ---------------------------------------------------------------- checks
 
-def check_catalog(entries, expected_count=CATALOG_SIZE, expected_messier=MESSIER_COUNT):
-    """Raise CatalogError unless the entries make a complete, loadable catalog."""
-    if len(entries) != expected_count:
-        raise CatalogError(f"{len(entries)} objects, expected {expected_count}")
+def _on_sky(fields):
+    """Whether the loader takes the cut fields' position: it refuses one off the sky."""
+    hours, ra_minutes, degrees, dec_minutes = (float(field) for field in fields[2:6])
+    return (0 <= hours < 24 and 0 <= ra_minutes < 60 and 0 <= dec_minutes < 60
+            and abs(degrees) + dec_minutes / 60 <= 90)
+
+
+def check_catalog(entries, counts=range(CATALOG_SIZE, CATALOG_SIZE + 1),
+                  expected_messier=MESSIER_COUNT):
+    """Raise CatalogError unless the entries make a complete, loadable catalog.
+
+    counts: the object counts that are plausible for this catalog.
+    """
+    if len(entries) not in counts:
+        expected = f"{counts[0]} to {counts[-1]}" if len(counts) > 1 else str(counts[0])
+        raise CatalogError(f"{len(entries)} objects, expected {expected}")
     numbers = [entry["messier"] for entry in entries if entry["messier"]]
     if len(set(numbers)) != len(numbers):
         raise CatalogError("a Messier number is used twice")
@@ -410,8 +450,9 @@ def check_catalog(entries, expected_count=CATALOG_SIZE, expected_messier=MESSIER
             if "x" in entry[key]:
                 raise CatalogError(f"{entry['identifier']}: lower-case x in {key}")
         line = catalog_line(entry)
-        if "\r" in line or "\n" in line:
-            raise CatalogError(f"{entry['identifier']}: line break in a field")
+        # The loader reads a tab inside a field as a blank.
+        if any(character in line for character in "\r\n\t"):
+            raise CatalogError(f"{entry['identifier']}: line break or tab in a field")
         fields = split_catalog_line(line)
         expected = [entry["identifier"], entry["messier"], *entry["ra"].split(" "),
                     *entry["dec"].split(" "), *entry["size"].split("x"), entry["mag"],
@@ -424,6 +465,9 @@ def check_catalog(entries, expected_count=CATALOG_SIZE, expected_messier=MESSIER
                 float(number)
             except ValueError:
                 raise CatalogError(f"{entry['identifier']}: {number!r} is not a number") from None
+        if not _on_sky(fields):
+            raise CatalogError(f"{entry['identifier']}: position {entry['ra']} {entry['dec']} "
+                               "is off the sky")
 
 
 # ---------------------------------------------------------------- output
@@ -437,19 +481,33 @@ def render_catalog(entries):
 def build_catalog(folder, total=CATALOG_SIZE, expected_messier=MESSIER_COUNT):
     """Read, select, check and render; returns (entries, bytes)."""
     entries = select_objects(read_openngc(folder), total)
-    check_catalog(entries, total, expected_messier)
+    check_catalog(entries, range(total, total + 1), expected_messier)
     return entries, render_catalog(entries)
 
 
-def default_paths():
+def build_full_catalog(folder):
+    """The same for every object of the database; returns (entries, bytes)."""
+    entries = select_all(read_openngc(folder))
+    check_catalog(entries, FULL_CATALOG_COUNTS)
+    return entries, render_catalog(entries)
+
+
+def default_paths(output_name):
     root = converter_cli.repo_root()
     return (os.path.join(root, os.pardir, "shared", "data", "openngc"),
-            os.path.join(root, "data", "Objects.csv"))
+            os.path.join(root, "data", output_name))
 
 
 def main(argv=None):
-    return converter_cli.run("make_catalog", __doc__.strip().splitlines()[2], argv, default_paths(),
-                             build_catalog, (CatalogError, OSError, ValueError, KeyError),
+    argv = list(sys.argv[1:] if argv is None else argv)
+    full = "--full" in argv
+    if full:
+        argv.remove("--full")
+    build, output_name = ((build_full_catalog, "OpenNGC.csv") if full
+                          else (build_catalog, "Objects.csv"))
+    usage = "\n".join(__doc__.strip().splitlines()[2:5])
+    return converter_cli.run("make_catalog", usage, argv, default_paths(output_name), build,
+                             (CatalogError, OSError, ValueError, KeyError),
                              lambda entries: f"{len(entries)} objects")
 
 
