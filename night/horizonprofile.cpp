@@ -48,18 +48,17 @@ HorizonProfile::HorizonProfile(std::vector<HorizonPoint> points)
         wall.lowDeg = std::min(wall.lowDeg, alt);
         wall.highDeg = std::max(wall.highDeg, alt);
     }
-    overall_ = {knots_.front().lowDeg, knots_.front().highDeg};
-    for (const Knot &knot : knots_)
-        overall_ = merged(overall_, {knot.lowDeg, knot.highDeg});
+    overall_ = pointsRangeDeg(0, knots_.size(), {knots_.front().lowDeg, knots_.front().highDeg});
 }
 
-double HorizonProfile::altitudeDeg(double azDeg) const
+HorizonProfile::Spot HorizonProfile::spotAt(double azDeg) const
 {
     if (azDeg >= 360.0)
         azDeg -= 360.0;
     const auto next = std::ranges::upper_bound(knots_, azDeg, {}, &Knot::azDeg);
+    const std::size_t pastIndex = next - knots_.begin();
     if (next != knots_.begin() && std::prev(next)->azDeg == azDeg)
-        return std::prev(next)->highDeg;
+        return {azDeg, std::prev(next)->highDeg, pastIndex - 1, pastIndex};
 
     // The segment across north joins the last knot to the first one, a turn later.
     const bool pastLast = next == knots_.end();
@@ -69,25 +68,21 @@ double HorizonProfile::altitudeDeg(double azDeg) const
     const double fromAzDeg = beforeFirst ? from.azDeg - 360.0 : from.azDeg;
     const double toAzDeg = pastLast ? to.azDeg + 360.0 : to.azDeg;
     const double fraction = (azDeg - fromAzDeg) / (toAzDeg - fromAzDeg);
-    return from.leavingDeg + fraction * (to.arrivingDeg - from.leavingDeg);
-}
-
-AltitudeRange HorizonProfile::altitudeRangeDeg(double fromAzDeg, double toAzDeg) const
-{
-    if (fromAzDeg <= toAzDeg)
-        return rangeWithinDeg(fromAzDeg, toAzDeg);
-    return merged(rangeWithinDeg(fromAzDeg, 360.0), rangeWithinDeg(0.0, toAzDeg));
+    return {azDeg, from.leavingDeg + fraction * (to.arrivingDeg - from.leavingDeg), pastIndex, pastIndex};
 }
 
 // Between knots the altitude is linear, so the extremes lie at the ends or at knots.
-AltitudeRange HorizonProfile::rangeWithinDeg(double fromAzDeg, double toAzDeg) const
+AltitudeRange HorizonProfile::altitudeRangeDeg(const Spot &from, const Spot &to) const
 {
-    const double fromAltDeg = altitudeDeg(fromAzDeg);
-    const double toAltDeg = altitudeDeg(toAzDeg);
-    AltitudeRange range{std::min(fromAltDeg, toAltDeg), std::max(fromAltDeg, toAltDeg)};
-    const auto first = std::ranges::lower_bound(knots_, fromAzDeg, {}, &Knot::azDeg);
-    const auto last = std::ranges::upper_bound(first, knots_.end(), toAzDeg, {}, &Knot::azDeg);
-    for (auto knot = first; knot != last; ++knot)
-        range = merged(range, {knot->lowDeg, knot->highDeg});
+    const AltitudeRange ends{std::min(from.altDeg, to.altDeg), std::max(from.altDeg, to.altDeg)};
+    if (from.azDeg <= to.azDeg)
+        return pointsRangeDeg(from.firstPointFrom, to.firstPointPast, ends);
+    return pointsRangeDeg(0, to.firstPointPast, pointsRangeDeg(from.firstPointFrom, knots_.size(), ends));
+}
+
+AltitudeRange HorizonProfile::pointsRangeDeg(std::size_t begin, std::size_t end, AltitudeRange range) const
+{
+    for (std::size_t i = begin; i < end; ++i)
+        range = merged(range, {knots_[i].lowDeg, knots_[i].highDeg});
     return range;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 // The observer's own horizon: trees, houses, hills, as the altitude (degrees) of its top edge
@@ -28,13 +29,23 @@ public:
     HorizonProfile() : HorizonProfile(std::vector<HorizonPoint>{}) {}
     explicit HorizonProfile(std::vector<HorizonPoint> points);
 
-    double altitudeDeg(double azDeg) const;  // azDeg within [0, 360]
+    // An azimuth within [0, 360] with the horizon's altitude there and its place among the
+    // profile's points, so that the range between two spots needs no search.
+    struct Spot {
+        double azDeg = 0.0;
+        double altDeg = 0.0;
+        std::size_t firstPointFrom = 0;  // of those at or after azDeg (0 and 360 being 0)
+        std::size_t firstPointPast = 0;  // of those after it
+    };
+    Spot spotAt(double azDeg) const;
+    double altitudeDeg(double azDeg) const { return spotAt(azDeg).altDeg; }
+
     double minAltitudeDeg() const { return overall_.minDeg; }
     double maxAltitudeDeg() const { return overall_.maxDeg; }
 
-    // The lowest and highest altitude over the arc from fromAzDeg eastward to toAzDeg, through
-    // north when toAzDeg is the smaller. A wall at either end counts whole.
-    AltitudeRange altitudeRangeDeg(double fromAzDeg, double toAzDeg) const;
+    // The lowest and highest altitude over the arc from one spot eastward to another, through
+    // north when the second has the smaller azimuth. A wall at either end counts whole.
+    AltitudeRange altitudeRangeDeg(const Spot &from, const Spot &to) const;
 
 private:
     // One azimuth of the profile with every point given there.
@@ -46,7 +57,7 @@ private:
         double highDeg;      // also the altitude at azDeg itself
     };
 
-    AltitudeRange rangeWithinDeg(double fromAzDeg, double toAzDeg) const;
+    AltitudeRange pointsRangeDeg(std::size_t begin, std::size_t end, AltitudeRange range) const;
 
     std::vector<Knot> knots_;  // by azimuth, never empty
     AltitudeRange overall_;

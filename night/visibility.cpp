@@ -65,9 +65,13 @@ bool passesEveryAzimuth(const AzimuthWindow &window)
     return window.minAzDeg >= window.maxAzDeg;
 }
 
+// Where an object stands against the horizon over a stretch of time.
+enum class Clearance { Clear, Hidden, Unsure };
+
 struct TrackSample {
     double days;
     AltAz position;
+    HorizonProfile::Spot horizon;
 };
 
 // The search for one object. Between neighbouring instants at which the path breaks (see
@@ -88,8 +92,8 @@ private:
     std::vector<double> instantsAtHourAngles(const std::vector<double> &haDeg, const TimeSpan &span) const;
     void searchDarkSpan(const TimeSpan &dark);
     void searchAgainstProfile(const TrackSample &from, const TrackSample &to);
-    AltitudeRange horizonBetween(double fromAzDeg, double toAzDeg) const;
-    TrackSample sampleAt(double days) const { return {days, track_.positionAt(days)}; }
+    Clearance clearance(const TrackSample &from, const TrackSample &to) const;
+    TrackSample sampleAt(double days) const;
     void addVisible(double startDays, double endDays);
     std::optional<HighestPoint> highestWhileVisible() const;
 
@@ -154,27 +158,21 @@ void ObjectSearch::searchDarkSpan(const TimeSpan &dark)
     }
 }
 
-// The stretch is wholly visible when its lowest altitude clears the highest horizon along its
-// azimuths, hidden when its highest altitude is below the lowest horizon, and split otherwise.
 void ObjectSearch::searchAgainstProfile(const TrackSample &from, const TrackSample &to)
 {
-    const double lowDeg = std::min(from.position.Alt, to.position.Alt);
-    const double highDeg = std::max(from.position.Alt, to.position.Alt);
-    const HorizonProfile &profile = *query_.profile;
-    if (lowDeg >= profile.maxAltitudeDeg())
-        return addVisible(from.days, to.days);
-    if (highDeg < profile.minAltitudeDeg())
+    switch (clearance(from, to)) {
+    case Clearance::Clear:
+        addVisible(from.days, to.days);
         return;
-
-    const AltitudeRange horizon = horizonBetween(from.position.Az, to.position.Az);
-    if (lowDeg >= horizon.maxDeg)
-        return addVisible(from.days, to.days);
-    if (highDeg < horizon.minDeg)
+    case Clearance::Hidden:
         return;
+    case Clearance::Unsure:
+        break;
+    }
 
     const TrackSample middle = sampleAt((from.days + to.days) / 2.0);
     if (to.days - from.days <= EdgeResolutionDays) {
-        if (middle.position.Alt >= profile.altitudeDeg(middle.position.Az))
+        if (middle.position.Alt >= middle.horizon.altDeg)
             addVisible(from.days, to.days);
         return;
     }
@@ -182,13 +180,35 @@ void ObjectSearch::searchAgainstProfile(const TrackSample &from, const TrackSamp
     searchAgainstProfile(middle, to);
 }
 
-// The azimuth moves one way over a stretch and by less than half a turn, so it sweeps the
-// shorter arc.
-AltitudeRange ObjectSearch::horizonBetween(double fromAzDeg, double toAzDeg) const
+TrackSample ObjectSearch::sampleAt(double days) const
 {
+    const AltAz position = track_.positionAt(days);
+    return {days, position, query_.profile->spotAt(position.Az)};
+}
+
+// The stretch is clear when its lowest altitude is above the highest horizon along its azimuths,
+// hidden when its highest altitude is below the lowest. The whole horizon's extremes settle most
+// stretches without a look along the arc.
+Clearance ObjectSearch::clearance(const TrackSample &from, const TrackSample &to) const
+{
+    const double lowDeg = std::min(from.position.Alt, to.position.Alt);
+    const double highDeg = std::max(from.position.Alt, to.position.Alt);
     const HorizonProfile &profile = *query_.profile;
-    return wrapDeg(toAzDeg - fromAzDeg) < 180.0 ? profile.altitudeRangeDeg(fromAzDeg, toAzDeg)
-                                                : profile.altitudeRangeDeg(toAzDeg, fromAzDeg);
+    if (lowDeg >= profile.maxAltitudeDeg())
+        return Clearance::Clear;
+    if (highDeg < profile.minAltitudeDeg())
+        return Clearance::Hidden;
+
+    // The azimuth moves one way over a stretch and by less than half a turn, so it sweeps the
+    // shorter arc.
+    const AltitudeRange horizon = wrapDeg(to.position.Az - from.position.Az) < 180.0
+                                      ? profile.altitudeRangeDeg(from.horizon, to.horizon)
+                                      : profile.altitudeRangeDeg(to.horizon, from.horizon);
+    if (lowDeg >= horizon.maxDeg)
+        return Clearance::Clear;
+    if (highDeg < horizon.minDeg)
+        return Clearance::Hidden;
+    return Clearance::Unsure;
 }
 
 // Stretches arrive in time order; one that continues the last span extends it.
@@ -245,7 +265,8 @@ std::vector<Visibility> catalogVisibility(std::span<const EquatorialPosition> ob
     const std::size_t perThread = (objects.size() + threads - 1) / threads;
     std::vector<std::jthread> helpers;
     for (std::size_t t = 1; t < threads; ++t)
-        helpers.emplace_back(searchRange, t * perThread, std::min(objects.size(), (t + 1) * perThread));
+        helpers.emplace_back(searchRange, std::min(objects.size(), t * perThread),
+                             std::min(objects.size(), (t + 1) * perThread));
     searchRange(0, std::min(objects.size(), perThread));
     helpers.clear();  // joins them, before the results are handed out
     return results;
