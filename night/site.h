@@ -1,5 +1,7 @@
 #pragma once
 
+#include "night/timespan.h"
+
 // Where and when the night is seen from. An instant is a count of days since J2000.0 in UTC
 // (JD_UTC - 2451545.0), the count daysSinceJ2000 returns.
 
@@ -8,9 +10,3 @@ struct Site {
     double lonDeg = 0.0;  // east positive
 };
 
-struct TimeSpan {
-    double startDays = 0.0;
-    double endDays = 0.0;
-
-    double lengthDays() const { return endDays - startDays; }
-};
