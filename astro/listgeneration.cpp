@@ -2,6 +2,7 @@
 
 #include "astro/coordinateformat.h"
 #include "astro/listgrid.h"
+#include "night/horizonprofile.h"
 
 #include <charconv>
 #include <cmath>
@@ -46,6 +47,12 @@ bool passesSizeAndMagnitude(const CatalogObject &object, const SessionInputs &in
 }
 
 // Rows are built once, top first: the listed object with the highest index stands in row 1.
+bool clearsProfile(const ObjectPlacement &placement, const HorizonProfile &profile)
+{
+    return placement.start.Alt >= profile.altitudeDeg(placement.start.Az)
+           && placement.end.Alt >= profile.altitudeDeg(placement.end.Az);
+}
+
 void fillResultsGrid(std::span<const CatalogObject> catalog, int resultCount, ListGrid &grid,
                      const QLocale &locale)
 {
@@ -71,10 +78,11 @@ ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg
 }
 
 bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement,
-                   const SessionInputs &inputs)
+                   const SessionInputs &inputs, const HorizonProfile *profile)
 {
     return passesAzimuthTest(placement.start, placement.end, inputs.azimuthWindow())
            && passesElevationTest(placement.start, placement.end, inputs.minElevDeg)
+           && (!profile || clearsProfile(placement, *profile))
            && passesSizeAndMagnitude(object, inputs) && passesTypeFilter(object.ObjType, inputs.types);
 }
 
@@ -94,7 +102,7 @@ QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers)
 }
 
 int generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
-                 const QLocale &locale)
+                 const QLocale &locale, const HorizonProfile *profile)
 {
     grid.resetList(ResultsLayout);
 
@@ -109,7 +117,7 @@ int generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, 
         object.Alt = placement.start.Alt;
         object.Az = placement.start.Az;
         object.HrsToTransit = placement.hoursToTransit;
-        object.Listed = passesFilters(object, placement, inputs);
+        object.Listed = passesFilters(object, placement, inputs, profile);
         if (object.Listed)
             ++resultCount;
     }
@@ -118,7 +126,7 @@ int generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, 
 }
 
 ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogObject> catalog,
-                         ListGrid &grid, const QLocale &locale)
+                         ListGrid &grid, const QLocale &locale, const HorizonProfile *profile)
 {
     const SessionReading reading = readSessionInputs(parameters, locale);
     if (!reading.ok()) {
@@ -127,5 +135,5 @@ ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogO
             object.Listed = false;
         return ListOutcome{0, reading.problems};
     }
-    return ListOutcome{generateList(reading.inputs, catalog, grid, locale), {}};
+    return ListOutcome{generateList(reading.inputs, catalog, grid, locale, profile), {}};
 }

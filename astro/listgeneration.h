@@ -5,6 +5,8 @@
 #include "catalog/catalogobject.h"
 
 #include <QLocale>
+
+class HorizonProfile;
 #include <QString>
 
 #include <span>
@@ -26,9 +28,10 @@ ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg
                             double sessionLengthHours);
 
 // Whether a placed object passes every filter of the session. An object whose size or
-// magnitude text is not a number is not listed.
+// magnitude text is not a number is not listed. With a horizon profile, the object must stand
+// above the profile at its azimuth as well as above the minimum elevation, at both instants.
 bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement,
-                   const SessionInputs &inputs);
+                   const SessionInputs &inputs, const HorizonProfile *profile = nullptr);
 
 // The grid text of one listed object: eleven cells, each followed by a TAB.
 QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers);
@@ -44,8 +47,8 @@ struct ListOutcome {
 // HrsToTransit and Listed into it, and shows the listed objects' rows below the heading in
 // reverse catalog order (the listed object with the highest index on top).
 ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogObject> catalog,
-                         ListGrid &grid, const QLocale &locale);
+                         ListGrid &grid, const QLocale &locale, const HorizonProfile *profile = nullptr);
 
 // The same for inputs already read; returns the number of objects listed.
 int generateList(const SessionInputs &inputs, std::span<CatalogObject> catalog, ListGrid &grid,
-                 const QLocale &locale);
+                 const QLocale &locale, const HorizonProfile *profile = nullptr);

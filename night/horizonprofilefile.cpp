@@ -1,5 +1,9 @@
 #include "night/horizonprofilefile.h"
 
+#include "io/textfile.h"
+
+#include <QFileInfo>
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -60,4 +64,17 @@ HorizonProfileReading parseHorizonProfile(const QStringList &lines)
     if (points.empty())
         return {{}, 0, QStringLiteral("there is no azimuth and altitude pair")};
     return {HorizonProfile(std::move(points)), 0, {}};
+}
+
+HorizonProfileReading readHorizonProfileFile(const QString &path)
+{
+    const TextFileLines file = readTextLines(path);
+    if (!file.ok())
+        return {{}, 0, file.problem};
+    HorizonProfileReading reading = parseHorizonProfile(file.lines);
+    if (!reading.ok()) {
+        const QString where = reading.lineNumber > 0 ? QStringLiteral(", line %1").arg(reading.lineNumber) : QString();
+        reading.problem = QFileInfo(path).fileName() + where + QStringLiteral(": ") + reading.problem;
+    }
+    return reading;
 }

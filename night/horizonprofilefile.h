@@ -19,3 +19,7 @@ struct HorizonProfileReading {
 };
 
 HorizonProfileReading parseHorizonProfile(const QStringList &lines);
+
+// Reads a horizon file. A problem names the file and the line: "garden.hzn, line 4: ...", or
+// says why the file itself could not be read.
+HorizonProfileReading readHorizonProfileFile(const QString &path);

@@ -1,0 +1,221 @@
+#include "cli/commandline.h"
+
+#include "astro/fieldnumber.h"
+#include "astro/listgeneration.h"
+#include "astro/listgrid.h"
+#include "astro/sessiontext.h"
+#include "cli/foldersetup.h"
+#include "night/nighteventlines.h"
+#include "night/sessionvisibility.h"
+#include "ui/common/windowlook.h"
+#include "ui/main/resultstext.h"
+#include "ui/main/workingfolder.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <QIODevice>
+
+#include <optional>
+
+namespace {
+
+constexpr int Done = 0;
+constexpr int FileProblem = 1;
+constexpr int WrongArguments = 2;
+
+const QString Usage = QStringLiteral(
+    "Usage:\n"
+    "  nocturo                 the planner's window\n"
+    "  nocturo list --folder DIR --date YYYY-MM-DD --time H:MM:SS --gmt-deviation G\n"
+    "      the observing list that \"Copy Results to Clipboard\" would give for the defaults file\n"
+    "      and catalog in DIR\n"
+    "  nocturo night --lat LAT --lon LON --date YYYY-MM-DD --gmt-deviation G\n"
+    "      sunset, twilights, sunrise, moonrise, moonset and the Moon's illumination of the night\n"
+    "      that starts at local noon of the date\n"
+    "  nocturo windows --folder DIR --date YYYY-MM-DD --time H:MM:SS --gmt-deviation G\n"
+    "                  [--horizon FILE] [--darkness none|civil|nautical|astronomical]\n"
+    "      when each listed object is visible within the session\n"
+    "  nocturo --help | --version\n"
+    "G is the hours local time is ahead of GMT (-5 for EST, 5.5 for India); LAT and LON are\n"
+    "decimal degrees, north and east positive.\n");
+
+// Why the arguments cannot be used; a problem with the files is told by a command itself.
+struct ArgumentError {
+    QString problem;
+};
+
+class Command {
+public:
+    Command(const QString &name, const QStringList &required, const QStringList &optional)
+        : m_name(name), m_required(required)
+    {
+        for (const QString &option : required + optional)
+            m_parser.addOption(QCommandLineOption(option, QString(), option.toUpper()));
+    }
+
+    // The arguments as the program got them: its name, the command's, the options.
+    void parse(const QStringList &arguments)
+    {
+        if (!m_parser.parse(arguments))
+            throw ArgumentError{m_parser.errorText()};
+        if (m_parser.positionalArguments().size() != 1)
+            throw ArgumentError{QStringLiteral("\"%1\" takes no argument \"%2\"")
+                                    .arg(m_name, m_parser.positionalArguments().value(1))};
+        for (const QString &option : m_required) {
+            if (!m_parser.isSet(option))
+                throw ArgumentError{QStringLiteral("\"%1\" needs --%2").arg(m_name, option)};
+        }
+    }
+
+    QString value(const QString &option) const { return m_parser.value(option); }
+
+    double number(const QString &option, double minValue, double maxValue) const
+    {
+        const auto read = readFieldNumber(value(option), QLocale());
+        if (!read || *read < minValue || *read > maxValue)
+            throw ArgumentError{QStringLiteral("--%1 \"%2\" is not a number from %3 to %4")
+                                    .arg(option, value(option)).arg(minValue).arg(maxValue)};
+        return *read;
+    }
+
+    CalendarDate date() const
+    {
+        const QDate date = QDate::fromString(value(QStringLiteral("date")), QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid())
+            throw ArgumentError{QStringLiteral("--date \"%1\" is not a date as YYYY-MM-DD").arg(value(QStringLiteral("date")))};
+        return {date.year(), date.month(), date.day()};
+    }
+
+private:
+    QString m_name;
+    QStringList m_required;
+    QCommandLineParser m_parser;
+};
+
+void write(QIODevice &device, const QString &text)
+{
+    device.write(text.toUtf8());
+}
+
+// Collects the rows that a list shows, in their order.
+class ListRows : public ListGrid {
+public:
+    QStringList rows;
+
+    void resetList(const QString &) override { rows.clear(); }
+    void showRows(QStringList rowTexts) override { rows += rowTexts; }
+};
+
+// The session of a folder's list: its defaults with the date, time and deviation given.
+struct FolderList {
+    FolderSetup setup;
+    SessionReading reading;
+    ListRows rows;
+    int listed = 0;
+};
+
+bool makeFolderList(const Command &command, FolderList &list, QIODevice &err, const QString &horizonFile = {})
+{
+    const QString time = command.value(QStringLiteral("time"));
+    if (!readSessionTime(time))
+        throw ArgumentError{QStringLiteral("--time \"%1\" is not a time as H:MM:SS").arg(time)};
+    const CalendarDate date = command.date();
+    command.number(QStringLiteral("gmt-deviation"), -12, 14);  // refused here rather than in the list
+
+    list.setup = readFolderSetup(command.value(QStringLiteral("folder")), horizonFile);
+    if (!list.setup.ok()) {
+        write(err, QStringLiteral("nocturo: %1\n").arg(list.setup.problem));
+        return false;
+    }
+    SessionParameters parameters = list.setup.defaults;
+    parameters.txtDate = QDate(date.year, date.month, date.day).toString(Qt::ISODate);
+    parameters.txtTime = time;
+    parameters.txtGMTDev = command.value(QStringLiteral("gmt-deviation"));
+    list.reading = readSessionInputs(parameters, QLocale());
+    if (!list.reading.ok()) {
+        write(err, QStringLiteral("nocturo: the defaults file holds a value that cannot be read: %1\n")
+                       .arg(list.reading.problems.first().expected));
+        return false;
+    }
+    list.listed = generateList(list.reading.inputs, list.setup.catalog.loaded(), list.rows, QLocale(),
+                               list.setup.horizon());
+    return true;
+}
+
+int listCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    Command command(QStringLiteral("list"), {"folder", "date", "time", "gmt-deviation"}, {});
+    command.parse(arguments);
+    FolderList list;
+    if (!makeFolderList(command, list, err))
+        return FileProblem;
+    const auto cell = [&list](int row, int col) { return list.rows.rows.at(row - 1).section(u'\t', col, col); };
+    write(out, buildResultsText(list.listed, cell));
+    return Done;
+}
+
+int nightCommand(const QStringList &arguments, QIODevice &out)
+{
+    Command command(QStringLiteral("night"), {"lat", "lon", "date", "gmt-deviation"}, {});
+    command.parse(arguments);
+    const Site site{command.number(QStringLiteral("lat"), -90, 90), command.number(QStringLiteral("lon"), -180, 180)};
+    const double gmtDeviationHours = command.number(QStringLiteral("gmt-deviation"), -12, 14);
+    const NightEvents events = nightEvents(site, command.date(), gmtDeviationHours);
+    write(out, nightEventLines(events, gmtDeviationHours).join(u'\n') + u'\n');
+    return Done;
+}
+
+int windowsCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    Command command(QStringLiteral("windows"), {"folder", "date", "time", "gmt-deviation"}, {"horizon", "darkness"});
+    command.parse(arguments);
+    const QString darknessName = command.value(QStringLiteral("darkness"));
+    const auto darkness = darknessName.isEmpty() ? DarknessLevel::Astronomical
+                                                 : darknessLevelNamed(darknessName.toStdString());
+    if (!darkness)
+        throw ArgumentError{QStringLiteral("--darkness \"%1\" is none, civil, nautical or astronomical").arg(darknessName)};
+    FolderList list;
+    if (!makeFolderList(command, list, err, command.value(QStringLiteral("horizon"))))
+        return FileProblem;
+    const SessionInputs &inputs = list.reading.inputs;
+    const VisibilityQuery query = visibilityQuery(inputs, list.setup.horizon(), *darkness);
+    const LocaleNumbers numbers{QLocale()};
+    QStringList lines{visibilityHeadings().join(u'\t')};
+    for (const ListedVisibility &row : listedVisibility(list.setup.catalog.loaded(), query))
+        lines << visibilityCells(row, inputs.gmtDeviationHours, numbers).join(u'\t');
+    write(out, lines.join(u'\n') + u'\n');
+    return Done;
+}
+
+}  // namespace
+
+bool isCommandLine(const QStringList &arguments)
+{
+    return arguments.size() > 1 && !(arguments.size() == 2 && arguments.at(1) == QLatin1String(DesktopStartOption));
+}
+
+int runCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    const QString name = arguments.value(1);
+    try {
+        if (name == u"--help" || name == u"-h") {
+            write(out, Usage);
+            return Done;
+        }
+        if (name == u"--version") {
+            write(out, QStringLiteral("nocturo %1\n").arg(applicationVersion()));
+            return Done;
+        }
+        if (name == u"list")
+            return listCommand(arguments, out, err);
+        if (name == u"night")
+            return nightCommand(arguments, out);
+        if (name == u"windows")
+            return windowsCommand(arguments, out, err);
+        throw ArgumentError{QStringLiteral("there is no command \"%1\"").arg(name)};
+    } catch (const ArgumentError &error) {
+        write(err, QStringLiteral("nocturo: %1\nRun \"nocturo --help\" for the commands and their options.\n")
+                       .arg(error.problem));
+        return WrongArguments;
+    }
+}
