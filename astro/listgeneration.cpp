@@ -133,7 +133,7 @@ ListOutcome generateList(const SessionParameters &parameters, std::span<CatalogO
         grid.resetList(ResultsLayout);
         for (CatalogObject &object : catalog)
             object.Listed = false;
-        return ListOutcome{0, reading.problems};
+        return ListOutcome{0, reading.problems, {}};
     }
-    return ListOutcome{generateList(reading.inputs, catalog, grid, locale, profile), {}};
+    return ListOutcome{generateList(reading.inputs, catalog, grid, locale, profile), {}, reading.inputs};
 }

@@ -39,6 +39,7 @@ QString ResultRow(const CatalogObject &object, const LocaleNumbers &numbers);
 struct ListOutcome {
     int ResultCount = 0;
     QList<FieldProblem> problems;  // inputs that could not be read; nothing is listed then
+    SessionInputs inputs;          // as read, when there are no problems
 
     bool ok() const { return problems.isEmpty(); }
 };

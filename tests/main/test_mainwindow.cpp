@@ -39,7 +39,7 @@ void TestMainWindow::startUp()
     QStringList menus;
     for (const QAction *menu : window.menuBar()->actions())
         menus << menu->text();
-    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Help"}));
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
     fixture.trigger(QStringLiteral("About"));
     for (const char *part : {"Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
         QVERIFY2(fixture.messages().contains(QLatin1String(part)), part);

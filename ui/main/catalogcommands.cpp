@@ -3,6 +3,7 @@
 #include "catalog/catalogloader.h"
 #include "ui/common/singlelinetext.h"
 #include "ui/common/windowlook.h"
+#include "ui/main/workingfolder.h"
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 
@@ -20,14 +21,6 @@ QString loadFailureText(const QString &path, const CatalogLoadResult &result)
         return result.problem;
     return QStringLiteral("%1, line %2: %3")
         .arg(QFileInfo(path).fileName(), QString::number(result.lineNumber), result.problem);
-}
-
-// The working folder is where the program runs; nothing ever changes it.
-QString nameForDefaults(const QString &chosenPath)
-{
-    const QFileInfo chosen(chosenPath);
-    const bool inWorkingFolder = chosen.absoluteDir() == QDir(QDir::currentPath());
-    return inWorkingFolder ? chosen.fileName() : chosen.absoluteFilePath();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 #include "desktop/installeddata.h"
 #include "desktop/nocturoicon.h"
+#include "ui/common/nightvision.h"
 #include "ui/common/windowlook.h"
 #include "ui/main/nocturo.h"
 #include "ui/main/workingfolder.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setApplicationVersion(applicationVersion());
     QApplication::setWindowIcon(nocturoIcon());
+    applyNightVision(rememberedNightVision());
     enterWorkingFolder(app.arguments(), installedDataFolder(), defaultUserDataFolder());
 
     QtPlatform qtPlatform;

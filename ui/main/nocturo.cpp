@@ -5,6 +5,9 @@
 #include "astro/sessiontext.h"
 #include "desktop/installeddata.h"
 #include "io/textfile.h"
+#include "night/daylightnote.h"
+#include "night/horizonprofilefile.h"
+#include "ui/common/nightvision.h"
 #include "ui/common/fieldmark.h"
 #include "ui/common/singlelinetext.h"
 #include "ui/common/twips.h"
@@ -19,7 +22,9 @@
 #include "ui/main/resultsgridlist.h"
 #include "ui/main/resultstext.h"
 #include "ui/main/skyplot.h"
+#include "ui/main/workingfolder.h"
 #include "ui/main/wrappingbutton.h"
+#include "ui/night/nightwindow.h"
 #include "ui/platform/browser.h"
 #include "ui/platform/clock.h"
 #include "ui/platform/messages.h"
@@ -249,7 +254,6 @@ void Nocturo::createSkyPlot()
     const auto compassLabel = [this](const QString &caption, const QRect &twips, Qt::Alignment alignment) {
         QLabel *label = addCaption(caption, twips, pSky);
         label->setAlignment(alignment);
-        label->setStyleSheet(QStringLiteral("color: #e8e8f0;"));
     };
     compassLabel(QStringLiteral("0/360"), QRect(360, 0, 495, 175), Qt::AlignHCenter | Qt::AlignTop);
     compassLabel(QStringLiteral("90"), QRect(0, 480, 195, 255), Qt::AlignLeft | Qt::AlignTop);
@@ -280,10 +284,22 @@ void Nocturo::createMenus()
     addItem(fileMenu, QStringLiteral("Save Results to File"), QKeySequence(Qt::CTRL | Qt::Key_R), &Nocturo::export_Click);
     addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &Nocturo::loadDef_Click);
     addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &Nocturo::saveDef_Click);
+    fileMenu->addSeparator();
+    addItem(fileMenu, QStringLiteral("Load Horizon Profile..."), QKeySequence(), &Nocturo::loadHorizon_Click);
+    addItem(fileMenu, QStringLiteral("Clear Horizon Profile"), QKeySequence(), &Nocturo::clearHorizon_Click);
+    fileMenu->addSeparator();
     addItem(fileMenu, QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &Nocturo::Quit_Click);
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     addItem(editMenu, QStringLiteral("Copy Results to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C), &Nocturo::copy_Click);
+
+    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    addItem(viewMenu, QStringLiteral("Night"), QKeySequence(Qt::Key_F2), &Nocturo::night_Click);
+    QAction *nightVision = viewMenu->addAction(QStringLiteral("Night Vision"));
+    nightVision->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    nightVision->setCheckable(true);
+    nightVision->setChecked(isNightVision(QApplication::palette()));
+    connect(nightVision, &QAction::toggled, this, &Nocturo::nightVision_Click);
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     addItem(helpMenu, QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &Nocturo::fieldHelp_Click);
@@ -390,6 +406,7 @@ SavedDefaults Nocturo::savedDefaults() const
     SavedDefaults defaults;
     static_cast<SessionParameters &>(defaults) = sessionParameters();
     defaults.CatalogFile = catalog.CatalogFile;
+    defaults.HorizonProfile = horizonProfileFile;
     return defaults;
 }
 
@@ -400,12 +417,54 @@ void Nocturo::bGenList_Click()
     {
         const FlexGrid::UpdateBatch batch(*gResults);
         ResultsGridList list(*gResults);
-        outcome = generateList(sessionParameters(), catalog.loaded(), list, locale());
+        outcome = generateList(sessionParameters(), catalog.loaded(), list, locale(), horizon());
         ResultCount = outcome.ResultCount;
         applySortState();
     }
+    keepSelection();
+    listInputs = outcome.ok() ? std::optional(outcome.inputs) : std::nullopt;
+    daylight = listInputs ? daylightNote(*listInputs) : QString();
     showListOutcome(outcome.problems);
     drawSkyPlot();
+    refreshNightWindow();
+}
+
+// The object selected before stays selected in a new list while it is listed.
+void Nocturo::keepSelection()
+{
+    if (selectedIdentifier.isEmpty())
+        return;
+    for (int row = 1; row < gResults->Rows(); ++row) {
+        if (gResults->TextMatrix(row, 0) == selectedIdentifier) {
+            gResults->setRow(row);
+            gResults->selectRow(row - 1);
+            return;
+        }
+    }
+    selectedIdentifier.clear();
+}
+
+const CatalogObject *Nocturo::selectedObject() const
+{
+    if (selectedIdentifier.isEmpty())
+        return nullptr;
+    for (const CatalogObject &object : catalog.loaded()) {
+        if (object.Listed && object.Identifier == selectedIdentifier)
+            return &object;
+    }
+    return nullptr;
+}
+
+void Nocturo::refreshNightWindow()
+{
+    if (!nightWindow || !nightWindow->isVisible())
+        return;
+    NightSession session;
+    session.inputs = listInputs;
+    session.catalog = catalog.loaded();
+    session.selected = selectedObject();
+    session.profile = horizon();
+    nightWindow->showSession(session);
 }
 
 std::optional<double> Nocturo::getHourAngle(const QString &pdate, const QString &ptime, double ra, double Lon) const
@@ -433,9 +492,11 @@ void Nocturo::showListOutcome(const QList<FieldProblem> &problems)
 
 QString Nocturo::listStatus() const
 {
-    if (shownProblems.isEmpty())
-        return ResultCount == 1 ? QStringLiteral("1 object listed")
-                                : QStringLiteral("%1 objects listed").arg(locale().toString(ResultCount));
+    if (shownProblems.isEmpty()) {
+        const QString listed = ResultCount == 1 ? QStringLiteral("1 object listed")
+                                                : QStringLiteral("%1 objects listed").arg(locale().toString(ResultCount));
+        return daylight.isEmpty() ? listed : listed + QStringLiteral("; ") + daylight;
+    }
     const FieldProblem &first = shownProblems.first();
     QString text = QStringLiteral("Nothing listed: %1 cannot be read. %2.")
                        .arg(inputFor(first.field)->caption, first.expected);
@@ -455,7 +516,7 @@ void Nocturo::drawSkyPlot()
         window = AzimuthWindow{*minAzDeg, *maxAzDeg,
                                inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
     }
-    pSky->drawSkyPlot(window);
+    pSky->drawSkyPlot(window, horizon());
 }
 
 void Nocturo::ResizeControls()
@@ -579,6 +640,11 @@ void Nocturo::setLocationCaptions(const QString &latitude, const QString &longit
 
 void Nocturo::gResults_MouseUp(int, int, float, float)
 {
+    if (gResults->MouseRow() > 0) {  // a click on a row selects its object
+        selectedIdentifier = gResults->TextMatrix(gResults->Row(), 0);
+        refreshNightWindow();
+        return;
+    }
     if (gResults->MouseRow() != 0)
         return;
     const int col = gResults->MouseCol();
@@ -682,7 +748,14 @@ void Nocturo::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &d
         catalog.CatalogFile = text;
     else if (line.text == &SavedDefaults::Included)
         Included->setText(withoutLineBreaksOrTabs(text));
-    else if (line.text != &SavedDefaults::HorizonProfile) {
+    else if (line.text == &SavedDefaults::HorizonProfile) {
+        if (text.isEmpty()) {
+            horizonProfile.reset();
+            horizonProfileFile.clear();
+        } else {
+            applyHorizonProfile(text, text);
+        }
+    } else {
         for (const InputField &input : std::as_const(inputs)) {
             if (line.text == static_cast<QString SavedDefaults::*>(input.field))
                 setControlText(input.control, text);
@@ -706,7 +779,8 @@ void Nocturo::applyDefaultsFile(bool reportMissingFile)
     const DefaultsReading reading = readDefaultsLines(
         file.lines, defaults, [&](const DefaultsLine &line) { applyDefaultsLine(line, defaults); });
     if (reading.ok()) {
-        showStatus(QStringLiteral("Defaults loaded from \"%1\".").arg(path));
+        if (reportMissingFile)  // asked for, not the silent start
+            showStatus(QStringLiteral("Defaults loaded from \"%1\".").arg(path));
         return;
     }
     catalog.CatalogFile = DefaultCatalogFile;
@@ -721,4 +795,74 @@ void Nocturo::loadDef_Click()
 {
     applyDefaultsFile(true);
     bGenList_Click();
+}
+
+// ---- the night ----------------------------------------------------------------------------
+
+// A profile that cannot be read is explained, and the one in use stays.
+bool Nocturo::applyHorizonProfile(const QString &path, const QString &nameForDefaults)
+{
+    HorizonProfileReading reading = readHorizonProfileFile(path);
+    if (!reading.ok()) {
+        showMessage(QStringLiteral("The horizon profile was not loaded. %1").arg(reading.problem));
+        return false;
+    }
+    horizonProfile = std::move(reading.profile);
+    horizonProfileFile = nameForDefaults;
+    return true;
+}
+
+void Nocturo::loadHorizon_Click()
+{
+    FileRequest request;
+    request.purpose = FileRequest::Purpose::Open;
+    request.initialFolder = folders.folderFor(FileKind::HorizonProfile);
+    request.nameFilters = horizonProfileNameFilters();
+    const FileChoice choice = platform.files.chooseFile(request);
+    if (choice.cancelled)
+        return;
+    const QString path = choice.paths.value(0);
+    if (choice.paths.size() != 1 || holdsLineBreak(path)) {
+        showMessage(QStringLiteral("The horizon profile was not loaded: choose one file whose name holds no line break."));
+        return;
+    }
+    folders.remember(FileKind::HorizonProfile, path);
+    if (!applyHorizonProfile(path, nameForDefaults(path)))
+        return;
+    bGenList_Click();
+    showStatus(QStringLiteral("Horizon profile loaded from \"%1\".").arg(shownPath(path)));
+}
+
+void Nocturo::clearHorizon_Click()
+{
+    horizonProfile.reset();
+    horizonProfileFile.clear();
+    bGenList_Click();
+}
+
+NightWindow *Nocturo::nightWindowShown() const
+{
+    return nightWindow;
+}
+
+void Nocturo::night_Click()
+{
+    if (!nightWindow) {
+        nightWindow = new NightWindow(this);
+        nightWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(nightWindow, &NightWindow::darknessChanged, this, &Nocturo::refreshNightWindow);
+    }
+    nightWindow->show();
+    nightWindow->raise();
+    nightWindow->activateWindow();
+    refreshNightWindow();
+}
+
+void Nocturo::nightVision_Click(bool on)
+{
+    applyNightVision(on);
+    rememberNightVision(on);
+    for (const InputField &input : std::as_const(inputs))
+        refreshMark(input.control);
+    drawSkyPlot();
 }

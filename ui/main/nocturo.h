@@ -2,6 +2,7 @@
 
 #include "astro/sessioninputs.h"
 #include "catalog/objectcatalog.h"
+#include "night/horizonprofile.h"
 #include "ui/location/locationowner.h"
 #include "ui/main/catalogcommands.h"
 #include "ui/main/proportionallayout.h"
@@ -17,6 +18,7 @@
 
 class FlexGrid;
 class Helpform;
+class NightWindow;
 class fgetlatlon;
 class QCheckBox;
 class QFrame;
@@ -72,6 +74,10 @@ public:
     void fieldHelp_Click();
     void about_Click();
     void Quit_Click();
+    void loadHorizon_Click();
+    void clearHorizon_Click();
+    void night_Click();
+    void nightVision_Click(bool on);
 
     // The results as tab-separated text, in the order the grid shows them.
     QString resultsText() const;
@@ -87,6 +93,10 @@ public:
     qint16 sortOrder() const { return SortOrder; }
     int listGenerations() const { return listGenerationCount; }
     FlexGrid *resultsGrid() const { return gResults; }
+    NightWindow *nightWindowShown() const;
+    const HorizonProfile *horizon() const { return horizonProfile ? &*horizonProfile : nullptr; }
+    // The listed object selected in the results grid, if any.
+    const CatalogObject *selectedObject() const;
     // What the status line under the grid says about the list.
     QString listStatus() const;
 
@@ -136,6 +146,9 @@ private:
     void loadCatalogAndList(bool fromMenu);
     void showMessage(const QString &text);
     void showStatus(const QString &text);
+    bool applyHorizonProfile(const QString &path, const QString &nameForDefaults);
+    void keepSelection();
+    void refreshNightWindow();
 
     const Platform platform;
 
@@ -154,6 +167,12 @@ private:
     QList<TypeBox> typeBoxes;
     QPointer<fgetlatlon> locationChooser;
     QPointer<Helpform> helpForm;
+    QPointer<NightWindow> nightWindow;
+    std::optional<HorizonProfile> horizonProfile;
+    QString horizonProfileFile;  // as the defaults file names it
+    QString selectedIdentifier;  // of the object selected in the results grid
+    QString daylight;            // the note on the Sun for the status line
+    std::optional<SessionInputs> listInputs;  // of the list shown, when its fields could be read
 
     QWidget *client = nullptr;
     QLabel *Lat = nullptr;

@@ -1,16 +1,42 @@
 #include "ui/main/skyplot.h"
 
+#include "night/horizonprofile.h"
+#include "ui/common/nightvision.h"
+
+#include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
 constexpr double CentreFactor = 0.9;  // the centre sits at 45 % of the box's width and height
 constexpr double RadiusFactor = 0.5;  // the radius is a quarter of the box's width
-const QColor Background(48, 52, 63);
-const QColor BlockedSky(92, 98, 112);
-const QColor OpenSky(Qt::white);
+constexpr int ProfileSteps = 360;  // one point a degree of azimuth
+
+struct Colours {
+    QColor background, blocked, open, horizon, labels;
+};
+
+// Under night vision the white of the open sky would dazzle: every colour is a shade of red.
+Colours coloursFor(bool nightVision)
+{
+    if (nightVision)
+        return {QColor(12, 0, 0), QColor(40, 0, 0), QColor(150, 0, 0), QColor(70, 0, 0), QColor(150, 0, 0)};
+    return {QColor(48, 52, 63), QColor(92, 98, 112), Qt::white, QColor(110, 84, 60), QColor(232, 232, 240)};
+}
+
+// The point of the chart at an azimuth and an altitude: the rim is the horizon, the centre the
+// zenith; azimuth 0 is up and 90 to the left.
+QPointF chartPoint(const QPointF &centre, double radius, double azDeg, double altDeg)
+{
+    const double r = radius * (90.0 - std::clamp(altDeg, 0.0, 90.0)) / 90.0;
+    const double angle = (90.0 + azDeg) * std::numbers::pi / 180.0;
+    return centre + QPointF(r * std::cos(angle), -r * std::sin(angle));
+}
 
 // QPainter counts angles in sixteenths of a degree, counter-clockwise from 3 o'clock; the chart
 // puts azimuth 0 at the top and 90 on the left.
@@ -46,11 +72,17 @@ SkyPlot::SkyPlot(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window)
+void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile)
 {
+    const Colours colours = coloursFor(isNightVision(palette()));
+    for (QLabel *label : findChildren<QLabel *>()) {
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::WindowText, colours.labels);
+        label->setPalette(labelPalette);
+    }
     image = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatioF());
-    image.fill(Background);
+    image.fill(colours.background);
 
     const QPointF centre(width() / 2.0 * CentreFactor, height() / 2.0 * CentreFactor);
     const double radius = width() / 2.0 * RadiusFactor;
@@ -63,12 +95,27 @@ void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window)
         painter.drawEllipse(disc);
     } else {
         const AdmittedAzimuths admitted = admittedAzimuths(*window);
-        painter.setBrush(admitted.kind == AdmittedAzimuths::Kind::All ? OpenSky : BlockedSky);
+        painter.setBrush(admitted.kind == AdmittedAzimuths::Kind::All ? colours.open : colours.blocked);
         painter.drawEllipse(disc);
         if (admitted.kind == AdmittedAzimuths::Kind::Arc) {
-            painter.setBrush(OpenSky);
+            painter.setBrush(colours.open);
             painter.drawPie(disc, sixteenthsFromThreeOClock(admitted.fromAzDeg), qRound(admitted.spanDeg * 16.0));
         }
+    }
+    if (profile) {
+        // The ring between the rim and the profile's altitude, azimuth by azimuth.
+        QPainterPath blocked;
+        blocked.addEllipse(disc);
+        QPolygonF skyline;
+        for (int step = 0; step < ProfileSteps; ++step) {
+            const double azDeg = 360.0 * step / ProfileSteps;
+            skyline << chartPoint(centre, radius, azDeg, profile->altitudeDeg(azDeg));
+        }
+        blocked.addPolygon(skyline);
+        blocked.setFillRule(Qt::OddEvenFill);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours.horizon);
+        painter.drawPath(blocked);
     }
     update();
 }
@@ -77,7 +124,7 @@ void SkyPlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (image.isNull())
-        painter.fillRect(rect(), Background);
+        painter.fillRect(rect(), coloursFor(isNightVision(palette())).background);
     else
         painter.drawImage(0, 0, image);
 }

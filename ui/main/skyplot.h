@@ -7,9 +7,12 @@
 
 #include <optional>
 
+class HorizonProfile;
+
 // The horizon chart: the sky seen from below (north up, east left, the zenith in the middle),
-// the azimuths the list admits in white and the rest of the sky blocked. The picture is kept,
-// so covering the window needs no redraw.
+// the azimuths the list admits in white and the rest of the sky blocked, and the observer's
+// horizon profile blocking the sky from the rim inwards. The picture is kept, so covering the
+// window needs no redraw.
 class SkyPlot : public QWidget {
     Q_OBJECT
 
@@ -17,8 +20,8 @@ public:
     explicit SkyPlot(QWidget *parent = nullptr);
 
     // Redraws the chart for an azimuth window; without one (a field that is not a number) the
-    // disc is drawn empty.
-    void drawSkyPlot(const std::optional<AzimuthWindow> &window);
+    // disc is drawn empty. The profile, when there is one, is drawn over it.
+    void drawSkyPlot(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile = nullptr);
 
     const QImage &picture() const { return image; }
 

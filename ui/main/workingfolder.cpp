@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -27,6 +28,13 @@ void seedFolder(const QDir &folder, const QDir &installed)
 }
 
 } // namespace
+
+QString nameForDefaults(const QString &chosenPath)
+{
+    const QFileInfo chosen(chosenPath);
+    const bool inWorkingFolder = chosen.absoluteDir() == QDir(QDir::currentPath());
+    return inWorkingFolder ? chosen.fileName() : chosen.absoluteFilePath();
+}
 
 QString defaultUserDataFolder()
 {

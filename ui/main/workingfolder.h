@@ -21,3 +21,7 @@ QString defaultUserDataFolder();
 // Otherwise, or when the per-user folder cannot be created, the current folder stays.
 QString enterWorkingFolder(const QStringList &arguments, const QString &installedDataFolder,
                            const QString &userDataFolder);
+
+// How the defaults file names a file the observer chose: by its name alone when it lies in the
+// working folder, so that the folder can move with its files, and by its full path elsewhere.
+QString nameForDefaults(const QString &chosenPath);

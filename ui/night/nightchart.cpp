@@ -1,0 +1,174 @@
+#include "ui/night/nightchart.h"
+
+#include "night/localtime.h"
+#include "ui/common/nightvision.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+constexpr double LowestAltDeg = -20.0;  // below that the sky chart shows nothing worth seeing
+constexpr double HighestAltDeg = 90.0;
+constexpr int MarginPx = 28;
+
+struct Colours {
+    QColor day, civil, nautical, astronomical, night, session, visible, sun, moon, object, horizon, text, grid;
+};
+
+Colours coloursFor(bool nightVision)
+{
+    if (nightVision)
+        return {QColor(70, 0, 0), QColor(52, 0, 0), QColor(36, 0, 0), QColor(22, 0, 0), Qt::black,
+                QColor(255, 40, 40, 40), QColor(255, 40, 40, 60), QColor(255, 80, 0), QColor(200, 60, 60),
+                QColor(255, 0, 0), QColor(150, 30, 30), QColor(200, 0, 0), QColor(90, 0, 0)};
+    return {QColor(150, 190, 230), QColor(95, 125, 175), QColor(55, 75, 125), QColor(30, 40, 80), QColor(10, 12, 30),
+            QColor(255, 255, 255, 40), QColor(120, 230, 120, 70), QColor(255, 200, 40), QColor(220, 220, 220),
+            QColor(120, 230, 255), QColor(190, 140, 90), QColor(235, 235, 240), QColor(90, 95, 110)};
+}
+
+QColor skyColour(double sunAltDeg, const Colours &colours)
+{
+    if (sunAltDeg >= -0.833)
+        return colours.day;
+    if (sunAltDeg >= -6.0)
+        return colours.civil;
+    if (sunAltDeg >= -12.0)
+        return colours.nautical;
+    if (sunAltDeg >= -18.0)
+        return colours.astronomical;
+    return colours.night;
+}
+
+}  // namespace
+
+NightChart::NightChart(QWidget *parent)
+    : QWidget(parent)
+{
+    setMinimumSize(320, 180);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void NightChart::setScene(NightChartScene scene)
+{
+    m_scene = std::move(scene);
+    update();
+}
+
+QRectF NightChart::plotArea() const
+{
+    return QRectF(rect()).adjusted(MarginPx, 8, -8, -MarginPx + 8);
+}
+
+QPointF NightChart::toPixels(double atDays, double altDeg) const
+{
+    const QRectF area = plotArea();
+    const double x = area.left() + (atDays - m_scene.shown.startDays) / m_scene.shown.lengthDays() * area.width();
+    const double clampedAlt = std::clamp(altDeg, LowestAltDeg, HighestAltDeg);
+    const double y = area.bottom() - (clampedAlt - LowestAltDeg) / (HighestAltDeg - LowestAltDeg) * area.height();
+    return {x, y};
+}
+
+void NightChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const Colours colours = coloursFor(isNightVision(palette()));
+    painter.fillRect(rect(), colours.night);
+    if (m_scene.shown.lengthDays() <= 0.0)
+        return;
+    drawTwilight(painter);  // strips side by side, without seams between them
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawSpans(painter);
+    drawAxes(painter);
+    drawCurve(painter, m_scene.sun, colours.sun, 1.5);
+    drawCurve(painter, m_scene.moon, colours.moon, 1.5);
+    drawCurve(painter, m_scene.horizon, colours.horizon, 1.5);
+    drawCurve(painter, m_scene.object, colours.object, 2.5);
+}
+
+// One strip per stretch between two of the Sun's samples, coloured by the Sun's altitude.
+void NightChart::drawTwilight(QPainter &painter) const
+{
+    const Colours colours = coloursFor(isNightVision(palette()));
+    const QRectF area = plotArea();
+    for (std::size_t i = 1; i < m_scene.sun.size(); ++i) {
+        const CurvePoint &from = m_scene.sun[i - 1];
+        const CurvePoint &to = m_scene.sun[i];
+        const double left = toPixels(from.atDays, 0).x();
+        const double right = toPixels(to.atDays, 0).x();
+        painter.fillRect(QRectF(left, area.top(), right - left + 0.5, area.height()),
+                         skyColour((from.altDeg + to.altDeg) / 2.0, colours));
+    }
+}
+
+void NightChart::drawSpans(QPainter &painter) const
+{
+    const Colours colours = coloursFor(isNightVision(palette()));
+    const QRectF area = plotArea();
+    const auto band = [&](const TimeSpan &span, const QColor &colour) {
+        const double left = toPixels(span.startDays, 0).x();
+        const double right = toPixels(span.endDays, 0).x();
+        painter.fillRect(QRectF(left, area.top(), right - left, area.height()).intersected(area), colour);
+    };
+    for (const TimeSpan &span : m_scene.visible)
+        band(span, colours.visible);
+    if (m_scene.session) {
+        band(*m_scene.session, colours.session);
+        painter.setPen(QPen(colours.text, 1, Qt::DashDotLine));
+        for (const double atDays : {m_scene.session->startDays, m_scene.session->endDays}) {
+            const double x = toPixels(atDays, 0).x();
+            painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        }
+    }
+    painter.setPen(QPen(colours.object, 1, Qt::DashLine));
+    const double y = toPixels(0, m_scene.minElevDeg).y();
+    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+}
+
+void NightChart::drawAxes(QPainter &painter) const
+{
+    const Colours colours = coloursFor(isNightVision(palette()));
+    const QRectF area = plotArea();
+    painter.setPen(colours.grid);
+    for (int altDeg = 0; altDeg <= 90; altDeg += 30) {
+        const double y = toPixels(0, altDeg).y();
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        painter.setPen(colours.text);
+        painter.drawText(QRectF(0, y - 8, MarginPx - 4, 16), Qt::AlignRight | Qt::AlignVCenter, QString::number(altDeg));
+        painter.setPen(colours.grid);
+    }
+    // Whole local hours along the bottom.
+    const double hourDays = 1.0 / 24.0;
+    const double offsetDays = m_scene.gmtDeviationHours / 24.0;
+    const double firstHour = std::ceil((m_scene.shown.startDays + offsetDays) / hourDays) * hourDays - offsetDays;
+    const int step = m_scene.shown.lengthDays() > 0.6 ? 3 : 1;
+    for (double atDays = firstHour; atDays <= m_scene.shown.endDays; atDays += hourDays) {
+        const QDateTime local = localDateTime(atDays, m_scene.gmtDeviationHours);
+        if (local.time().hour() % step != 0)
+            continue;
+        const double x = toPixels(atDays, 0).x();
+        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        painter.setPen(colours.text);
+        painter.drawText(QRectF(x - 20, area.bottom() + 2, 40, MarginPx - 10), Qt::AlignHCenter | Qt::AlignTop,
+                         local.toString(QStringLiteral("HH")));
+        painter.setPen(colours.grid);
+    }
+}
+
+void NightChart::drawCurve(QPainter &painter, const std::vector<CurvePoint> &curve, const QColor &colour,
+                           qreal widthPx) const
+{
+    if (curve.size() < 2)
+        return;
+    QPainterPath path(toPixels(curve.front().atDays, curve.front().altDeg));
+    for (std::size_t i = 1; i < curve.size(); ++i)
+        path.lineTo(toPixels(curve[i].atDays, curve[i].altDeg));
+    painter.save();
+    painter.setClipRect(plotArea());
+    painter.setPen(QPen(colour, widthPx));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.restore();
+}
