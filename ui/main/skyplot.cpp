@@ -3,6 +3,7 @@
 #include "night/horizonprofile.h"
 #include "ui/common/nightvision.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -74,6 +75,20 @@ SkyPlot::SkyPlot(QWidget *parent)
 
 void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile)
 {
+    m_window = window;
+    m_profile = profile ? std::optional(*profile) : std::nullopt;
+    render();
+}
+
+void SkyPlot::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        render();
+}
+
+void SkyPlot::render()
+{
     const Colours colours = coloursFor(isNightVision(palette()));
     for (QLabel *label : findChildren<QLabel *>()) {
         QPalette labelPalette = label->palette();
@@ -91,10 +106,10 @@ void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window, const Hori
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-    if (!window) {
+    if (!m_window) {
         painter.drawEllipse(disc);
     } else {
-        const AdmittedAzimuths admitted = admittedAzimuths(*window);
+        const AdmittedAzimuths admitted = admittedAzimuths(*m_window);
         painter.setBrush(admitted.kind == AdmittedAzimuths::Kind::All ? colours.open : colours.blocked);
         painter.drawEllipse(disc);
         if (admitted.kind == AdmittedAzimuths::Kind::Arc) {
@@ -102,7 +117,7 @@ void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window, const Hori
             painter.drawPie(disc, sixteenthsFromThreeOClock(admitted.fromAzDeg), qRound(admitted.spanDeg * 16.0));
         }
     }
-    if (profile) {
+    if (const HorizonProfile *profile = m_profile ? &*m_profile : nullptr) {
         // The ring between the rim and the profile's altitude, azimuth by azimuth.
         QPainterPath blocked;
         blocked.addEllipse(disc);

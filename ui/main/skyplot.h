@@ -1,13 +1,12 @@
 #pragma once
 
 #include "astro/filters.h"
+#include "night/horizonprofile.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <optional>
-
-class HorizonProfile;
 
 // The horizon chart: the sky seen from below (north up, east left, the zenith in the middle),
 // the azimuths the list admits in white and the rest of the sky blocked, and the observer's
@@ -27,9 +26,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Night vision comes and goes as a change of palette: the kept picture is drawn again.
+    void changeEvent(QEvent *event) override;
 
 private:
+    void render();
+
     QImage image;
+    std::optional<AzimuthWindow> m_window;
+    std::optional<HorizonProfile> m_profile;
 };
 
 // The azimuths a window admits, as the chart draws them: none, all, or the arc from fromAzDeg
