@@ -2,22 +2,39 @@
 
 #include <cmath>
 
+namespace {
+
+// Whole units, a blank, then the sixtieths with the given decimals.
+void appendSexagesimal(QString &text, double value, int minuteDecimals, const LocaleNumbers &numbers)
+{
+    const double whole = std::floor(value);
+    numbers.appendFixed(text, whole, 0);
+    text += QLatin1Char(' ');
+    numbers.appendFixed(text, (value - whole) * 60.0, minuteDecimals);
+}
+
+}  // namespace
+
 QString formatRA(double raDeg, const LocaleNumbers &numbers)
 {
-    const double hours = std::floor(raDeg / 15.0);
-    const double minutes = (raDeg / 15.0 - hours) * 60.0;
-    QString text = numbers.fixed(hours, 0);
-    text += QLatin1Char(' ');
-    numbers.appendFixed(text, minutes, 1);
+    QString text;
+    appendRA(text, raDeg, numbers);
     return text;
+}
+
+void appendRA(QString &text, double raDeg, const LocaleNumbers &numbers)
+{
+    appendSexagesimal(text, raDeg / 15.0, 1, numbers);
 }
 
 QString formatDec(double decDeg, const LocaleNumbers &numbers)
 {
-    const double degrees = std::floor(decDeg);
-    const double minutes = (decDeg - degrees) * 60.0;
-    QString text = numbers.fixed(degrees, 0);
-    text += QLatin1Char(' ');
-    numbers.appendFixed(text, minutes, 0);
+    QString text;
+    appendDec(text, decDeg, numbers);
     return text;
+}
+
+void appendDec(QString &text, double decDeg, const LocaleNumbers &numbers)
+{
+    appendSexagesimal(text, decDeg, 0, numbers);
 }

@@ -1,6 +1,7 @@
 #include "astro/localenumbers.h"
 
-#include <charconv>
+#include <cstdint>
+#include <iterator>
 #include <cmath>
 #include <limits>
 
@@ -15,17 +16,17 @@ double powerOfTen(int decimals)
     return decimals >= 0 && decimals <= MaxDirectDecimals ? PowersOfTen[decimals] : std::pow(10.0, decimals);
 }
 
-// QLocale rounds a value that lies exactly halfway away from zero, where the standard
-// conversions round it to even. Such a value is nudged away from zero first.
-double awayFromExactTie(double value, int decimals)
+// The value times 10^decimals rounded to a whole number as QLocale rounds it: by the exact
+// binary value, and a value exactly halfway away from zero. The product can land exactly on a
+// half only by rounding; the exact product, from a fused multiply-add, then says which way to go.
+std::int64_t roundedUnits(double magnitude, double scale)
 {
-    const double scale = powerOfTen(decimals);
-    const double scaled = std::abs(value) * scale;
-    const double roundingError = std::fma(std::abs(value), scale, -scaled);
-    if (roundingError != 0.0 || scaled - std::floor(scaled) != 0.5)
-        return value;
-    return std::nextafter(value, value < 0.0 ? -std::numeric_limits<double>::infinity()
-                                             : std::numeric_limits<double>::infinity());
+    const double scaled = magnitude * scale;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (fraction != 0.5)
+        return std::int64_t(whole) + (fraction > 0.5 ? 1 : 0);
+    return std::int64_t(whole) + (std::fma(magnitude, scale, -scaled) < 0.0 ? 0 : 1);
 }
 
 }  // namespace
@@ -49,22 +50,29 @@ QString LocaleNumbers::fixed(double value, int decimals) const
 
 void LocaleNumbers::appendFixed(QString &text, double value, int decimals) const
 {
-    // A value that rounds to zero is written without a sign: "-0.00" would read as a direction.
-    if (decimals >= 0 && std::abs(value) * powerOfTen(decimals) < 0.5)
-        value = 0.0;
     if (!m_asciiDigits || !(std::abs(value) < DirectLimit) || decimals < 0 || decimals > MaxDirectDecimals) {
+        // A value that rounds to zero is written without a sign: "-0.00" would read as a direction.
+        if (decimals >= 0 && std::abs(value) * powerOfTen(decimals) < 0.5)
+            value = 0.0;
         text += m_locale.toString(value, 'f', decimals);
         return;
     }
-    char digits[32];
-    const auto converted = std::to_chars(digits, digits + sizeof digits, awayFromExactTie(value, decimals),
-                                         std::chars_format::fixed, decimals);
-    for (const char *c = digits; c != converted.ptr; ++c) {
-        if (*c == '-')
-            text += m_negativeSign;
-        else if (*c == '.')
-            text += m_decimalPoint;
-        else
-            text += QLatin1Char(*c);
-    }
+    const std::int64_t scale = std::int64_t(PowersOfTen[decimals]);
+    const std::int64_t units = roundedUnits(std::abs(value), double(scale));
+    if (value < 0.0 && units != 0)
+        text += m_negativeSign;
+
+    char16_t digits[24];
+    char16_t *end = digits + std::size(digits);
+    char16_t *first = end;
+    std::int64_t rest = units;
+    for (int place = 0; place < decimals; ++place, rest /= 10)
+        *--first = char16_t(u'0' + rest % 10);
+    if (decimals > 0)
+        *--first = m_decimalPoint.unicode();
+    do {
+        *--first = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    text.append(QStringView(first, end));
 }

@@ -2,63 +2,118 @@
 #include "benchmain.h"
 
 #include "astro/listgeneration.h"
+#include "astro/vectorstate.h"
 #include "catalog/catalogloader.h"
+#include "night/horizonprofile.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/main/resultsgridlist.h"
 
-#include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+
+// The list itself, at the shipped catalog's size and at the whole OpenNGC's: reading the file,
+// the positions and filters, a whole regeneration into the grid, and a sort of the grid.
 
 namespace {
 
 struct LoadedCatalog {
     ObjectCatalog catalog;
 
-    LoadedCatalog() { loadCatalogLines(splitLines(everyObjectListableCatalog()), catalog); }
+    explicit LoadedCatalog(int objectCount) { loadCatalogLines(splitLines(everyObjectListableCatalog(objectCount)), catalog); }
     std::span<CatalogObject> objects() { return catalog.loaded(); }
 };
+
+// A profile of the kind observers draw: a degree apart, low hills and a few steep roofs.
+HorizonProfile gardenProfile()
+{
+    std::vector<HorizonPoint> points;
+    for (int azDeg = 0; azDeg < 360; ++azDeg)
+        points.push_back({double(azDeg), 8.0 + 6.0 * std::sin(azDeg / 17.0) + (azDeg % 45 < 5 ? 20.0 : 0.0)});
+    return HorizonProfile(points);
+}
+
+void BM_LoadCatalogFile(benchmark::State &state)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("catalog.csv"));
+    writeTextFile(path, everyObjectListableCatalog(int(state.range(0))));
+    ObjectCatalog catalog;
+    for (auto _ : state) {
+        if (!loadCatalogFile(path, catalog).ok())
+            state.SkipWithError("the catalog did not load");
+    }
+}
+BENCHMARK(BM_LoadCatalogFile)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMillisecond);
 
 // Positions and filters for every object: no formatting, no grid.
 void BM_ComputationOnly(benchmark::State &state)
 {
-    LoadedCatalog catalog;
+    LoadedCatalog catalog(int(state.range(0)));
     const SessionInputs inputs = readSessionInputs(everythingListedSession(), QLocale::c()).inputs;
     for (auto _ : state) {
-        const double siderealDeg =
-            getSiderealTime(inputs.date, inputs.startTime, inputs.gmtDeviationHours, inputs.lonDeg);
+        const double siderealDeg = getSiderealTime(inputs.date, inputs.startTime, inputs.gmtDeviationHours, inputs.lonDeg);
         int listed = 0;
         for (CatalogObject &object : catalog.objects()) {
+            clearUpperVectorState();  // as the list does
             const ObjectPlacement placement =
                 placeObject(siderealDeg, object.RA, object.Dec, inputs.latDeg, inputs.sessionLengthHours);
             listed += passesFilters(object, placement, inputs) ? 1 : 0;
         }
         benchmark::DoNotOptimize(listed);
     }
-    state.SetItemsProcessed(state.iterations() * catalog.objects().size());
 }
-BENCHMARK(BM_ComputationOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComputationOnly)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMicrosecond);
 
-// One whole regeneration with all 501 objects listed: inputs read, positions, filters,
-// row texts and the grid filled.
+// One whole regeneration with every object listed: inputs read, positions, filters, row texts
+// and the grid filled; with the second argument 1, against a 360-point horizon profile.
 void BM_FullRegeneration(benchmark::State &state)
 {
-    LoadedCatalog catalog;
+    LoadedCatalog catalog(int(state.range(0)));
+    const HorizonProfile profile = gardenProfile();
+    SessionParameters parameters = everythingListedSession();
     FlexGrid grid;
     grid.resize(609, 513);
     grid.show();
-    const SessionParameters parameters = everythingListedSession();
-    const QLocale locale = QLocale::c();
     ResultsGridList list(grid);
     for (auto _ : state) {
         const FlexGrid::UpdateBatch batch(grid);
-        const ListOutcome outcome = generateList(parameters, catalog.objects(), list, locale);
-        if (outcome.ResultCount != 501)
-            state.SkipWithError("not every object was listed");
+        const ListOutcome outcome = generateList(parameters, catalog.objects(), list, QLocale::c(),
+                                                 state.range(1) ? &profile : nullptr);
+        benchmark::DoNotOptimize(outcome.ResultCount);
     }
 }
-BENCHMARK(BM_FullRegeneration)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRegeneration)
+    ->Args({ShippedObjects, 0})->Args({WholeSkyObjects, 0})->Args({WholeSkyObjects, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A click on a heading of the full list: the identifiers (texts read naturally), the altitudes
+// (numbers) and the right ascensions (hours and minutes), each sorted afresh.
+void BM_SortColumn(benchmark::State &state)
+{
+    LoadedCatalog catalog(int(state.range(0)));
+    FlexGrid grid;
+    grid.resize(609, 513);
+    grid.show();
+    ResultsGridList list(grid);
+    const ListOutcome outcome = generateList(everythingListedSession(), catalog.objects(), list, QLocale::c());
+    if (outcome.ResultCount != int(state.range(0)))
+        state.SkipWithError("not every object was listed");
+    int order = FlexGrid::SortGenericAscending;
+    for (auto _ : state) {
+        order = 3 - order;  // never the order the rows already have
+        grid.setCol(int(state.range(1)));
+        grid.setRow(0);
+        grid.setRowSel(0);
+        grid.setSort(order);
+    }
+}
+BENCHMARK(BM_SortColumn)
+    ->ArgsProduct({{ShippedObjects, WholeSkyObjects}, {0, 4, 6}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

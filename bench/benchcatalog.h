@@ -7,17 +7,24 @@
 #include <QString>
 #include <QStringList>
 
-// The shipped catalog, patched so that every one of its 501 objects can be listed: the few
-// objects without a size or without a listed type word get one.
-inline QString everyObjectListableCatalog()
+// The catalogs the benchmarks run on: the shipped one, and the same objects repeated (with
+// identifiers of their own) to the size of the whole OpenNGC.
+inline constexpr int ShippedObjects = 501;
+inline constexpr int WholeSkyObjects = 14000;
+
+// The shipped catalog, patched so that every object can be listed (the few without a size or a
+// listed type word get one), repeated to objectCount objects.
+inline QString everyObjectListableCatalog(int objectCount = ShippedObjects)
 {
     const TextFileLines shipped =
         readTextLines(QStringLiteral(NOCTURO_SOURCE_DIR) + QStringLiteral("/data/Objects.csv"));
     static const QRegularExpression typeWord(QStringLiteral("open|globular|galaxy|planetary|nebula"),
                                              QRegularExpression::CaseInsensitiveOption);
     QStringList lines{shipped.lines.value(0)};
-    for (qsizetype i = 1; i < shipped.lines.size(); ++i) {
-        QStringList fields = shipped.lines.at(i).split(QLatin1Char(','));
+    for (int n = 0; n < objectCount; ++n) {
+        QStringList fields = shipped.lines.at(1 + n % ShippedObjects).split(QLatin1Char(','));
+        if (n >= ShippedObjects)
+            fields[0] += QStringLiteral("-%1").arg(n / ShippedObjects);
         if (fields.at(4).trimmed() == QLatin1String("x"))
             fields[4] = QStringLiteral("10x10");
         if (!fields.at(6).contains(typeWord))

@@ -1,5 +1,7 @@
 #include "night/nightevents.h"
 
+#include "astro/vectorstate.h"
+
 #include "night/altitudecrossings.h"
 #include "night/moonphase.h"
 
@@ -45,6 +47,7 @@ NightEvents nightEvents(const Site &site, const CalendarDate &localDate, double 
 
 NightEvents nightEvents(const NightSky &sky)
 {
+    clearUpperVectorState();
     NightEvents events;
     events.night = sky.span();
 
@@ -79,5 +82,6 @@ std::vector<TimeSpan> sunBelow(const Site &site, const TimeSpan &span, double le
 
 std::vector<TimeSpan> sunBelow(const NightSky &sky, double levelDeg)
 {
+    clearUpperVectorState();
     return sunCurve(sky).spansBelow(levelDeg);
 }

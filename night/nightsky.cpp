@@ -1,5 +1,7 @@
 #include "night/nightsky.h"
 
+#include "astro/vectorstate.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +14,7 @@ constexpr double NodeStepDays = 0.25;
 }  // namespace
 
 NightSky::NightSky(const Site &site, const TimeSpan &span)
-    : span_(span),
+    : span_((clearUpperVectorState(), span)),
       frame_(frameOfDate(0.5 * (span.startDays + span.endDays))),
       observer_(observerAt(site)),
       firstNodeDays_(span.startDays - NodeStepDays)

@@ -1,6 +1,7 @@
 #include "night/visibility.h"
 
 #include "astro/siderealtime.h"
+#include "astro/vectorstate.h"
 #include "night/angles.h"
 #include "night/diurnaltrack.h"
 
@@ -248,6 +249,7 @@ std::size_t threadCount(std::size_t objectCount)
 
 Visibility objectVisibility(const EquatorialPosition &object, const VisibilityQuery &query)
 {
+    clearUpperVectorState();
     return ObjectSearch(object, shareNight(query)).run();
 }
 
@@ -257,6 +259,7 @@ std::vector<Visibility> catalogVisibility(std::span<const EquatorialPosition> ob
     const SharedNight night = shareNight(query);
     std::vector<Visibility> results(objects.size());
     const auto searchRange = [&](std::size_t begin, std::size_t end) {
+        clearUpperVectorState();
         for (std::size_t i = begin; i < end; ++i)
             results[i] = ObjectSearch(objects[i], night).run();
     };

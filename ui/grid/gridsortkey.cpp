@@ -1,14 +1,59 @@
 #include "ui/grid/gridsortkey.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numeric>
 #include <optional>
 
 namespace {
 
+// The plain form the list writes its numbers in, "-12.34" with the locale's sign and decimal
+// point, read without asking the locale: sorting a whole sky's list reads fourteen thousand.
+// Nothing: not in that form.
+std::optional<double> readPlainNumber(QStringView text, const QLocale &locale)
+{
+    char ascii[32];
+    qsizetype length = 0;
+    const QString minus = locale.negativeSign();
+    if (text.startsWith(minus)) {
+        ascii[length++] = '-';
+        text = text.sliced(minus.size());
+    }
+    const QChar decimalPoint = locale.decimalPoint().front();
+    bool digitSeen = false;
+    for (const QChar c : text) {
+        if (length + 1 >= qsizetype(sizeof ascii))
+            return std::nullopt;
+        if (c >= u'0' && c <= u'9')
+            digitSeen = true;
+        else if (c != decimalPoint)
+            return std::nullopt;
+        ascii[length++] = c == decimalPoint ? '.' : char(c.unicode());
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+    if (!digitSeen || error != std::errc() || end != ascii + length)
+        return std::nullopt;
+    return value;
+}
+
+// Whether a text that is not in the plain form may still be a number in the locale's fuller
+// forms: with group separators ("1,234.50"), an exponent, or digits and signs of other scripts.
+bool mayBeLocaleNumber(QStringView text, const QLocale &locale)
+{
+    const QString group = locale.groupSeparator();
+    return std::any_of(text.begin(), text.end(), [&group](QChar c) {
+        return c.unicode() >= 0x80 || group.contains(c) || c == u'e' || c == u'E' || c == u'+';
+    });
+}
+
 std::optional<double> readNumber(QStringView text, const QLocale &locale)
 {
+    if (const auto plain = readPlainNumber(text, locale))
+        return plain;
+    if (!mayBeLocaleNumber(text, locale))
+        return std::nullopt;
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     // "nan" and "inf" read as numbers but have no place in an order.
@@ -23,12 +68,13 @@ std::optional<double> readSexagesimal(QStringView text, const QLocale &locale)
     const qsizetype blank = text.indexOf(u' ');
     if (blank < 0)
         return std::nullopt;
-    bool wholeOk = false;
-    const int whole = locale.toInt(text.first(blank), &wholeOk);
-    const auto sixtieths = readNumber(text.sliced(blank + 1), locale);
-    if (!wholeOk || !sixtieths)
+    const auto whole = readNumber(text.first(blank), locale);
+    if (!whole || *whole != std::trunc(*whole))
         return std::nullopt;
-    return whole + *sixtieths / 60.0;
+    const auto sixtieths = readNumber(text.sliced(blank + 1), locale);
+    if (!sixtieths)
+        return std::nullopt;
+    return *whole + *sixtieths / 60.0;
 }
 
 bool isAsciiDigit(QChar c)

@@ -1,6 +1,7 @@
 #include "ui/night/nightwindow.h"
 
 #include "astro/localenumbers.h"
+#include "astro/vectorstate.h"
 #include "night/diurnaltrack.h"
 #include "night/localtime.h"
 #include "night/moonphase.h"
@@ -183,6 +184,7 @@ void NightWindow::sortTable(int col)
 void NightWindow::showChart(const NightSession &session, const NightEvents &events, const Visibility *selectedVisibility)
 {
     const SessionInputs &inputs = *session.inputs;
+    clearUpperVectorState();
     NightChartScene scene;
     scene.shown = chartSpan(events);
     scene.gmtDeviationHours = inputs.gmtDeviationHours;
