@@ -7,7 +7,8 @@
 
 namespace {
 
-const QStringList SeededFileNames = {QStringLiteral("Objects.csv"), QStringLiteral("cities.csv")};
+const QStringList SeededFileNames = {QStringLiteral("Objects.csv"), QStringLiteral("OpenNGC.csv"),
+                                     QStringLiteral("cities.csv")};
 
 bool startedFromDesktop(const QStringList &arguments)
 {
