@@ -86,6 +86,25 @@ void NightChart::paintEvent(QPaintEvent *)
     drawCurve(painter, m_scene.moon, colours.moon, 1.5);
     drawCurve(painter, m_scene.horizon, colours.horizon, 1.5);
     drawCurve(painter, m_scene.object, colours.object, 2.5);
+    drawLegend(painter);
+}
+
+// What each curve is, in its colour, along the top of the chart.
+void NightChart::drawLegend(QPainter &painter) const
+{
+    const Colours colours = coloursFor(isNightVision(palette()));
+    const std::pair<const char *, QColor> entries[] = {
+        {"Sun", colours.sun}, {"Moon", colours.moon}, {"object", colours.object}, {"horizon", colours.horizon}};
+    const QFontMetrics metrics = painter.fontMetrics();
+    QPointF at = plotArea().topLeft() + QPointF(6, 4);
+    for (const auto &[name, colour] : entries) {
+        const QString text = QString::fromLatin1(name);
+        const QRectF box(at, QSizeF(metrics.horizontalAdvance(text) + 8, metrics.height() + 2));
+        painter.fillRect(box, colours.night);  // readable over day and twilight alike
+        painter.setPen(colour);
+        painter.drawText(box, Qt::AlignCenter, text);
+        at.rx() += box.width() + 4;
+    }
 }
 
 // One strip per stretch between two of the Sun's samples, coloured by the Sun's altitude.

@@ -41,6 +41,7 @@ private:
     void drawSpans(QPainter &painter) const;
     void drawCurve(QPainter &painter, const std::vector<CurvePoint> &curve, const QColor &colour, qreal widthPx) const;
     void drawAxes(QPainter &painter) const;
+    void drawLegend(QPainter &painter) const;
 
     NightChartScene m_scene;
 };
