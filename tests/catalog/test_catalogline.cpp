@@ -15,136 +15,130 @@ QString lineAt(const QString &raText, const QString &decText)
 }  // namespace
 
 // Every line is read with a German default locale: catalog numbers always use ".".
+
 class TestCatalogLine : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-    void readsTextFields_data();
-    void readsTextFields();
-    void readsCoordinates_data();
-    void readsCoordinates();
-    void reportsWhatIsWrong_data();
-    void reportsWhatIsWrong();
+    void readsTextFields_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("fields");  // all but the coordinates, "|" between them
+
+        QTest::newRow("10x5, Globular")
+            << "NGC 5139,,13 26.8,-47 29,10x5,3.7,Globular,Centaurus,Omega Cen"
+            << "NGC 5139||10|5|3.7|globular|Centaurus|Omega Cen";
+        QTest::newRow("10 x 5, blanks around the fields")
+            << " NGC 224 , 31 ,0  42.7 ,+41  16 , 10 x 5 , 3.4 , Galaxy , Andromeda , Great spiral "
+            << "NGC 224|31|10|5|3.4|galaxy|Andromeda|Great spiral";
+        QTest::newRow("comment with commas")
+            << "NGC 7009,,21 04.2,-11 22,1x0.5,8.0,Planetary,Aquarius,Saturn Nebula, bright, green"
+            << "NGC 7009||1|0.5|8.0|planetary|Aquarius|Saturn Nebula, bright, green";
+        // Without an "x" of its own the size runs on to the "x" in "Galaxy"; later fields shift.
+        QTest::newRow("size without x")
+            << "NGC 3115,,10 05.2,-07 43,7,9.1,Galaxy,Sextans,Spindle,edge-on,seen 2006"
+            << "NGC 3115||7,9.1,Gala|y|Sextans|spindle|edge-on|seen 2006";
+        // A tab in a field would split its cell in the results grid: it is read as a blank.
+        QTest::newRow("tabs become blanks") << "\tNGC 1,,1 00.0,+10 00,10x5,9.0,Galaxy\tpair,Leo,a\tb"
+                                            << "NGC 1||10|5|9.0|galaxy pair|Leo|a b";
+    }
+
+    void readsTextFields()
+    {
+        QFETCH(QString, line);
+
+        const CatalogLineResult result = parseCatalogLine(line);
+
+        QVERIFY2(result.ok(), qPrintable(result.problem));
+        const CatalogObject &o = result.object;
+        QTEST(QStringList({o.Identifier, o.Messier, o.Size, o.Size2, o.Mag, o.ObjType,
+                           o.Constellation, o.Comment})
+                  .join(u'|'),
+              "fields");
+    }
+
+    void readsCoordinates_data()
+    {
+        QTest::addColumn<QString>("ra");
+        QTest::addColumn<QString>("dec");
+        QTest::addColumn<double>("raDeg");
+        QTest::addColumn<double>("decDeg");
+
+        QTest::newRow("12h 30.0m, +41 16") << "12 30.0" << "+41 16" << 187.5 << 41.2667;
+        QTest::newRow("0h, -05 30") << "0 00.0" << "-05 30" << 0.0 << -5.5;
+        QTest::newRow("-00 30 is south") << "1 00.0" << "-00 30" << 15.0 << -0.5;
+        QTest::newRow("+00 30 is north") << "1 00.0" << "+00 30" << 15.0 << 0.5;
+        QTest::newRow("hours 4.5 to 4") << "4.5 00.0" << "00 00" << 60.0 << 0.0;
+        QTest::newRow("hours 5.5 to 6") << "5.5 00.0" << "00 00" << 90.0 << 0.0;
+    }
+
+    void readsCoordinates()
+    {
+        QFETCH(QString, ra);
+        QFETCH(QString, dec);
+        QFETCH(double, raDeg);
+        QFETCH(double, decDeg);
+
+        const CatalogLineResult result = parseCatalogLine(lineAt(ra, dec));
+
+        QVERIFY2(result.ok(), qPrintable(result.problem));
+        QCOMPARE(qRound(result.object.RA * 1e4), qRound(raDeg * 1e4));  // 0.0001 degrees
+        QCOMPARE(qRound(result.object.Dec * 1e4), qRound(decDeg * 1e4));
+    }
+
+    void reportsWhatIsWrong_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("problem");
+
+        QTest::newRow("empty line") << "" << "the line is empty";
+        const QString cuts[][2] = {
+            {"NGC 224", "no \",\" after the identifier"},
+            {"NGC 224,31", "no \",\" after the Messier number"},
+            {"NGC 224,31,0", "no blank after the right-ascension hours"},
+            {"NGC 224,31,0 42.7", "no \",\" after the right-ascension minutes"},
+            {"NGC 224,31,0 42.7,+41", "no blank after the declination degrees"},
+            {"NGC 224,31,0 42.7,+41 16", "no \",\" after the declination minutes"},
+            {"NGC 224,31,0 42.7,+41 16,178", "no \"x\" after the size"},
+            {"NGC 224,31,0 42.7,+41 16,178x63", "no \",\" after the second size"},
+            {"NGC 224,31,0 42.7,+41 16,178x63,3.4", "no \",\" after the magnitude"},
+            {"NGC 224,31,0 42.7,+41 16,178x63,3.4,Galaxy", "no \",\" after the type"},
+            {"NGC 224,31,0 42.7,+41 16,178x63,3.4,Galaxy,And", "no \",\" after the constellation"},
+        };
+        for (const auto &cut : cuts)
+            QTest::addRow("cut after \"%s\"", qPrintable(cut[0])) << cut[0] << cut[1];
+        QTest::newRow("capital X") << "M 1,1,5 34.5,+22 01,6X4,8.4,Snr,Taurus,Crab"
+                                   << "no \"x\" after the size";
+        QTest::newRow("blank before the RA hours")
+            << lineAt(" 0 42.7", "+41 16") << "the right-ascension hours are missing";
+        QTest::newRow("Dec minutes not a number")
+            << lineAt("0 42.7", "+41 l6") << "the declination minutes \"l6\" are not a number";
+        QTest::newRow("decimal comma")
+            << lineAt("0 42.7", "41,5 16") << "the declination degrees \"41,5\" are not a number";
+        QTest::newRow("group separator") << "NGC 1,,1,000 30.0,+10 00,5x3,9.0,Galaxy,Leo,"
+                                         << "the right-ascension hours \"1,000\" are not a number";
+        QTest::newRow("nan") << lineAt("0 nan", "+41 16")
+                             << "the right-ascension minutes \"nan\" are not a number";
+        QTest::newRow("hours out of range")
+            << lineAt("3e9 42.7", "+41 16") << "the right-ascension hours \"3e9\" are out of range";
+        QTest::newRow("25 hours") << lineAt("25 00.0", "+41 16")
+                                  << "the right ascension \"25 00.0\" is not between 0 and 24 hours";
+        QTest::newRow("negative hours") << lineAt("-1 30.0", "+41 16")
+                                        << "the right ascension \"-1 30.0\" is not between 0 and 24 hours";
+        QTest::newRow("beyond the pole") << lineAt("0 42.7", "+89 61")
+                                         << "the declination \"+89 61\" is not between -90 and 90 degrees";
+        QTest::newRow("overflow to infinity") << lineAt("0 42.7", "1.79e308 1.79e308")
+                                              << "the declination \"1.79e308 1.79e308\" is not between -90 and 90 degrees";
+    }
+
+    void reportsWhatIsWrong()
+    {
+        QFETCH(QString, line);
+
+        QTEST(parseCatalogLine(line).problem, "problem");
+    }
 };
-
-void TestCatalogLine::readsTextFields_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("fields");  // all but the coordinates, "|" between them
-
-    QTest::newRow("10x5, Globular")
-        << "NGC 5139,,13 26.8,-47 29,10x5,3.7,Globular,Centaurus,Omega Cen"
-        << "NGC 5139||10|5|3.7|globular|Centaurus|Omega Cen";
-    QTest::newRow("10 x 5, blanks around the fields")
-        << " NGC 224 , 31 ,0  42.7 ,+41  16 , 10 x 5 , 3.4 , Galaxy , Andromeda , Great spiral "
-        << "NGC 224|31|10|5|3.4|galaxy|Andromeda|Great spiral";
-    QTest::newRow("comment with commas")
-        << "NGC 7009,,21 04.2,-11 22,1x0.5,8.0,Planetary,Aquarius,Saturn Nebula, bright, green"
-        << "NGC 7009||1|0.5|8.0|planetary|Aquarius|Saturn Nebula, bright, green";
-    // Without an "x" of its own the size runs on to the "x" in "Galaxy"; later fields shift.
-    QTest::newRow("size without x")
-        << "NGC 3115,,10 05.2,-07 43,7,9.1,Galaxy,Sextans,Spindle,edge-on,seen 2006"
-        << "NGC 3115||7,9.1,Gala|y|Sextans|spindle|edge-on|seen 2006";
-    // A tab in a field would split its cell in the results grid: it is read as a blank.
-    QTest::newRow("tabs become blanks") << "\tNGC 1,,1 00.0,+10 00,10x5,9.0,Galaxy\tpair,Leo,a\tb"
-                                        << "NGC 1||10|5|9.0|galaxy pair|Leo|a b";
-}
-
-void TestCatalogLine::readsTextFields()
-{
-    QFETCH(QString, line);
-
-    const CatalogLineResult result = parseCatalogLine(line);
-
-    QVERIFY2(result.ok(), qPrintable(result.problem));
-    const CatalogObject &o = result.object;
-    QTEST(QStringList({o.Identifier, o.Messier, o.Size, o.Size2, o.Mag, o.ObjType,
-                       o.Constellation, o.Comment})
-              .join(u'|'),
-          "fields");
-}
-
-void TestCatalogLine::readsCoordinates_data()
-{
-    QTest::addColumn<QString>("ra");
-    QTest::addColumn<QString>("dec");
-    QTest::addColumn<double>("raDeg");
-    QTest::addColumn<double>("decDeg");
-
-    QTest::newRow("12h 30.0m, +41 16") << "12 30.0" << "+41 16" << 187.5 << 41.2667;
-    QTest::newRow("0h, -05 30") << "0 00.0" << "-05 30" << 0.0 << -5.5;
-    QTest::newRow("-00 30 is south") << "1 00.0" << "-00 30" << 15.0 << -0.5;
-    QTest::newRow("+00 30 is north") << "1 00.0" << "+00 30" << 15.0 << 0.5;
-    QTest::newRow("hours 4.5 to 4") << "4.5 00.0" << "00 00" << 60.0 << 0.0;
-    QTest::newRow("hours 5.5 to 6") << "5.5 00.0" << "00 00" << 90.0 << 0.0;
-}
-
-void TestCatalogLine::readsCoordinates()
-{
-    QFETCH(QString, ra);
-    QFETCH(QString, dec);
-    QFETCH(double, raDeg);
-    QFETCH(double, decDeg);
-
-    const CatalogLineResult result = parseCatalogLine(lineAt(ra, dec));
-
-    QVERIFY2(result.ok(), qPrintable(result.problem));
-    QCOMPARE(qRound(result.object.RA * 1e4), qRound(raDeg * 1e4));  // 0.0001 degrees
-    QCOMPARE(qRound(result.object.Dec * 1e4), qRound(decDeg * 1e4));
-}
-
-void TestCatalogLine::reportsWhatIsWrong_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("problem");
-
-    QTest::newRow("empty line") << "" << "the line is empty";
-    const QString cuts[][2] = {
-        {"NGC 224", "no \",\" after the identifier"},
-        {"NGC 224,31", "no \",\" after the Messier number"},
-        {"NGC 224,31,0", "no blank after the right-ascension hours"},
-        {"NGC 224,31,0 42.7", "no \",\" after the right-ascension minutes"},
-        {"NGC 224,31,0 42.7,+41", "no blank after the declination degrees"},
-        {"NGC 224,31,0 42.7,+41 16", "no \",\" after the declination minutes"},
-        {"NGC 224,31,0 42.7,+41 16,178", "no \"x\" after the size"},
-        {"NGC 224,31,0 42.7,+41 16,178x63", "no \",\" after the second size"},
-        {"NGC 224,31,0 42.7,+41 16,178x63,3.4", "no \",\" after the magnitude"},
-        {"NGC 224,31,0 42.7,+41 16,178x63,3.4,Galaxy", "no \",\" after the type"},
-        {"NGC 224,31,0 42.7,+41 16,178x63,3.4,Galaxy,And", "no \",\" after the constellation"},
-    };
-    for (const auto &cut : cuts)
-        QTest::addRow("cut after \"%s\"", qPrintable(cut[0])) << cut[0] << cut[1];
-    QTest::newRow("capital X") << "M 1,1,5 34.5,+22 01,6X4,8.4,Snr,Taurus,Crab"
-                               << "no \"x\" after the size";
-    QTest::newRow("blank before the RA hours")
-        << lineAt(" 0 42.7", "+41 16") << "the right-ascension hours are missing";
-    QTest::newRow("Dec minutes not a number")
-        << lineAt("0 42.7", "+41 l6") << "the declination minutes \"l6\" are not a number";
-    QTest::newRow("decimal comma")
-        << lineAt("0 42.7", "41,5 16") << "the declination degrees \"41,5\" are not a number";
-    QTest::newRow("group separator") << "NGC 1,,1,000 30.0,+10 00,5x3,9.0,Galaxy,Leo,"
-                                     << "the right-ascension hours \"1,000\" are not a number";
-    QTest::newRow("nan") << lineAt("0 nan", "+41 16")
-                         << "the right-ascension minutes \"nan\" are not a number";
-    QTest::newRow("hours out of range")
-        << lineAt("3e9 42.7", "+41 16") << "the right-ascension hours \"3e9\" are out of range";
-    QTest::newRow("25 hours") << lineAt("25 00.0", "+41 16")
-                              << "the right ascension \"25 00.0\" is not between 0 and 24 hours";
-    QTest::newRow("negative hours") << lineAt("-1 30.0", "+41 16")
-                                    << "the right ascension \"-1 30.0\" is not between 0 and 24 hours";
-    QTest::newRow("beyond the pole") << lineAt("0 42.7", "+89 61")
-                                     << "the declination \"+89 61\" is not between -90 and 90 degrees";
-    QTest::newRow("overflow to infinity") << lineAt("0 42.7", "1.79e308 1.79e308")
-                                          << "the declination \"1.79e308 1.79e308\" is not between -90 and 90 degrees";
-}
-
-void TestCatalogLine::reportsWhatIsWrong()
-{
-    QFETCH(QString, line);
-
-    QTEST(parseCatalogLine(line).problem, "problem");
-}
 
 QTEST_GUILESS_MAIN(TestCatalogLine)
 #include "test_catalogline.moc"

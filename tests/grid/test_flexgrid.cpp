@@ -5,25 +5,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestFlexGrid : public QObject {
-    Q_OBJECT
-
-private slots:
-    void layoutAndWidths_data();
-    void layoutAndWidths();
-    void addItemOrder_data();
-    void addItemOrder();
-    void cellsAndRows();
-    void sortKeys_data();
-    void sortKeys();
-    void sortRows_data();
-    void sortRows();
-    void mouse_data();
-    void mouse();
-    void dragsAndKeys();
-    void batchGivesTheSameGrid();
-};
-
 namespace {
 
 const QString CityLayout =
@@ -63,328 +44,333 @@ QPoint cellCentre(const FlexGrid &grid, int row, int col)
 
 }  // namespace
 
-void TestFlexGrid::layoutAndWidths_data()
-{
-    QTest::addColumn<QString>("layout");
-    QTest::addColumn<QString>("headings");  // "|" between them
-    QTest::addColumn<QString>("alignments");
-    QTest::addColumn<QString>("widestCells");  // the cells that set a column's width, "|" between
+class TestFlexGrid : public QObject {
+    Q_OBJECT
 
-    QTest::newRow("results") << ResultsLikeLayout << "Identifier       |Type    |Alt     " << "LLL"
-                             << "|barred spiral galaxy|";
-    QTest::newRow("city") << CityLayout << "City" + QString(36, u' ') + "|Lat        |Lon         " << "LRR"
-                          << "||-122.41940000000";
-    QTest::newRow("no mark") << "Name|>Qty" << "Name|Qty" << "LR" << "|";
-    QTest::newRow("first mark only") << "<>x|>" << ">x|" << "LR" << "|";
-}
-
-// Headings keep their trailing blanks; a column is as wide as its heading or its widest cell.
-void TestFlexGrid::layoutAndWidths()
-{
-    QFETCH(QString, layout);
-    QFETCH(QString, headings);
-    QFETCH(QString, alignments);
-    QFETCH(QString, widestCells);
-    FlexGrid grid;
-    grid.setFormatString(layout);
-    grid.AddItem(widestCells.split(u'|').join(u'\t'));
-    const QAbstractItemModel *model = grid.model();
-
-    QCOMPARE(grid.Cols(), alignments.size());
-    for (int col = 0; col < grid.Cols(); ++col) {
-        const int alignment = alignments[col] == u'R' ? Qt::AlignRight : Qt::AlignLeft;
-        QCOMPARE(grid.TextMatrix(0, col), headings.section(u'|', col, col));
-        QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), grid.TextMatrix(0, col));
-        QCOMPARE(model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & 0xf, alignment);
-        QCOMPARE(model->index(0, col).data(Qt::TextAlignmentRole).toInt() & 0xf, alignment);
-        for (int row : {0, 1}) {
-            const int textPx = grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col));
-            QVERIFY2(grid.columnWidth(col) >= textPx + 4, qPrintable(grid.TextMatrix(row, col)));
-        }
-    }
-    // A heading's trailing blanks widen its column beyond the bare word.
-    FlexGrid bare;
-    bare.setFormatString(layout.left(layout.indexOf(u' ')));
-    if (layout.contains(u' '))
-        QVERIFY(grid.columnWidth(0) > bare.columnWidth(0));
-    grid.setFont(QFont(grid.font().family(), grid.font().pointSize() * 2));
-    QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(0, 0)));
-}
-
-void TestFlexGrid::addItemOrder_data()
-{
-    QTest::addColumn<QList<int>>("indexes");  // of rows "a", "b", "c" in turn; -1 is the default
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("1 reverses") << QList<int>{1, 1, 1} << "c|b|a";
-    QTest::newRow("default appends") << QList<int>{-1, -1, -1} << "a|b|c";
-    QTest::newRow("middle") << QList<int>{-1, -1, 2} << "a|c|b";
-    QTest::newRow("0 is row 1") << QList<int>{1, 0} << "b|a";
-    QTest::newRow("past the end appends") << QList<int>{1, 9} << "a|b";
-}
-
-void TestFlexGrid::addItemOrder()
-{
-    QFETCH(QList<int>, indexes);
-    FlexGrid grid;
-    grid.setFormatString("<Name|>Value");
-    for (int i = 0; i < indexes.size(); ++i)
-        grid.AddItem(QChar(u'a' + i) + QStringLiteral("\t1\t"), indexes[i]);
-    QTEST(column(grid, 0), "expected");
-    grid.appendRows({QStringLiteral("z\t2")});
-    QCOMPARE(column(grid, 0).section(u'|', -1), QStringLiteral("z"));
-    QCOMPARE(grid.TextMatrix(0, 0), "Name");
-    QCOMPARE(grid.verticalHeader()->count(), indexes.size() + 1);
-}
-
-void TestFlexGrid::cellsAndRows()
-{
-    FlexGrid grid;
-    fillCities(grid);
-    QCOMPARE(allCells(grid).mid(1), (QList<QStringList>{{"Berlin", "52.52", "13.40"},
-                                                        {" Quito ", "-0.18", ""},
-                                                        {"Perth", "-31.95", "115.86"}}));
-    grid.setFormatString(CityLayout + "|<Country");
-    QCOMPARE(grid.TextMatrix(3, 3), QString());  // the dropped part does not come back
-    QList<QStringList> expected = allCells(grid);
-    expected[2][1] = "-0.20";
-    expected[0][1] = "> Lat";
-    expected[1][0] = "a b";  // a TAB would split the cell
-    grid.setTextMatrix(2, 1, "-0.20");
-    grid.setTextMatrix(0, 1, "> Lat");
-    grid.setTextMatrix(1, 0, "a\tb");
-    for (const QPoint cell : {QPoint(4, 0), QPoint(1, 4), QPoint(-1, 0), QPoint(0, -1)}) {
-        QCOMPARE(grid.TextMatrix(cell.x(), cell.y()), QString());
-        grid.setTextMatrix(cell.x(), cell.y(), "x");
-    }
-    QCOMPARE(allCells(grid), expected);
-    QCOMPARE(grid.model()->index(1, 1).data().toString(), "-0.20");
-    QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), "> Lat");
-
-    // Rows that go away take the current cell and the selection back inside the grid.
-    grid.setRow(3);
-    grid.setRowSel(3);
-    grid.setCol(3);
-    grid.setRows(6);
-    QCOMPARE(column(grid, 0), "a b| Quito |Perth||");
-    grid.setRows(2);
-    QCOMPARE(QList<int>({grid.Rows(), grid.Row(), grid.RowSel(), grid.verticalHeader()->count()}),
-             QList<int>({2, 1, 1, 1}));
-    grid.setFormatString("<Only");
-    QCOMPARE(grid.Col(), 0);
-    grid.Clear();
-    QCOMPARE(allCells(grid), QList<QStringList>(2, QStringList(1)));
-    grid.setRows(-3);
-    QCOMPARE(grid.Rows(), 1);
-}
-
-void TestFlexGrid::sortKeys_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<bool>("descending");
-    QTest::addColumn<QString>("texts");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("by value") << "C" << false << "10.5|9.5|100" << "9.5|10.5|100";
-    QTest::newRow("negatives") << "C" << false << "-3.50|2.00|-12.25" << "-12.25|-3.50|2.00";
-    QTest::newRow("grouped") << "en_US" << false << "1,234.00|999.00" << "999.00|1,234.00";
-    QTest::newRow("German") << "de_DE" << false << "10,5|-3,50|9,5" << "-3,50|9,5|10,5";
-    // Hours and minutes, degrees and minutes, as the list writes them.
-    QTest::newRow("RA") << "C" << false << "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7" << "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8";
-    QTest::newRow("Dec") << "C" << false << "-21 30|-1 45|0 15|-21 10" << "-21 10|-21 30|-1 45|0 15";
-    QTest::newRow("identifiers") << "C" << false << "NGC 1976|ngc 224|IC 434|NGC 7000|NGC 224A"
-                                 << "IC 434|ngc 224|NGC 224A|NGC 1976|NGC 7000";
-    QTest::newRow("Messier") << "C" << false << "M 10|M 2|M 1|M 100" << "M 1|M 2|M 10|M 100";
-    // nan and inf compare with nothing as numbers; empty and blank-padded cells are edges too.
-    QTest::newRow("numbers first") << "C" << false << "oc|7.5||nan|gx| 12 |inf|-1" << "-1|7.5| 12 ||gx|inf|nan|oc";
-    QTest::newRow("stable") << "C" << false << "Ori|2.50|and|1|ORI|2.5|AND|1.00" << "1|1.00|2.50|2.5|and|AND|Ori|ORI";
-    QTest::newRow("stable, desc.") << "C" << true << "Ori|2.50|and|1|ORI|2.5|AND|1.00" << "Ori|ORI|and|AND|2.50|2.5|1|1.00";
-}
-
-void TestFlexGrid::sortKeys()
-{
-    QFETCH(QString, locale);
-    QFETCH(bool, descending);
-    QFETCH(QString, texts);
-
-    const QStringList cells = texts.split(u'|');
-    QList<GridSortKey> keys;
-    for (const QString &cell : cells)
-        keys.append(GridSortKey(cell, QLocale(locale)));
-    QStringList sorted;
-    for (const qsizetype position : stableSortOrder(keys, descending ? Qt::DescendingOrder : Qt::AscendingOrder))
-        sorted.append(cells[position]);
-    QTEST(sorted.join(u'|'), "expected");
-}
-
-void TestFlexGrid::sortRows_data()
-{
-    QTest::addColumn<int>("order");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("rowSel");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("by value, empty last") << 1 << 0 << 0 << "M42|m31|M13|M1";
-    QTest::newRow("descending") << 2 << 0 << 0 << "M1|M13|m31|M42";
-    QTest::newRow("one row is every row") << 2 << 3 << 3 << "M1|M13|m31|M42";
-    QTest::newRow("no order 0") << 0 << 0 << 0 << "M42|M13|m31|M1";
-    QTest::newRow("rows 2 down to 1") << 2 << 2 << 1 << "M13|M42|m31|M1";
-    QTest::newRow("heading to row 2") << 2 << 0 << 2 << "M13|M42|m31|M1";
-    QTest::newRow("rows 3 to 4") << 1 << 3 << 4 << "M42|M13|m31|M1";
-}
-
-// Numbers in the grid's own locale; rows move whole, the heading and the selection stay.
-void TestFlexGrid::sortRows()
-{
-    FlexGrid grid;
-    grid.setLocale(QLocale(QLocale::German, QLocale::Germany));
-    grid.setFormatString("<Identifier|<Alt");
-    for (const char *rowText : {"M42\t-5,25", "M13\t10,50", "m31\t9,50", "M1\t"})
-        grid.AddItem(rowText);
-    grid.selectRow(2);  // m31
-    QFETCH(int, row);
-    QFETCH(int, rowSel);
-    QFETCH(int, order);
-    grid.setCol(1);
-    grid.setRow(row);
-    grid.setRowSel(rowSel);
-    grid.setSort(order);
-
-    QTEST(column(grid, 0), "expected");
-    QCOMPARE(grid.TextMatrix(0, 1), "Alt");
-    QCOMPARE(grid.TextMatrix(grid.Rows() - 1, 0) == "M1", grid.TextMatrix(grid.Rows() - 1, 1).isEmpty());
-    QCOMPARE(grid.selectionModel()->selectedRows().value(0).data().toString(), "m31");
-}
-
-void TestFlexGrid::mouse_data()
-{
-    QTest::addColumn<int>("row");  // 0: the headings
-    QTest::addColumn<int>("col");
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<int>("buttonCode");
-
-    QTest::newRow("left, heading") << 0 << 1 << Qt::LeftButton << 1;
-    QTest::newRow("right, heading") << 0 << 2 << Qt::RightButton << 2;
-    QTest::newRow("right of the headings") << 0 << -1 << Qt::MiddleButton << 4;
-    QTest::newRow("right, cell") << 3 << 0 << Qt::RightButton << 2;
-    QTest::newRow("below the rows") << -1 << 2 << Qt::LeftButton << 1;
-    QTest::newRow("right of the cells") << 3 << -1 << Qt::LeftButton << 1;
-}
-
-// A release alone, so that nothing else tells the grid where the pointer is; then a double
-// click, which makes the cell current unless there is none (row 1 stays current).
-void TestFlexGrid::mouse()
-{
-    QFETCH(int, row);
-    QFETCH(int, col);
-    QFETCH(Qt::MouseButton, button);
-    FlexGrid grid;
-    fillCities(grid);
-    grid.resize(800, 300);
-    grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    grid.setRow(1);
-    const QHeaderView *header = grid.horizontalHeader();
-    QWidget *widget = row == 0 ? header->viewport() : grid.viewport();
-    const QPoint cell = cellCentre(grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
-    const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
-                     row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
-    QList<QPoint> seen;  // (MouseRow, MouseCol) at MouseUp, then (Row, MouseRow) at DblClick
-    QSignalSpy mouseUps(&grid, &FlexGrid::MouseUp);
-    connect(&grid, &FlexGrid::MouseUp, this, [&] { seen << QPoint(grid.MouseRow(), grid.MouseCol()); });
-    connect(&grid, &FlexGrid::DblClick, this, [&] { seen << QPoint(grid.Row(), grid.MouseRow()); });
-
-    QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
-    QCOMPARE(seen, QList<QPoint>{QPoint(row, col)});
-    QTEST(mouseUps[0][0].toInt(), "buttonCode");
-    QCOMPARE(mouseUps[0][1].toInt(), 1 + 4);  // Shift 1, Alt 4
-
-    QTest::mouseDClick(widget, button, {}, pos);
-    QCOMPARE(seen.value(1), QPoint(row >= 0 && col >= 0 ? row : 1, row));
-}
-
-// Dragging over the cells moves the selection's end; dragging a heading's border widens the
-// column and sorts nothing; the keys move the current row, Enter chooses it, Tab leaves.
-void TestFlexGrid::dragsAndKeys()
-{
-    QWidget window;
-    auto *grid = new FlexGrid(&window);
-    auto *next = new QWidget(&window);
-    next->setFocusPolicy(Qt::TabFocus);
-    fillCities(*grid);
-    grid->resize(600, 200);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy mouseUps(grid, &FlexGrid::MouseUp);
-    QSignalSpy enters(grid, &FlexGrid::EnterPressed);
-
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 1, 0));
-    QTest::mouseMove(grid->viewport(), cellCentre(*grid, 3, 1));
-    QMouseEvent drag(QEvent::MouseMove, cellCentre(*grid, 3, 1), grid->viewport()->mapToGlobal(cellCentre(*grid, 3, 1)),
-                     Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(grid->viewport(), &drag);
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 3, 1));
-    QCOMPARE(QList<int>({grid->Row(), grid->RowSel(), grid->ColSel()}), QList<int>({1, 3, 1}));
-    QCOMPARE(grid->selectionModel()->selectedRows().size(), 3);
-
-    QHeaderView *header = grid->horizontalHeader();
-    const int widthBefore = grid->columnWidth(0);
-    const QPoint border(header->sectionViewportPosition(1) - 1, header->height() / 2);
-    mouseUps.clear();
-    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, border);
-    QMouseEvent widen(QEvent::MouseMove, border + QPoint(40, 0), header->viewport()->mapToGlobal(border + QPoint(40, 0)),
-                      Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(header->viewport(), &widen);
-    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, border + QPoint(40, 0));
-    QCOMPARE(grid->columnWidth(0), widthBefore + 40);
-    QVERIFY(mouseUps.isEmpty());
-    grid->AddItem("Rome\t41.89\t12.48");  // a new row keeps the wider column
-    QCOMPARE(grid->columnWidth(0), widthBefore + 40);
-
-    grid->setFocus();
-    grid->setCurrentIndex(grid->model()->index(0, 0));
-    QTest::keyClick(grid, Qt::Key_Down);
-    QTest::keyClick(grid, Qt::Key_Down);
-    QTest::keyClick(grid, Qt::Key_Return);
-    QCOMPARE(grid->Row(), 3);
-    QCOMPARE(enters.size(), 1);
-    QTest::keyClick(grid, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), next);
-}
-
-void TestFlexGrid::batchGivesTheSameGrid()
-{
-    const auto build = [](FlexGrid &grid) {
-        fillCities(grid);
-        grid.Clear();
-        grid.setRows(1);
-        grid.setFormatString(ResultsLikeLayout);
-        QStringList rows;
-        for (int i = 0; i < 60; ++i)
-            rows << QStringLiteral("NGC %1\tgx\t%2\t").arg(i).arg(i % 7);
-        grid.appendRows(rows);
-        grid.AddItem(QStringLiteral("IC 1\topen cluster with a very long type\t1\t"), 1);
-        grid.setTextMatrix(0, 2, "> Alt     ");
-        grid.setCol(2);
-        grid.setSort(FlexGrid::SortGenericAscending);
-    };
-    FlexGrid single;
-    build(single);
-    FlexGrid batched;
-    QSignalSpy resets(batched.model(), &QAbstractItemModel::modelReset);
-    QSignalSpy inserts(batched.model(), &QAbstractItemModel::rowsInserted);
+private slots:
+    void layoutAndWidths_data()
     {
-        const FlexGrid::UpdateBatch outer(batched), inner(batched);
-        build(batched);
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("headings");  // "|" between them
+        QTest::addColumn<QString>("alignments");
+        QTest::addColumn<QString>("widestCells");  // the cells that set a column's width, "|" between
+
+        QTest::newRow("results") << ResultsLikeLayout << "Identifier       |Type    |Alt     " << "LLL"
+                                 << "|barred spiral galaxy|";
+        QTest::newRow("city") << CityLayout << "City" + QString(36, u' ') + "|Lat        |Lon         " << "LRR"
+                              << "||-122.41940000000";
+        QTest::newRow("no mark") << "Name|>Qty" << "Name|Qty" << "LR" << "|";
+        QTest::newRow("first mark only") << "<>x|>" << ">x|" << "LR" << "|";
     }
 
-    QCOMPARE(resets.size(), 1);
-    QCOMPARE(inserts.size(), 0);
-    QCOMPARE(allCells(batched), allCells(single));
-    QCOMPARE(batched.verticalHeader()->count(), batched.Rows() - 1);
-    for (int col = 0; col < 3; ++col)
-        QCOMPARE(batched.columnWidth(col), single.columnWidth(col));
-}
+    // Headings keep their trailing blanks; a column is as wide as its heading or its widest cell.
+    void layoutAndWidths()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, headings);
+        QFETCH(QString, alignments);
+        QFETCH(QString, widestCells);
+        FlexGrid grid;
+        grid.setFormatString(layout);
+        grid.AddItem(widestCells.split(u'|').join(u'\t'));
+        const QAbstractItemModel *model = grid.model();
+
+        QCOMPARE(grid.Cols(), alignments.size());
+        for (int col = 0; col < grid.Cols(); ++col) {
+            const int alignment = alignments[col] == u'R' ? Qt::AlignRight : Qt::AlignLeft;
+            QCOMPARE(grid.TextMatrix(0, col), headings.section(u'|', col, col));
+            QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), grid.TextMatrix(0, col));
+            QCOMPARE(model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & 0xf, alignment);
+            QCOMPARE(model->index(0, col).data(Qt::TextAlignmentRole).toInt() & 0xf, alignment);
+            for (int row : {0, 1}) {
+                const int textPx = grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col));
+                QVERIFY2(grid.columnWidth(col) >= textPx + 4, qPrintable(grid.TextMatrix(row, col)));
+            }
+        }
+        // A heading's trailing blanks widen its column beyond the bare word.
+        FlexGrid bare;
+        bare.setFormatString(layout.left(layout.indexOf(u' ')));
+        if (layout.contains(u' '))
+            QVERIFY(grid.columnWidth(0) > bare.columnWidth(0));
+        grid.setFont(QFont(grid.font().family(), grid.font().pointSize() * 2));
+        QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(0, 0)));
+    }
+
+    void addItemOrder_data()
+    {
+        QTest::addColumn<QList<int>>("indexes");  // of rows "a", "b", "c" in turn; -1 is the default
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("1 reverses") << QList<int>{1, 1, 1} << "c|b|a";
+        QTest::newRow("default appends") << QList<int>{-1, -1, -1} << "a|b|c";
+        QTest::newRow("middle") << QList<int>{-1, -1, 2} << "a|c|b";
+        QTest::newRow("0 is row 1") << QList<int>{1, 0} << "b|a";
+        QTest::newRow("past the end appends") << QList<int>{1, 9} << "a|b";
+    }
+
+    void addItemOrder()
+    {
+        QFETCH(QList<int>, indexes);
+        FlexGrid grid;
+        grid.setFormatString("<Name|>Value");
+        for (int i = 0; i < indexes.size(); ++i)
+            grid.AddItem(QChar(u'a' + i) + QStringLiteral("\t1\t"), indexes[i]);
+        QTEST(column(grid, 0), "expected");
+        grid.appendRows({QStringLiteral("z\t2")});
+        QCOMPARE(column(grid, 0).section(u'|', -1), QStringLiteral("z"));
+        QCOMPARE(grid.TextMatrix(0, 0), "Name");
+        QCOMPARE(grid.verticalHeader()->count(), indexes.size() + 1);
+    }
+
+    void cellsAndRows()
+    {
+        FlexGrid grid;
+        fillCities(grid);
+        QCOMPARE(allCells(grid).mid(1), (QList<QStringList>{{"Berlin", "52.52", "13.40"},
+                                                            {" Quito ", "-0.18", ""},
+                                                            {"Perth", "-31.95", "115.86"}}));
+        grid.setFormatString(CityLayout + "|<Country");
+        QCOMPARE(grid.TextMatrix(3, 3), QString());  // the dropped part does not come back
+        QList<QStringList> expected = allCells(grid);
+        expected[2][1] = "-0.20";
+        expected[0][1] = "> Lat";
+        expected[1][0] = "a b";  // a TAB would split the cell
+        grid.setTextMatrix(2, 1, "-0.20");
+        grid.setTextMatrix(0, 1, "> Lat");
+        grid.setTextMatrix(1, 0, "a\tb");
+        for (const QPoint cell : {QPoint(4, 0), QPoint(1, 4), QPoint(-1, 0), QPoint(0, -1)}) {
+            QCOMPARE(grid.TextMatrix(cell.x(), cell.y()), QString());
+            grid.setTextMatrix(cell.x(), cell.y(), "x");
+        }
+        QCOMPARE(allCells(grid), expected);
+        QCOMPARE(grid.model()->index(1, 1).data().toString(), "-0.20");
+        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), "> Lat");
+
+        // Rows that go away take the current cell and the selection back inside the grid.
+        grid.setRow(3);
+        grid.setRowSel(3);
+        grid.setCol(3);
+        grid.setRows(6);
+        QCOMPARE(column(grid, 0), "a b| Quito |Perth||");
+        grid.setRows(2);
+        QCOMPARE(QList<int>({grid.Rows(), grid.Row(), grid.RowSel(), grid.verticalHeader()->count()}),
+                 QList<int>({2, 1, 1, 1}));
+        grid.setFormatString("<Only");
+        QCOMPARE(grid.Col(), 0);
+        grid.Clear();
+        QCOMPARE(allCells(grid), QList<QStringList>(2, QStringList(1)));
+        grid.setRows(-3);
+        QCOMPARE(grid.Rows(), 1);
+    }
+
+    void sortKeys_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QString>("texts");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("by value") << "C" << false << "10.5|9.5|100" << "9.5|10.5|100";
+        QTest::newRow("negatives") << "C" << false << "-3.50|2.00|-12.25" << "-12.25|-3.50|2.00";
+        QTest::newRow("grouped") << "en_US" << false << "1,234.00|999.00" << "999.00|1,234.00";
+        QTest::newRow("German") << "de_DE" << false << "10,5|-3,50|9,5" << "-3,50|9,5|10,5";
+        // Hours and minutes, degrees and minutes, as the list writes them.
+        QTest::newRow("RA") << "C" << false << "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7" << "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8";
+        QTest::newRow("Dec") << "C" << false << "-21 30|-1 45|0 15|-21 10" << "-21 10|-21 30|-1 45|0 15";
+        QTest::newRow("identifiers") << "C" << false << "NGC 1976|ngc 224|IC 434|NGC 7000|NGC 224A"
+                                     << "IC 434|ngc 224|NGC 224A|NGC 1976|NGC 7000";
+        QTest::newRow("Messier") << "C" << false << "M 10|M 2|M 1|M 100" << "M 1|M 2|M 10|M 100";
+        // nan and inf compare with nothing as numbers; empty and blank-padded cells are edges too.
+        QTest::newRow("numbers first") << "C" << false << "oc|7.5||nan|gx| 12 |inf|-1" << "-1|7.5| 12 ||gx|inf|nan|oc";
+        QTest::newRow("stable") << "C" << false << "Ori|2.50|and|1|ORI|2.5|AND|1.00" << "1|1.00|2.50|2.5|and|AND|Ori|ORI";
+        QTest::newRow("stable, desc.") << "C" << true << "Ori|2.50|and|1|ORI|2.5|AND|1.00" << "Ori|ORI|and|AND|2.50|2.5|1|1.00";
+    }
+
+    void sortKeys()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, descending);
+        QFETCH(QString, texts);
+
+        const QStringList cells = texts.split(u'|');
+        QList<GridSortKey> keys;
+        for (const QString &cell : cells)
+            keys.append(GridSortKey(cell, QLocale(locale)));
+        QStringList sorted;
+        for (const qsizetype position : stableSortOrder(keys, descending ? Qt::DescendingOrder : Qt::AscendingOrder))
+            sorted.append(cells[position]);
+        QTEST(sorted.join(u'|'), "expected");
+    }
+
+    void sortRows_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("rowSel");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("by value, empty last") << 1 << 0 << 0 << "M42|m31|M13|M1";
+        QTest::newRow("descending") << 2 << 0 << 0 << "M1|M13|m31|M42";
+        QTest::newRow("one row is every row") << 2 << 3 << 3 << "M1|M13|m31|M42";
+        QTest::newRow("no order 0") << 0 << 0 << 0 << "M42|M13|m31|M1";
+        QTest::newRow("rows 2 down to 1") << 2 << 2 << 1 << "M13|M42|m31|M1";
+        QTest::newRow("heading to row 2") << 2 << 0 << 2 << "M13|M42|m31|M1";
+        QTest::newRow("rows 3 to 4") << 1 << 3 << 4 << "M42|M13|m31|M1";
+    }
+
+    // Numbers in the grid's own locale; rows move whole, the heading and the selection stay.
+    void sortRows()
+    {
+        FlexGrid grid;
+        grid.setLocale(QLocale(QLocale::German, QLocale::Germany));
+        grid.setFormatString("<Identifier|<Alt");
+        for (const char *rowText : {"M42\t-5,25", "M13\t10,50", "m31\t9,50", "M1\t"})
+            grid.AddItem(rowText);
+        grid.selectRow(2);  // m31
+        QFETCH(int, row);
+        QFETCH(int, rowSel);
+        QFETCH(int, order);
+        grid.setCol(1);
+        grid.setRow(row);
+        grid.setRowSel(rowSel);
+        grid.setSort(order);
+
+        QTEST(column(grid, 0), "expected");
+        QCOMPARE(grid.TextMatrix(0, 1), "Alt");
+        QCOMPARE(grid.TextMatrix(grid.Rows() - 1, 0) == "M1", grid.TextMatrix(grid.Rows() - 1, 1).isEmpty());
+        QCOMPARE(grid.selectionModel()->selectedRows().value(0).data().toString(), "m31");
+    }
+
+    void mouse_data()
+    {
+        QTest::addColumn<int>("row");  // 0: the headings
+        QTest::addColumn<int>("col");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("buttonCode");
+
+        QTest::newRow("left, heading") << 0 << 1 << Qt::LeftButton << 1;
+        QTest::newRow("right, heading") << 0 << 2 << Qt::RightButton << 2;
+        QTest::newRow("right of the headings") << 0 << -1 << Qt::MiddleButton << 4;
+        QTest::newRow("right, cell") << 3 << 0 << Qt::RightButton << 2;
+        QTest::newRow("below the rows") << -1 << 2 << Qt::LeftButton << 1;
+        QTest::newRow("right of the cells") << 3 << -1 << Qt::LeftButton << 1;
+    }
+
+    // A release alone, so that nothing else tells the grid where the pointer is; then a double
+    // click, which makes the cell current unless there is none (row 1 stays current).
+    void mouse()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(Qt::MouseButton, button);
+        FlexGrid grid;
+        fillCities(grid);
+        grid.resize(800, 300);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.setRow(1);
+        const QHeaderView *header = grid.horizontalHeader();
+        QWidget *widget = row == 0 ? header->viewport() : grid.viewport();
+        const QPoint cell = cellCentre(grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
+        const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
+                         row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
+        QList<QPoint> seen;  // (MouseRow, MouseCol) at MouseUp, then (Row, MouseRow) at DblClick
+        QSignalSpy mouseUps(&grid, &FlexGrid::MouseUp);
+        connect(&grid, &FlexGrid::MouseUp, this, [&] { seen << QPoint(grid.MouseRow(), grid.MouseCol()); });
+        connect(&grid, &FlexGrid::DblClick, this, [&] { seen << QPoint(grid.Row(), grid.MouseRow()); });
+
+        QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
+        QCOMPARE(seen, QList<QPoint>{QPoint(row, col)});
+        QTEST(mouseUps[0][0].toInt(), "buttonCode");
+        QCOMPARE(mouseUps[0][1].toInt(), 1 + 4);  // Shift 1, Alt 4
+
+        QTest::mouseDClick(widget, button, {}, pos);
+        QCOMPARE(seen.value(1), QPoint(row >= 0 && col >= 0 ? row : 1, row));
+    }
+
+    // Dragging over the cells moves the selection's end; dragging a heading's border widens the
+    // column and sorts nothing; the keys move the current row, Enter chooses it, Tab leaves.
+    void dragsAndKeys()
+    {
+        QWidget window;
+        auto *grid = new FlexGrid(&window);
+        auto *next = new QWidget(&window);
+        next->setFocusPolicy(Qt::TabFocus);
+        fillCities(*grid);
+        grid->resize(600, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy mouseUps(grid, &FlexGrid::MouseUp);
+        QSignalSpy enters(grid, &FlexGrid::EnterPressed);
+
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 1, 0));
+        QTest::mouseMove(grid->viewport(), cellCentre(*grid, 3, 1));
+        QMouseEvent drag(QEvent::MouseMove, cellCentre(*grid, 3, 1), grid->viewport()->mapToGlobal(cellCentre(*grid, 3, 1)),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(grid->viewport(), &drag);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 3, 1));
+        QCOMPARE(QList<int>({grid->Row(), grid->RowSel(), grid->ColSel()}), QList<int>({1, 3, 1}));
+        QCOMPARE(grid->selectionModel()->selectedRows().size(), 3);
+
+        QHeaderView *header = grid->horizontalHeader();
+        const int widthBefore = grid->columnWidth(0);
+        const QPoint border(header->sectionViewportPosition(1) - 1, header->height() / 2);
+        mouseUps.clear();
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, border);
+        QMouseEvent widen(QEvent::MouseMove, border + QPoint(40, 0), header->viewport()->mapToGlobal(border + QPoint(40, 0)),
+                          Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(header->viewport(), &widen);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, border + QPoint(40, 0));
+        QCOMPARE(grid->columnWidth(0), widthBefore + 40);
+        QVERIFY(mouseUps.isEmpty());
+        grid->AddItem("Rome\t41.89\t12.48");  // a new row keeps the wider column
+        QCOMPARE(grid->columnWidth(0), widthBefore + 40);
+
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(grid->Row(), 3);
+        QCOMPARE(enters.size(), 1);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    void batchGivesTheSameGrid()
+    {
+        const auto build = [](FlexGrid &grid) {
+            fillCities(grid);
+            grid.Clear();
+            grid.setRows(1);
+            grid.setFormatString(ResultsLikeLayout);
+            QStringList rows;
+            for (int i = 0; i < 60; ++i)
+                rows << QStringLiteral("NGC %1\tgx\t%2\t").arg(i).arg(i % 7);
+            grid.appendRows(rows);
+            grid.AddItem(QStringLiteral("IC 1\topen cluster with a very long type\t1\t"), 1);
+            grid.setTextMatrix(0, 2, "> Alt     ");
+            grid.setCol(2);
+            grid.setSort(FlexGrid::SortGenericAscending);
+        };
+        FlexGrid single;
+        build(single);
+        FlexGrid batched;
+        QSignalSpy resets(batched.model(), &QAbstractItemModel::modelReset);
+        QSignalSpy inserts(batched.model(), &QAbstractItemModel::rowsInserted);
+        {
+            const FlexGrid::UpdateBatch outer(batched), inner(batched);
+            build(batched);
+        }
+
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(inserts.size(), 0);
+        QCOMPARE(allCells(batched), allCells(single));
+        QCOMPARE(batched.verticalHeader()->count(), batched.Rows() - 1);
+        for (int col = 0; col < 3; ++col)
+            QCOMPARE(batched.columnWidth(col), single.columnWidth(col));
+    }
+};
 
 QTEST_MAIN(TestFlexGrid)
 #include "test_flexgrid.moc"

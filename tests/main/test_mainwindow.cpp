@@ -6,295 +6,284 @@
 #include <QPushButton>
 
 // The main window driven as an observer would: start-up, fields, headings, rows, "Now".
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
-    void startUp();
-    void leavingAFieldAppliesItsRule_data();
-    void leavingAFieldAppliesItsRule();
-    void fieldsHoldOneLine();
-    void headingClicksSort_data();
-    void headingClicksSort();
-    void doubleClickOnRowOpensImageSearch();
-    void nowFillsDateTimeAndDeviation_data();
-    void nowFillsDateTimeAndDeviation();
-    void windowModeToggles();
-    void cityUnderCommaLocale();
+    void startUp()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        QCOMPARE(window.objectCatalog().CatalogCount, 501);
+        QCOMPARE(window.listGenerations(), 2);  // once by "Now" over no catalog, once with it
+        QVERIFY(window.resultCount() > 0 && fixture.grid().Rows() == window.resultCount() + 1);
+        QCOMPARE(window.listStatus(), QStringLiteral("%1 objects listed").arg(window.resultCount()));
+        QCOMPARE(fixture.shownValues(), DesignValues);
+        QVERIFY(fixture.fakes.files.requests.isEmpty());
+        QCOMPARE(fixture.messages(), QString());
+
+        QStringList menus;
+        for (const QAction *menu : window.menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+        fixture.trigger(QStringLiteral("About"));
+        for (const char *part : {"Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
+            QVERIFY2(fixture.messages().contains(QLatin1String(part)), part);
+
+        // Tab passes the grid as one stop.
+        QStringList focusOrder;
+        for (QWidget *w = window.focusWidget(); w && focusOrder.size() < 19; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty())
+                focusOrder << w->objectName();
+        QCOMPARE(focusOrder.mid(0, 6), (QStringList{"bGetDate", "txtDate", "txtTime", "txtGMTDev", "chkNebula", "MinElev"}));
+        QCOMPARE(focusOrder.mid(15, 3), (QStringList{"txtSessLen", "gResults", "bQuit"}));
+        QVERIFY(!fixture.grid().tabKeyNavigation());
+    }
+
+    void leavingAFieldAppliesItsRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("otherAz");  // typed first into the other azimuth field, without leaving it
+        QTest::addColumn<QString>("outcome");  // marked, refused; switch and popup do not leave the window
+
+        QTest::newRow("hours only") << "txtTime" << "21" << "21:0:0" << "" << "";
+        QTest::newRow("blanks around parts") << "txtTime" << " 7 : 5 : 3 " << "7:5:3" << "" << "";
+        QTest::newRow("two trailing colons") << "txtTime" << "12::" << "12:0:0" << "" << "";
+        QTest::newRow("emptied time") << "txtTime" << "" << "0:0:0" << "" << "";
+        QTest::newRow("three colons stay") << "txtTime" << "1:2:3:4" << "1:2:3:4" << "" << "marked";
+        QTest::newRow("out of range stays") << "txtTime" << "25:99:99" << "25:99:99" << "" << "marked";
+        QTest::newRow("emptied date") << "txtDate" << "" << "1/1/2006" << "" << "";
+        QTest::newRow("emptied deviation") << "txtGMTDev" << "" << "0" << "" << "";
+        QTest::newRow("deviation beyond 14") << "txtGMTDev" << "15" << "15" << "" << "marked";
+        QTest::newRow("emptied session length") << "txtSessLen" << "" << "0" << "" << "";
+        QTest::newRow("session over a day") << "txtSessLen" << "25" << "25" << "" << "marked";
+        QTest::newRow("emptied elevation") << "MinElev" << "" << "0" << "" << "";
+        QTest::newRow("emptied magnitude") << "MinMag" << "" << "30" << "" << "";
+        QTest::newRow("magnitude nan") << "MinMag" << "nan" << "nan" << "" << "marked";
+        QTest::newRow("emptied minimum size") << "MinSize" << "" << "0" << "" << "";
+        QTest::newRow("emptied maximum size") << "MaxSize" << "" << "999" << "" << "";
+        QTest::newRow("emptied minimum azimuth") << "MinAz" << "" << "0" << "" << "";
+        QTest::newRow("emptied maximum azimuth") << "MaxAz" << "" << "360" << "" << "";
+        QTest::newRow("a single blank stays") << "MinElev" << " " << " " << "" << "marked";
+        QTest::newRow("impossible date") << "txtDate" << "2/30/2006" << "2/30/2006" << "" << "marked";
+        QTest::newRow("azimuth inf") << "MaxAz" << "inf" << "inf" << "" << "marked";
+        QTest::newRow("huge azimuth") << "MaxAz" << "1e308" << "1e308" << "" << "";
+        QTest::newRow("minimum above maximum") << "MinAz" << "200" << "0" << "180" << "refused";
+        QTest::newRow("maximum below minimum") << "MaxAz" << "-10" << "360" << "5" << "refused";
+        QTest::newRow("emptied minimum, still reversed") << "MinAz" << "" << "0" << "-10" << "refused";
+        QTest::newRow("numbers, not texts") << "MinAz" << "90" << "90" << "180" << "";
+        QTest::newRow("equal edges") << "MinAz" << "120" << "120" << "120" << "";
+        QTest::newRow("window switch") << "txtTime" << "21" << "21" << "" << "switch";
+        QTest::newRow("menu popup") << "MinMag" << "" << "" << "" << "popup";
+    }
+
+    void leavingAFieldAppliesItsRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, otherAz);
+        QFETCH(QString, outcome);
+
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        if (!otherAz.isEmpty())
+            fixture.field(name == u"MinAz" ? "MaxAz" : "MinAz")->setText(otherAz);
+        QLineEdit *field = fixture.field(name);
+        const QString before = field->text();
+        const QFont fontBefore = field->font();
+        const QPalette paletteBefore = field->palette();
+        const auto otherTexts = [&] {
+            QStringList texts;
+            for (const QLineEdit *other : window.findChildren<QLineEdit *>())
+                texts << (other == field ? QString() : other->text());
+            return texts;
+        };
+        const QStringList othersBefore = otherTexts();
+        const int generationsBefore = window.listGenerations();
+        const int listedBefore = window.resultCount();
+        const Qt::FocusReason reason = outcome == u"switch" ? Qt::ActiveWindowFocusReason
+                                       : outcome == u"popup" ? Qt::PopupFocusReason : Qt::TabFocusReason;
+
+        fixture.type(name, typed, reason);
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(otherTexts(), othersBefore);
+        QCOMPARE(window.listGenerations(), generationsBefore + (reason == Qt::TabFocusReason ? 1 : 0));
+        QCOMPARE(fixture.messages(),
+                 outcome == u"refused" ? QStringLiteral("Nocturo: Min Azimuth must be less than Max Azimuth") : "");
+        // Text that cannot be read is marked, named in the status line, and leaves the list empty.
+        const bool marked = outcome == u"marked";
+        QCOMPARE(field->toolTip().startsWith(QStringLiteral("Expected")), marked);
+        QCOMPARE(field->palette() != paletteBefore, marked);
+        QCOMPARE(window.listStatus().startsWith(QStringLiteral("Nothing listed")), marked);
+        QCOMPARE(fixture.grid().Rows(), window.resultCount() + 1);
+        if (marked) {  // putting it right brings the list and the exact look back
+            QVERIFY(window.listStatus().contains(field->toolTip()));
+            QVERIFY(window.resultCount() == 0 && fixture.grid().Rows() == 1);
+            fixture.type(name, before);
+            QCOMPARE(window.resultCount(), listedBefore);
+            QVERIFY(field->toolTip().isEmpty());
+            QCOMPARE(field->palette(), paletteBefore);
+            QCOMPARE(field->font(), fontBefore);
+        }
+    }
+
+    // A pasted line break or tab would break the defaults file into extra lines.
+    void fieldsHoldOneLine()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n6\t7"));
+        QLineEdit *field = fixture.field(QStringLiteral("MinElev"));
+        field->clear();
+        field->paste();
+        QCOMPARE(field->text(), QStringLiteral("5  6 7"));
+    }
+
+    void headingClicksSort_data()
+    {
+        QTest::addColumn<QString>("steps");  // a column to click; r right button, d double click, g regenerate
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("heading");
+
+        QTest::newRow("ascending") << "4" << 4 << "> Alt     ";
+        QTest::newRow("descending") << "4 4" << 4 << "< Alt     ";
+        QTest::newRow("ascending again") << "4 4 4" << 4 << "> Alt     ";
+        QTest::newRow("negative numbers") << "8" << 8 << "> hrs to Transit";
+        QTest::newRow("marker moves") << "4 5" << 4 << "Alt     ";
+        QTest::newRow("right ascension by value") << "6" << 6 << "> Ra         ";
+        QTest::newRow("identifiers naturally") << "0" << 0 << "> Identifier       ";
+        QTest::newRow("order survives regeneration") << "5 5 g" << 5 << "< Az       ";
+        QTest::newRow("alternation goes on after it") << "5 g 5" << 5 << "< Az       ";
+        QTest::newRow("another heading after it") << "5 g 3" << 5 << "Az       ";
+        QTest::newRow("double click sorts twice") << "d4" << 4 << "< Alt     ";
+        QTest::newRow("right button") << "r9" << 9 << "> Mag ";
+    }
+
+    void headingClicksSort()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, col);
+        QFETCH(QString, heading);
+
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        fixture.type("MinElev", "0");  // single-digit altitudes, which tell numbers from text
+        for (const QString &step : steps.split(u' ')) {
+            if (step == u'g')
+                window.bGenList_Click();
+            else
+                fixture.clickHeading(step.right(1).toInt(), step.startsWith(u'r') ? Qt::RightButton : Qt::LeftButton,
+                                     step.startsWith(u'd'));
+        }
+        QCOMPARE(fixture.grid().TextMatrix(0, col), heading);
+        QList<double> keys;  // negated when descending
+        for (const QString &cell : fixture.column(window.lastSortColumn())) {
+            const QStringList parts = cell.split(u' ');  // "NGC 224", "5 35.2" or "12.34"
+            if (parts.first() == u"NGC")  // of the identifiers, the NGC numbers among themselves
+                keys << parts.last().toDouble();
+            else if (parts.first().at(0).isDigit() || parts.first().startsWith(u'-'))
+                keys << (window.sortOrder() == 1 ? 1 : -1) * (parts.value(0).toDouble() + parts.value(1).toDouble() / 60);
+        }
+        QVERIFY(std::ranges::is_sorted(keys));
+        QVERIFY(fixture.fakes.browser.opened.isEmpty());
+    }
+
+    void doubleClickOnRowOpensImageSearch()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.grid().setTextMatrix(2, 0, QStringLiteral("PK 064+05.1"));
+        const QPoint row2 = fixture.grid().visualRect(fixture.grid().model()->index(1, 0)).center();
+        WindowFixture::click(fixture.grid().viewport(), row2, Qt::LeftButton, true);
+        QCOMPARE(fixture.fakes.browser.opened.size(), 1);
+        QCOMPARE(fixture.fakes.browser.opened.first().toString(QUrl::FullyEncoded),
+                 QStringLiteral("https://images.google.com/images?svnum=10&hl=en&lr=&q=PK%20064%2B05.1"));
+    }
+
+    void nowFillsDateTimeAndDeviation_data()
+    {
+        QTest::addColumn<int>("bias");
+        QTest::addColumn<TimeZoneState>("state");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("texts");  // date, time and deviation
+
+        const QString date = QStringLiteral("12/6/2026 9:5:7 ");
+        QTest::newRow("EST") << 300 << TimeZoneState::Standard << "C" << date + "-5";
+        QTest::newRow("EDT") << 300 << TimeZoneState::Daylight << "C" << date + "-4";
+        QTest::newRow("no daylight rule") << 300 << TimeZoneState::Unknown << "C" << date + "-5";
+        QTest::newRow("Nepal") << -345 << TimeZoneState::Standard << "C" << date + "5.75";
+        QTest::newRow("failure") << 300 << TimeZoneState::Failure << "C" << date + "0";
+        QTest::newRow("German") << -330 << TimeZoneState::Standard << "de_DE" << "06.12.2026 9:5:7 5,5";
+    }
+
+    // The real button, clicked.
+    void nowFillsDateTimeAndDeviation()
+    {
+        QFETCH(int, bias);
+        QFETCH(TimeZoneState, state);
+        QFETCH(QString, locale);
+        QFETCH(QString, texts);
+
+        QLocale::setDefault(QLocale(locale));
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        fixture.fakes.timeZone.information = TimeZoneInformation{bias, 0, -60};
+        fixture.fakes.timeZone.state = state;
+        fixture.fakes.clock.now = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7));
+        const int generationsBefore = window.listGenerations();
+
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bGetDate")), Qt::LeftButton);
+        QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
+                     + fixture.field("txtGMTDev")->text(), texts);
+        QCOMPARE(window.listGenerations(), generationsBefore + 1);
+        QVERIFY(window.resultCount() > 0);  // the texts read back in the locale
+    }
+
+    void windowModeToggles()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        auto *included = window.findChild<QPushButton *>(QStringLiteral("Included"));
+        const int generationsBefore = window.listGenerations();
+        QTest::mouseClick(included, Qt::LeftButton);
+        QCOMPARE(included->text(), QStringLiteral("Exclusive"));
+        QCOMPARE(window.listGenerations(), generationsBefore + 1);
+        QVERIFY(window.resultCount() < 3);  // 0 to 360 taken as Exclusive keeps only the edges
+        QTest::mouseClick(included, Qt::LeftButton);
+        QCOMPARE(included->text(), QStringLiteral("Inclusive"));
+    }
+
+    // Under a comma locale, a city's "42.93" from the cities table is read as a point decimal.
+    void cityUnderCommaLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        window.GetLatLon_Click();
+        auto *chooser = window.findChild<fgetlatlon *>();
+        QVERIFY(chooser);
+        chooser->findChild<QLineEdit *>(QStringLiteral("Lat"))->setText(QStringLiteral("42.9634"));
+        chooser->findChild<QLineEdit *>(QStringLiteral("Lon"))->setText(QStringLiteral("-85.6681"));
+        const int generationsBefore = window.listGenerations();
+        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        QCOMPARE(window.latitudeCaption() + u' ' + window.longitudeCaption(), QStringLiteral("42.9634 -85.6681"));
+        QCOMPARE(window.listGenerations(), generationsBefore + 1);
+        QVERIFY(window.resultCount() > 0);
+        QVERIFY(!window.listStatus().startsWith(QStringLiteral("Nothing")));
+
+        // The hour angle reads the deviation field as the list does.
+        fixture.field("txtGMTDev")->setText(QStringLiteral("-5"));
+        const auto haDeg = window.getHourAngle(QStringLiteral("15.03.2006"), QStringLiteral("21:30:0"), 83.8, -85.48);
+        QVERIFY(haDeg && std::abs(*haDeg - 41.7674) < 5e-5);
+        fixture.field("txtGMTDev")->setText(QStringLiteral("EST"));
+        QVERIFY(!window.getHourAngle(QStringLiteral("15.03.2006"), QStringLiteral("21:30:0"), 83.8, -85.48));
+    }
 };
-
-void TestMainWindow::startUp()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    QCOMPARE(window.objectCatalog().CatalogCount, 501);
-    QCOMPARE(window.listGenerations(), 2);  // once by "Now" over no catalog, once with it
-    QVERIFY(window.resultCount() > 0 && fixture.grid().Rows() == window.resultCount() + 1);
-    QCOMPARE(window.listStatus(), QStringLiteral("%1 objects listed").arg(window.resultCount()));
-    QCOMPARE(fixture.shownValues(), DesignValues);
-    QVERIFY(fixture.fakes.files.requests.isEmpty());
-    QCOMPARE(fixture.messages(), QString());
-
-    QStringList menus;
-    for (const QAction *menu : window.menuBar()->actions())
-        menus << menu->text();
-    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
-    fixture.trigger(QStringLiteral("About"));
-    for (const char *part : {"Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
-        QVERIFY2(fixture.messages().contains(QLatin1String(part)), part);
-
-    // Tab passes the grid as one stop.
-    QStringList focusOrder;
-    for (QWidget *w = window.focusWidget(); w && focusOrder.size() < 19; w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty())
-            focusOrder << w->objectName();
-    QCOMPARE(focusOrder.mid(0, 6), (QStringList{"bGetDate", "txtDate", "txtTime", "txtGMTDev", "chkNebula", "MinElev"}));
-    QCOMPARE(focusOrder.mid(15, 3), (QStringList{"txtSessLen", "gResults", "bQuit"}));
-    QVERIFY(!fixture.grid().tabKeyNavigation());
-}
-
-void TestMainWindow::leavingAFieldAppliesItsRule_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("otherAz");  // typed first into the other azimuth field, without leaving it
-    QTest::addColumn<QString>("outcome");  // marked, refused; switch and popup do not leave the window
-
-    QTest::newRow("hours only") << "txtTime" << "21" << "21:0:0" << "" << "";
-    QTest::newRow("blanks around parts") << "txtTime" << " 7 : 5 : 3 " << "7:5:3" << "" << "";
-    QTest::newRow("two trailing colons") << "txtTime" << "12::" << "12:0:0" << "" << "";
-    QTest::newRow("emptied time") << "txtTime" << "" << "0:0:0" << "" << "";
-    QTest::newRow("three colons stay") << "txtTime" << "1:2:3:4" << "1:2:3:4" << "" << "marked";
-    QTest::newRow("out of range stays") << "txtTime" << "25:99:99" << "25:99:99" << "" << "marked";
-    QTest::newRow("emptied date") << "txtDate" << "" << "1/1/2006" << "" << "";
-    QTest::newRow("emptied deviation") << "txtGMTDev" << "" << "0" << "" << "";
-    QTest::newRow("deviation beyond 14") << "txtGMTDev" << "15" << "15" << "" << "marked";
-    QTest::newRow("emptied session length") << "txtSessLen" << "" << "0" << "" << "";
-    QTest::newRow("session over a day") << "txtSessLen" << "25" << "25" << "" << "marked";
-    QTest::newRow("emptied elevation") << "MinElev" << "" << "0" << "" << "";
-    QTest::newRow("emptied magnitude") << "MinMag" << "" << "30" << "" << "";
-    QTest::newRow("magnitude nan") << "MinMag" << "nan" << "nan" << "" << "marked";
-    QTest::newRow("emptied minimum size") << "MinSize" << "" << "0" << "" << "";
-    QTest::newRow("emptied maximum size") << "MaxSize" << "" << "999" << "" << "";
-    QTest::newRow("emptied minimum azimuth") << "MinAz" << "" << "0" << "" << "";
-    QTest::newRow("emptied maximum azimuth") << "MaxAz" << "" << "360" << "" << "";
-    QTest::newRow("a single blank stays") << "MinElev" << " " << " " << "" << "marked";
-    QTest::newRow("impossible date") << "txtDate" << "2/30/2006" << "2/30/2006" << "" << "marked";
-    QTest::newRow("azimuth inf") << "MaxAz" << "inf" << "inf" << "" << "marked";
-    QTest::newRow("huge azimuth") << "MaxAz" << "1e308" << "1e308" << "" << "";
-    QTest::newRow("minimum above maximum") << "MinAz" << "200" << "0" << "180" << "refused";
-    QTest::newRow("maximum below minimum") << "MaxAz" << "-10" << "360" << "5" << "refused";
-    QTest::newRow("emptied minimum, still reversed") << "MinAz" << "" << "0" << "-10" << "refused";
-    QTest::newRow("numbers, not texts") << "MinAz" << "90" << "90" << "180" << "";
-    QTest::newRow("equal edges") << "MinAz" << "120" << "120" << "120" << "";
-    QTest::newRow("window switch") << "txtTime" << "21" << "21" << "" << "switch";
-    QTest::newRow("menu popup") << "MinMag" << "" << "" << "" << "popup";
-}
-
-void TestMainWindow::leavingAFieldAppliesItsRule()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, otherAz);
-    QFETCH(QString, outcome);
-
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    if (!otherAz.isEmpty())
-        fixture.field(name == u"MinAz" ? "MaxAz" : "MinAz")->setText(otherAz);
-    QLineEdit *field = fixture.field(name);
-    const QString before = field->text();
-    const QFont fontBefore = field->font();
-    const QPalette paletteBefore = field->palette();
-    const auto otherTexts = [&] {
-        QStringList texts;
-        for (const QLineEdit *other : window.findChildren<QLineEdit *>())
-            texts << (other == field ? QString() : other->text());
-        return texts;
-    };
-    const QStringList othersBefore = otherTexts();
-    const int generationsBefore = window.listGenerations();
-    const int listedBefore = window.resultCount();
-    const Qt::FocusReason reason = outcome == u"switch" ? Qt::ActiveWindowFocusReason
-                                   : outcome == u"popup" ? Qt::PopupFocusReason : Qt::TabFocusReason;
-
-    fixture.type(name, typed, reason);
-    QCOMPARE(field->text(), shown);
-    QCOMPARE(otherTexts(), othersBefore);
-    QCOMPARE(window.listGenerations(), generationsBefore + (reason == Qt::TabFocusReason ? 1 : 0));
-    QCOMPARE(fixture.messages(),
-             outcome == u"refused" ? QStringLiteral("Nocturo: Min Azimuth must be less than Max Azimuth") : "");
-    // Text that cannot be read is marked, named in the status line, and leaves the list empty.
-    const bool marked = outcome == u"marked";
-    QCOMPARE(field->toolTip().startsWith(QStringLiteral("Expected")), marked);
-    QCOMPARE(field->palette() != paletteBefore, marked);
-    QCOMPARE(window.listStatus().startsWith(QStringLiteral("Nothing listed")), marked);
-    QCOMPARE(fixture.grid().Rows(), window.resultCount() + 1);
-    if (marked) {  // putting it right brings the list and the exact look back
-        QVERIFY(window.listStatus().contains(field->toolTip()));
-        QVERIFY(window.resultCount() == 0 && fixture.grid().Rows() == 1);
-        fixture.type(name, before);
-        QCOMPARE(window.resultCount(), listedBefore);
-        QVERIFY(field->toolTip().isEmpty());
-        QCOMPARE(field->palette(), paletteBefore);
-        QCOMPARE(field->font(), fontBefore);
-    }
-}
-
-// A pasted line break or tab would break the defaults file into extra lines.
-void TestMainWindow::fieldsHoldOneLine()
-{
-    WindowFixture fixture;
-    fixture.start();
-    QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n6\t7"));
-    QLineEdit *field = fixture.field(QStringLiteral("MinElev"));
-    field->clear();
-    field->paste();
-    QCOMPARE(field->text(), QStringLiteral("5  6 7"));
-}
-
-void TestMainWindow::headingClicksSort_data()
-{
-    QTest::addColumn<QString>("steps");  // a column to click; r right button, d double click, g regenerate
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("heading");
-
-    QTest::newRow("ascending") << "4" << 4 << "> Alt     ";
-    QTest::newRow("descending") << "4 4" << 4 << "< Alt     ";
-    QTest::newRow("ascending again") << "4 4 4" << 4 << "> Alt     ";
-    QTest::newRow("negative numbers") << "8" << 8 << "> hrs to Transit";
-    QTest::newRow("marker moves") << "4 5" << 4 << "Alt     ";
-    QTest::newRow("right ascension by value") << "6" << 6 << "> Ra         ";
-    QTest::newRow("identifiers naturally") << "0" << 0 << "> Identifier       ";
-    QTest::newRow("order survives regeneration") << "5 5 g" << 5 << "< Az       ";
-    QTest::newRow("alternation goes on after it") << "5 g 5" << 5 << "< Az       ";
-    QTest::newRow("another heading after it") << "5 g 3" << 5 << "Az       ";
-    QTest::newRow("double click sorts twice") << "d4" << 4 << "< Alt     ";
-    QTest::newRow("right button") << "r9" << 9 << "> Mag ";
-}
-
-void TestMainWindow::headingClicksSort()
-{
-    QFETCH(QString, steps);
-    QFETCH(int, col);
-    QFETCH(QString, heading);
-
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    fixture.type("MinElev", "0");  // single-digit altitudes, which tell numbers from text
-    for (const QString &step : steps.split(u' ')) {
-        if (step == u'g')
-            window.bGenList_Click();
-        else
-            fixture.clickHeading(step.right(1).toInt(), step.startsWith(u'r') ? Qt::RightButton : Qt::LeftButton,
-                                 step.startsWith(u'd'));
-    }
-    QCOMPARE(fixture.grid().TextMatrix(0, col), heading);
-    QList<double> keys;  // negated when descending
-    for (const QString &cell : fixture.column(window.lastSortColumn())) {
-        const QStringList parts = cell.split(u' ');  // "NGC 224", "5 35.2" or "12.34"
-        if (parts.first() == u"NGC")  // of the identifiers, the NGC numbers among themselves
-            keys << parts.last().toDouble();
-        else if (parts.first().at(0).isDigit() || parts.first().startsWith(u'-'))
-            keys << (window.sortOrder() == 1 ? 1 : -1) * (parts.value(0).toDouble() + parts.value(1).toDouble() / 60);
-    }
-    QVERIFY(std::ranges::is_sorted(keys));
-    QVERIFY(fixture.fakes.browser.opened.isEmpty());
-}
-
-void TestMainWindow::doubleClickOnRowOpensImageSearch()
-{
-    WindowFixture fixture;
-    fixture.start();
-    fixture.grid().setTextMatrix(2, 0, QStringLiteral("PK 064+05.1"));
-    const QPoint row2 = fixture.grid().visualRect(fixture.grid().model()->index(1, 0)).center();
-    WindowFixture::click(fixture.grid().viewport(), row2, Qt::LeftButton, true);
-    QCOMPARE(fixture.fakes.browser.opened.size(), 1);
-    QCOMPARE(fixture.fakes.browser.opened.first().toString(QUrl::FullyEncoded),
-             QStringLiteral("https://images.google.com/images?svnum=10&hl=en&lr=&q=PK%20064%2B05.1"));
-}
-
-void TestMainWindow::nowFillsDateTimeAndDeviation_data()
-{
-    QTest::addColumn<int>("bias");
-    QTest::addColumn<TimeZoneState>("state");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("texts");  // date, time and deviation
-
-    const QString date = QStringLiteral("12/6/2026 9:5:7 ");
-    QTest::newRow("EST") << 300 << TimeZoneState::Standard << "C" << date + "-5";
-    QTest::newRow("EDT") << 300 << TimeZoneState::Daylight << "C" << date + "-4";
-    QTest::newRow("no daylight rule") << 300 << TimeZoneState::Unknown << "C" << date + "-5";
-    QTest::newRow("Nepal") << -345 << TimeZoneState::Standard << "C" << date + "5.75";
-    QTest::newRow("failure") << 300 << TimeZoneState::Failure << "C" << date + "0";
-    QTest::newRow("German") << -330 << TimeZoneState::Standard << "de_DE" << "06.12.2026 9:5:7 5,5";
-}
-
-// The real button, clicked.
-void TestMainWindow::nowFillsDateTimeAndDeviation()
-{
-    QFETCH(int, bias);
-    QFETCH(TimeZoneState, state);
-    QFETCH(QString, locale);
-    QFETCH(QString, texts);
-
-    QLocale::setDefault(QLocale(locale));
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    fixture.fakes.timeZone.information = TimeZoneInformation{bias, 0, -60};
-    fixture.fakes.timeZone.state = state;
-    fixture.fakes.clock.now = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7));
-    const int generationsBefore = window.listGenerations();
-
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bGetDate")), Qt::LeftButton);
-    QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
-                 + fixture.field("txtGMTDev")->text(), texts);
-    QCOMPARE(window.listGenerations(), generationsBefore + 1);
-    QVERIFY(window.resultCount() > 0);  // the texts read back in the locale
-}
-
-void TestMainWindow::windowModeToggles()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    auto *included = window.findChild<QPushButton *>(QStringLiteral("Included"));
-    const int generationsBefore = window.listGenerations();
-    QTest::mouseClick(included, Qt::LeftButton);
-    QCOMPARE(included->text(), QStringLiteral("Exclusive"));
-    QCOMPARE(window.listGenerations(), generationsBefore + 1);
-    QVERIFY(window.resultCount() < 3);  // 0 to 360 taken as Exclusive keeps only the edges
-    QTest::mouseClick(included, Qt::LeftButton);
-    QCOMPARE(included->text(), QStringLiteral("Inclusive"));
-}
-
-// Under a comma locale, a city's "42.93" from the cities table is read as a point decimal.
-void TestMainWindow::cityUnderCommaLocale()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    window.GetLatLon_Click();
-    auto *chooser = window.findChild<fgetlatlon *>();
-    QVERIFY(chooser);
-    chooser->findChild<QLineEdit *>(QStringLiteral("Lat"))->setText(QStringLiteral("42.9634"));
-    chooser->findChild<QLineEdit *>(QStringLiteral("Lon"))->setText(QStringLiteral("-85.6681"));
-    const int generationsBefore = window.listGenerations();
-    QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
-    QCOMPARE(window.latitudeCaption() + u' ' + window.longitudeCaption(), QStringLiteral("42.9634 -85.6681"));
-    QCOMPARE(window.listGenerations(), generationsBefore + 1);
-    QVERIFY(window.resultCount() > 0);
-    QVERIFY(!window.listStatus().startsWith(QStringLiteral("Nothing")));
-
-    // The hour angle reads the deviation field as the list does.
-    fixture.field("txtGMTDev")->setText(QStringLiteral("-5"));
-    const auto haDeg = window.getHourAngle(QStringLiteral("15.03.2006"), QStringLiteral("21:30:0"), 83.8, -85.48);
-    QVERIFY(haDeg && std::abs(*haDeg - 41.7674) < 5e-5);
-    fixture.field("txtGMTDev")->setText(QStringLiteral("EST"));
-    QVERIFY(!window.getHourAngle(QStringLiteral("15.03.2006"), QStringLiteral("21:30:0"), 83.8, -85.48));
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

@@ -20,128 +20,123 @@ QStringList folderEntries(const QString &folder)
 }  // namespace
 
 // The results text, "Copy Results to Clipboard" and "Save Results to File".
+
 class TestResultsFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void textFollowsTheSortedGrid();
-    void fileReplacedWithTheClipboardText();
-    void failedSaveKeepsWhatWasThere_data();
-    void failedSaveKeepsWhatWasThere();
-    void dialogsNeverMoveTheWorkingFolder();
-};
-
-void TestResultsFile::textFollowsTheSortedGrid()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    fixture.clickHeading(9);
-    fixture.clickHeading(9);
-    const QString text = window.resultsText();
-    QVERIFY(text.startsWith(HeadingLine) && text.endsWith(QStringLiteral("\r\n")));
-    QList<double> magnitudes;
-    for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
-        QCOMPARE(line.count(u'\t'), 10);
-        magnitudes << line.section(u'\t', 9, 9).toDouble();
+    void textFollowsTheSortedGrid()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        fixture.clickHeading(9);
+        fixture.clickHeading(9);
+        const QString text = window.resultsText();
+        QVERIFY(text.startsWith(HeadingLine) && text.endsWith(QStringLiteral("\r\n")));
+        QList<double> magnitudes;
+        for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
+            QCOMPARE(line.count(u'\t'), 10);
+            magnitudes << line.section(u'\t', 9, 9).toDouble();
+        }
+        QCOMPARE(magnitudes.size(), window.resultCount());
+        QVERIFY(magnitudes.size() > 10 && std::ranges::is_sorted(magnitudes, std::greater<>()));
+        fixture.type("MinElev", QStringLiteral("91"));
+        QCOMPARE(window.resultsText(), HeadingLine);  // an empty list
     }
-    QCOMPARE(magnitudes.size(), window.resultCount());
-    QVERIFY(magnitudes.size() > 10 && std::ranges::is_sorted(magnitudes, std::greater<>()));
-    fixture.type("MinElev", QStringLiteral("91"));
-    QCOMPARE(window.resultsText(), HeadingLine);  // an empty list
-}
 
-void TestResultsFile::fileReplacedWithTheClipboardText()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    const QString path = fixture.folder.filePath(QStringLiteral("results.txt"));
-    QVERIFY(writeBytes(path, QByteArray(200000, 'x')));  // longer than any list
-    fixture.grid().setTextMatrix(2, 10, QStringLiteral("Boötes"));
-    QGuiApplication::clipboard()->clear();
+    void fileReplacedWithTheClipboardText()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        const QString path = fixture.folder.filePath(QStringLiteral("results.txt"));
+        QVERIFY(writeBytes(path, QByteArray(200000, 'x')));  // longer than any list
+        fixture.grid().setTextMatrix(2, 10, QStringLiteral("Boötes"));
+        QGuiApplication::clipboard()->clear();
 
-    fixture.trigger(QStringLiteral("Copy Results to Clipboard"));
-    fixture.fakes.files.answer({path});
-    fixture.trigger(QStringLiteral("Save Results to File"));
-    const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY(copied.startsWith(HeadingLine) && copied.contains(QStringLiteral("\tBoötes\r\n")));
-    QCOMPARE(fileBytes(path), copied.toUtf8());
-    QCOMPARE(fixture.messages(), QString());
-    QVERIFY(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
-    const FileRequest &request = fixture.fakes.files.requests.first();
-    QCOMPARE(request.purpose, FileRequest::Purpose::Save);
-    QCOMPARE(request.presetName, QStringLiteral("results.txt"));
-    QCOMPARE(request.nameFilters.value(0), QStringLiteral("Text files (*.txt)"));
-}
+        fixture.trigger(QStringLiteral("Copy Results to Clipboard"));
+        fixture.fakes.files.answer({path});
+        fixture.trigger(QStringLiteral("Save Results to File"));
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY(copied.startsWith(HeadingLine) && copied.contains(QStringLiteral("\tBoötes\r\n")));
+        QCOMPARE(fileBytes(path), copied.toUtf8());
+        QCOMPARE(fixture.messages(), QString());
+        QVERIFY(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
+        const FileRequest &request = fixture.fakes.files.requests.first();
+        QCOMPARE(request.purpose, FileRequest::Purpose::Save);
+        QCOMPARE(request.presetName, QStringLiteral("results.txt"));
+        QCOMPARE(request.nameFilters.value(0), QStringLiteral("Text files (*.txt)"));
+    }
 
-void TestResultsFile::failedSaveKeepsWhatWasThere_data()
-{
-    QTest::addColumn<QStringList>("chosen");  // none: the dialog is cancelled
-    QTest::addColumn<QString>("message");     // a part of the message; empty for none
+    void failedSaveKeepsWhatWasThere_data()
+    {
+        QTest::addColumn<QStringList>("chosen");  // none: the dialog is cancelled
+        QTest::addColumn<QString>("message");     // a part of the message; empty for none
 
-    QTest::newRow("cancelled") << QStringList() << "";
-    QTest::newRow("several files") << QStringList{"a.txt", "b.txt"} << "2 files were chosen";
-    QTest::newRow("a folder") << QStringList{"sessions"} << "sessions";
-    QTest::newRow("missing folder") << QStringList{"nowhere/results.txt"} << "nowhere";
-    QTest::newRow("disk full") << QStringList{"results.txt"} << qt_error_string(EFBIG);
-}
+        QTest::newRow("cancelled") << QStringList() << "";
+        QTest::newRow("several files") << QStringList{"a.txt", "b.txt"} << "2 files were chosen";
+        QTest::newRow("a folder") << QStringList{"sessions"} << "sessions";
+        QTest::newRow("missing folder") << QStringList{"nowhere/results.txt"} << "nowhere";
+        QTest::newRow("disk full") << QStringList{"results.txt"} << qt_error_string(EFBIG);
+    }
 
-// A file-size limit fails the write part-way, as a full disk would.
-void TestResultsFile::failedSaveKeepsWhatWasThere()
-{
-    QFETCH(QStringList, chosen);
-    QFETCH(QString, message);
+    // A file-size limit fails the write part-way, as a full disk would.
+    void failedSaveKeepsWhatWasThere()
+    {
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, message);
 
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    QVERIFY(QDir().mkdir(QStringLiteral("sessions")));
-    const QString earlier = fixture.folder.filePath(QStringLiteral("results.txt"));
-    fixture.fakes.files.answer({earlier});
-    window.export_Click();
-    const QByteArray earlierBytes = fileBytes(earlier);
-    const QStringList before = folderEntries(fixture.folder.path());
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        QVERIFY(QDir().mkdir(QStringLiteral("sessions")));
+        const QString earlier = fixture.folder.filePath(QStringLiteral("results.txt"));
+        fixture.fakes.files.answer({earlier});
+        window.export_Click();
+        const QByteArray earlierBytes = fileBytes(earlier);
+        const QStringList before = folderEntries(fixture.folder.path());
 
-    fixture.type("MinElev", QStringLiteral("60"));
-    if (!chosen.isEmpty())
-        fixture.fakes.files.answer(QStringList{fixture.folder.filePath(chosen.first())} + chosen.mid(1));
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit lowered{16, previous.rlim_max};
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    if (QTest::currentDataTag() == QLatin1String("disk full"))
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    window.export_Click();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+        fixture.type("MinElev", QStringLiteral("60"));
+        if (!chosen.isEmpty())
+            fixture.fakes.files.answer(QStringList{fixture.folder.filePath(chosen.first())} + chosen.mid(1));
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit lowered{16, previous.rlim_max};
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (QTest::currentDataTag() == QLatin1String("disk full"))
+            setrlimit(RLIMIT_FSIZE, &lowered);
+        window.export_Click();
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
 
-    QCOMPARE(fixture.fakes.files.requests.size(), 2);
-    QCOMPARE(fixture.messages().isEmpty(), message.isEmpty());
-    QVERIFY2(fixture.messages().contains(message), qPrintable(fixture.messages()));
-    QCOMPARE(folderEntries(fixture.folder.path()), before);
-    QVERIFY(QDir(fixture.folder.filePath(QStringLiteral("sessions"))).isEmpty());
-    QCOMPARE(fileBytes(earlier), earlierBytes);
-}
+        QCOMPARE(fixture.fakes.files.requests.size(), 2);
+        QCOMPARE(fixture.messages().isEmpty(), message.isEmpty());
+        QVERIFY2(fixture.messages().contains(message), qPrintable(fixture.messages()));
+        QCOMPARE(folderEntries(fixture.folder.path()), before);
+        QVERIFY(QDir(fixture.folder.filePath(QStringLiteral("sessions"))).isEmpty());
+        QCOMPARE(fileBytes(earlier), earlierBytes);
+    }
 
-// Each kind of file opens where the last of its kind was chosen, but the program's own files stay
-// in the working folder.
-void TestResultsFile::dialogsNeverMoveTheWorkingFolder()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    QVERIFY(QDir().mkdir(QStringLiteral("night")));
-    const QString night = QDir(QStringLiteral("night")).absolutePath();
-    fixture.fakes.files.answer({night + QStringLiteral("/results.txt")});
-    window.export_Click();
-    window.saveDef_Click();
-    window.export_Click();  // cancelled
-    window.LoadObj_Click();  // cancelled
+    // Each kind of file opens where the last of its kind was chosen, but the program's own files stay
+    // in the working folder.
+    void dialogsNeverMoveTheWorkingFolder()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        QVERIFY(QDir().mkdir(QStringLiteral("night")));
+        const QString night = QDir(QStringLiteral("night")).absolutePath();
+        fixture.fakes.files.answer({night + QStringLiteral("/results.txt")});
+        window.export_Click();
+        window.saveDef_Click();
+        window.export_Click();  // cancelled
+        window.LoadObj_Click();  // cancelled
 
-    const QList<FileRequest> &requests = fixture.fakes.files.requests;
-    QCOMPARE(QDir(requests.at(0).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());
-    QCOMPARE(requests.at(1).initialFolder, night);
-    QCOMPARE(QDir(requests.at(2).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());
-    QVERIFY(QFile::exists(fixture.folder.filePath(QStringLiteral("defaults.txt"))));
-    QVERIFY(!QFile::exists(night + QStringLiteral("/defaults.txt")));
-}
+        const QList<FileRequest> &requests = fixture.fakes.files.requests;
+        QCOMPARE(QDir(requests.at(0).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());
+        QCOMPARE(requests.at(1).initialFolder, night);
+        QCOMPARE(QDir(requests.at(2).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());
+        QVERIFY(QFile::exists(fixture.folder.filePath(QStringLiteral("defaults.txt"))));
+        QVERIFY(!QFile::exists(night + QStringLiteral("/defaults.txt")));
+    }
+};
 
 QTEST_MAIN(TestResultsFile)
 #include "test_resultsfile.moc"

@@ -31,126 +31,122 @@ void clickRow(WindowFixture &fixture, int row)
 
 // The night around the list: the Night window, the horizon profile, night vision, the note on
 // the Sun, all driven through the main window as an observer would.
+
 class TestNightWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void followsTheListAndItsSelection();
-    void horizonProfile_data();
-    void horizonProfile();
-    void daylightAndNightVision();
+    void followsTheListAndItsSelection()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        workedSession(fixture);
+        fixture.trigger(QStringLiteral("Night"));
+        NightWindow *night = window.nightWindowShown();
+        QVERIFY(night && night->isVisible());
+
+        QGuiApplication::clipboard()->clear();
+        night->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(night));
+        QTest::keyClick(night, Qt::Key_C, Qt::ControlModifier);
+        const QString events = QGuiApplication::clipboard()->text();
+        QVERIFY2(events.startsWith(QStringLiteral("sunset\t2006-03-15 18:4")), qPrintable(events));
+        QVERIFY(events.endsWith(QStringLiteral("moon illumination\t99\n")));
+        QCOMPARE(night->table().Rows(), window.resultCount() + 1);
+        QVERIFY(night->chart().scene().object.empty());
+
+        // A click selects; the chart's curve passes through the grid's altitude at the start.
+        clickRow(fixture, 3);
+        const QString identifier = fixture.grid().TextMatrix(3, 0);
+        QCOMPARE(window.selectedObject()->Identifier, identifier);
+        const std::vector<CurvePoint> &curve = night->chart().scene().object;
+        const auto atStart = std::find_if(curve.begin(), curve.end(), [&](const CurvePoint &point) {
+            return point.atDays == night->chart().scene().session->startDays;
+        });
+        QVERIFY(atStart != curve.end());
+        QCOMPARE(QString::number(atStart->altDeg, 'f', 2), fixture.grid().TextMatrix(3, 4));
+        QVERIFY(!night->chart().scene().visible.empty());
+
+        // A new list keeps the selection while the object is listed, and drops it when not.
+        fixture.type("MinMag", QStringLiteral("29"));
+        QCOMPARE(fixture.grid().TextMatrix(fixture.grid().Row(), 0), identifier);
+        QCOMPARE(window.selectedObject()->Identifier, identifier);
+        fixture.type("MinElev", QStringLiteral("89"));
+        QCOMPARE(window.selectedObject(), nullptr);
+        QVERIFY(night->chart().scene().object.empty());
+
+        // A session in twilight: fewer minutes once darkness is asked for than without it.
+        fixture.type("MinElev", QStringLiteral("0"));
+        fixture.type("txtTime", QStringLiteral("19:0:0"));
+        const QString dark = night->tableText();
+        night->findChild<QComboBox *>()->setCurrentIndex(int(DarknessLevel::None));
+        QVERIFY(night->tableText() != dark);
+        QCOMPARE(night->tableText().section(QStringLiteral("\r\n"), 0, 0),
+                 QStringLiteral("Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude"));
+    }
+
+    void horizonProfile_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::addColumn<QString>("problem");  // empty: the profile loads
+
+        QTest::newRow("a wall in the east") << QByteArray("# garden\n0 0\n60 0\n70 60\n290 60\n300 0\n") << "";
+        QTest::newRow("bad azimuth") << QByteArray("0 10\n400 5\n") << "garden.hzn, line 2: the azimuth \"400\"";
+        QTest::newRow("one value") << QByteArray("0 10\n90\n") << "garden.hzn, line 2:";
+        QTest::newRow("no pairs") << QByteArray("# nothing\n") << "garden.hzn: there is no azimuth";
+    }
+
+    // The profile cuts the list, shows on the chart, goes into the defaults' seventeenth line, and a
+    // bad file changes nothing but says why.
+    void horizonProfile()
+    {
+        QFETCH(QByteArray, profile);
+        QFETCH(QString, problem);
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        workedSession(fixture);
+        const int flatCount = window.resultCount();
+        const QImage flatChart = window.findChild<SkyPlot *>()->picture();
+        QVERIFY(writeBytes(QStringLiteral("garden.hzn"), profile));
+        fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("garden.hzn"))});
+
+        fixture.trigger(QStringLiteral("Load Horizon Profile..."));
+        window.saveDef_Click();
+
+        const QStringList saved = QString::fromUtf8(fileBytes(QStringLiteral("defaults.txt"))).split(QStringLiteral("\r\n"));
+        QVERIFY2(fixture.messages().contains(problem), qPrintable(fixture.messages()));
+        QCOMPARE(fixture.messages().isEmpty(), problem.isEmpty());
+        QCOMPARE(window.horizon() != nullptr, problem.isEmpty());
+        QCOMPARE(window.resultCount() < flatCount, problem.isEmpty());
+        QCOMPARE(window.findChild<SkyPlot *>()->picture() != flatChart, problem.isEmpty());
+        QCOMPARE(saved.size(), problem.isEmpty() ? 18 : 17);  // 17 or 16 lines, each ended
+        if (!problem.isEmpty())
+            return;
+        QCOMPARE(saved.at(16), QStringLiteral("garden.hzn"));
+        fixture.trigger(QStringLiteral("Clear Horizon Profile"));
+        QCOMPARE(window.resultCount(), flatCount);
+        window.loadDef_Click();  // the seventeenth line brings it back
+        QVERIFY(window.horizon() && window.resultCount() < flatCount);
+    }
+
+    void daylightAndNightVision()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        workedSession(fixture, QStringLiteral("13:39:0"));
+        QVERIFY2(window.listStatus().contains(QStringLiteral("° up at the start")), qPrintable(window.listStatus()));
+        workedSession(fixture, QStringLiteral("20:0:0"));
+        QVERIFY2(window.listStatus().endsWith(QStringLiteral("astronomical twilight until 20:23")), qPrintable(window.listStatus()));
+
+        fixture.trigger(QStringLiteral("Night Vision"));
+        QCoreApplication::processEvents();  // the windows take the new palette from the event loop
+        QVERIFY(isNightVision(QApplication::palette()) && rememberedNightVision());
+        const QColor chartCorner = window.findChild<SkyPlot *>()->picture().pixelColor(1, 1);
+        QVERIFY2(chartCorner.red() > 0 && chartCorner.green() == 0 && chartCorner.blue() == 0, qPrintable(chartCorner.name()));
+        fixture.trigger(QStringLiteral("Night Vision"));
+        QVERIFY(!isNightVision(QApplication::palette()) && !rememberedNightVision());
+    }
 };
-
-void TestNightWindow::followsTheListAndItsSelection()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    workedSession(fixture);
-    fixture.trigger(QStringLiteral("Night"));
-    NightWindow *night = window.nightWindowShown();
-    QVERIFY(night && night->isVisible());
-
-    QGuiApplication::clipboard()->clear();
-    night->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(night));
-    QTest::keyClick(night, Qt::Key_C, Qt::ControlModifier);
-    const QString events = QGuiApplication::clipboard()->text();
-    QVERIFY2(events.startsWith(QStringLiteral("sunset\t2006-03-15 18:4")), qPrintable(events));
-    QVERIFY(events.endsWith(QStringLiteral("moon illumination\t99\n")));
-    QCOMPARE(night->table().Rows(), window.resultCount() + 1);
-    QVERIFY(night->chart().scene().object.empty());
-
-    // A click selects; the chart's curve passes through the grid's altitude at the start.
-    clickRow(fixture, 3);
-    const QString identifier = fixture.grid().TextMatrix(3, 0);
-    QCOMPARE(window.selectedObject()->Identifier, identifier);
-    const std::vector<CurvePoint> &curve = night->chart().scene().object;
-    const auto atStart = std::find_if(curve.begin(), curve.end(), [&](const CurvePoint &point) {
-        return point.atDays == night->chart().scene().session->startDays;
-    });
-    QVERIFY(atStart != curve.end());
-    QCOMPARE(QString::number(atStart->altDeg, 'f', 2), fixture.grid().TextMatrix(3, 4));
-    QVERIFY(!night->chart().scene().visible.empty());
-
-    // A new list keeps the selection while the object is listed, and drops it when not.
-    fixture.type("MinMag", QStringLiteral("29"));
-    QCOMPARE(fixture.grid().TextMatrix(fixture.grid().Row(), 0), identifier);
-    QCOMPARE(window.selectedObject()->Identifier, identifier);
-    fixture.type("MinElev", QStringLiteral("89"));
-    QCOMPARE(window.selectedObject(), nullptr);
-    QVERIFY(night->chart().scene().object.empty());
-
-    // A session in twilight: fewer minutes once darkness is asked for than without it.
-    fixture.type("MinElev", QStringLiteral("0"));
-    fixture.type("txtTime", QStringLiteral("19:0:0"));
-    const QString dark = night->tableText();
-    night->findChild<QComboBox *>()->setCurrentIndex(int(DarknessLevel::None));
-    QVERIFY(night->tableText() != dark);
-    QCOMPARE(night->tableText().section(QStringLiteral("\r\n"), 0, 0),
-             QStringLiteral("Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude"));
-}
-
-void TestNightWindow::horizonProfile_data()
-{
-    QTest::addColumn<QByteArray>("profile");
-    QTest::addColumn<QString>("problem");  // empty: the profile loads
-
-    QTest::newRow("a wall in the east") << QByteArray("# garden\n0 0\n60 0\n70 60\n290 60\n300 0\n") << "";
-    QTest::newRow("bad azimuth") << QByteArray("0 10\n400 5\n") << "garden.hzn, line 2: the azimuth \"400\"";
-    QTest::newRow("one value") << QByteArray("0 10\n90\n") << "garden.hzn, line 2:";
-    QTest::newRow("no pairs") << QByteArray("# nothing\n") << "garden.hzn: there is no azimuth";
-}
-
-// The profile cuts the list, shows on the chart, goes into the defaults' seventeenth line, and a
-// bad file changes nothing but says why.
-void TestNightWindow::horizonProfile()
-{
-    QFETCH(QByteArray, profile);
-    QFETCH(QString, problem);
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    workedSession(fixture);
-    const int flatCount = window.resultCount();
-    const QImage flatChart = window.findChild<SkyPlot *>()->picture();
-    QVERIFY(writeBytes(QStringLiteral("garden.hzn"), profile));
-    fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("garden.hzn"))});
-
-    fixture.trigger(QStringLiteral("Load Horizon Profile..."));
-    window.saveDef_Click();
-
-    const QStringList saved = QString::fromUtf8(fileBytes(QStringLiteral("defaults.txt"))).split(QStringLiteral("\r\n"));
-    QVERIFY2(fixture.messages().contains(problem), qPrintable(fixture.messages()));
-    QCOMPARE(fixture.messages().isEmpty(), problem.isEmpty());
-    QCOMPARE(window.horizon() != nullptr, problem.isEmpty());
-    QCOMPARE(window.resultCount() < flatCount, problem.isEmpty());
-    QCOMPARE(window.findChild<SkyPlot *>()->picture() != flatChart, problem.isEmpty());
-    QCOMPARE(saved.size(), problem.isEmpty() ? 18 : 17);  // 17 or 16 lines, each ended
-    if (!problem.isEmpty())
-        return;
-    QCOMPARE(saved.at(16), QStringLiteral("garden.hzn"));
-    fixture.trigger(QStringLiteral("Clear Horizon Profile"));
-    QCOMPARE(window.resultCount(), flatCount);
-    window.loadDef_Click();  // the seventeenth line brings it back
-    QVERIFY(window.horizon() && window.resultCount() < flatCount);
-}
-
-void TestNightWindow::daylightAndNightVision()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    workedSession(fixture, QStringLiteral("13:39:0"));
-    QVERIFY2(window.listStatus().contains(QStringLiteral("° up at the start")), qPrintable(window.listStatus()));
-    workedSession(fixture, QStringLiteral("20:0:0"));
-    QVERIFY2(window.listStatus().endsWith(QStringLiteral("astronomical twilight until 20:23")), qPrintable(window.listStatus()));
-
-    fixture.trigger(QStringLiteral("Night Vision"));
-    QCoreApplication::processEvents();  // the windows take the new palette from the event loop
-    QVERIFY(isNightVision(QApplication::palette()) && rememberedNightVision());
-    const QColor chartCorner = window.findChild<SkyPlot *>()->picture().pixelColor(1, 1);
-    QVERIFY2(chartCorner.red() > 0 && chartCorner.green() == 0 && chartCorner.blue() == 0, qPrintable(chartCorner.name()));
-    fixture.trigger(QStringLiteral("Night Vision"));
-    QVERIFY(!isNightVision(QApplication::palette()) && !rememberedNightVision());
-}
 
 QTEST_MAIN(TestNightWindow)
 #include "test_nightwindow.moc"

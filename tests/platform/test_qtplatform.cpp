@@ -29,81 +29,77 @@ void whenOpen(const std::function<void(Dialog *)> &act)
 }  // namespace
 
 // The real dialogs, opened as the program opens them and answered from a timer.
+
 class TestQtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void openDialogStartsWhereAsked();
-    void saveDialogAsksBeforeReplacing();
-    void messageBoxShowsTheText();
-    void timeZoneIsCoherent();
+    void openDialogStartsWhereAsked()
+    {
+        QTemporaryDir folder;
+        const QString workingFolder = QDir::currentPath();
+        QtFileChooser chooser;
+        QString seenFolder, seenName, seenFilter;
+        whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+            seenFolder = dialog->directory().absolutePath();
+            seenName = dialog->findChild<QLineEdit *>()->text();
+            seenFilter = dialog->selectedNameFilter();
+            dialog->reject();
+        });
+
+        const FileChoice cancelled = chooser.chooseFile(
+            {FileRequest::Purpose::Open, QStringLiteral("Objects.csv"), folder.path(), {QStringLiteral("Catalogs (*.csv)")}});
+
+        QVERIFY(cancelled.cancelled);
+        QCOMPARE(seenFolder, QDir(folder.path()).absolutePath());
+        QCOMPARE(seenName, QStringLiteral("Objects.csv"));
+        QCOMPARE(seenFilter, QStringLiteral("Catalogs (*.csv)"));
+        QCOMPARE(QDir::currentPath(), workingFolder);
+    }
+
+    void saveDialogAsksBeforeReplacing()
+    {
+        QTemporaryDir folder;
+        QtFileChooser chooser;
+        bool confirmsOverwrite = false;
+        whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+            confirmsOverwrite = dialog->acceptMode() == QFileDialog::AcceptSave
+                                && !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            dialog->findChild<QLineEdit *>()->setText(QStringLiteral("tonight.txt"));
+            QTest::keyClick(dialog->findChild<QLineEdit *>(), Qt::Key_Return);
+        });
+
+        const FileChoice chosen = chooser.chooseFile(
+            {FileRequest::Purpose::Save, QStringLiteral("results.txt"), folder.path(), {QStringLiteral("Text (*.txt)")}});
+
+        QVERIFY(confirmsOverwrite);
+        QVERIFY(!chosen.cancelled);
+        QCOMPARE(chosen.paths, QStringList{QDir(folder.path()).absoluteFilePath(QStringLiteral("tonight.txt"))});
+    }
+
+    void messageBoxShowsTheText()
+    {
+        QString seen;
+        whenOpen<QMessageBox>([&](QMessageBox *box) {
+            seen = box->windowTitle() + u':' + box->text() + u':' + QString::number(box->buttons().size());
+            box->accept();
+        });
+        QtMessages().showMessage(QStringLiteral("Nocturo"), QStringLiteral("Min Azimuth must be less than Max Azimuth"));
+        QCOMPARE(seen, QStringLiteral("Nocturo:Min Azimuth must be less than Max Azimuth:1"));
+    }
+
+    // Whatever zone the machine has, the bias and the clock agree with Qt's own offset.
+    void timeZoneIsCoherent()
+    {
+        TimeZoneInformation information;
+        const TimeZoneState state = SystemTimeZone().GetTimeZoneInformation(information);
+        QVERIFY(state != TimeZoneState::Failure);
+        const int biasMinutes = information.Bias + (state == TimeZoneState::Daylight ? information.DaylightBias
+                                                                                      : information.StandardBias);
+        const QDateTime now = SystemClock().localNow();
+        QCOMPARE(-biasMinutes * 60, now.offsetFromUtc());
+    }
 };
-
-void TestQtPlatform::openDialogStartsWhereAsked()
-{
-    QTemporaryDir folder;
-    const QString workingFolder = QDir::currentPath();
-    QtFileChooser chooser;
-    QString seenFolder, seenName, seenFilter;
-    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
-        seenFolder = dialog->directory().absolutePath();
-        seenName = dialog->findChild<QLineEdit *>()->text();
-        seenFilter = dialog->selectedNameFilter();
-        dialog->reject();
-    });
-
-    const FileChoice cancelled = chooser.chooseFile(
-        {FileRequest::Purpose::Open, QStringLiteral("Objects.csv"), folder.path(), {QStringLiteral("Catalogs (*.csv)")}});
-
-    QVERIFY(cancelled.cancelled);
-    QCOMPARE(seenFolder, QDir(folder.path()).absolutePath());
-    QCOMPARE(seenName, QStringLiteral("Objects.csv"));
-    QCOMPARE(seenFilter, QStringLiteral("Catalogs (*.csv)"));
-    QCOMPARE(QDir::currentPath(), workingFolder);
-}
-
-void TestQtPlatform::saveDialogAsksBeforeReplacing()
-{
-    QTemporaryDir folder;
-    QtFileChooser chooser;
-    bool confirmsOverwrite = false;
-    whenOpen<QFileDialog>([&](QFileDialog *dialog) {
-        confirmsOverwrite = dialog->acceptMode() == QFileDialog::AcceptSave
-                            && !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        dialog->findChild<QLineEdit *>()->setText(QStringLiteral("tonight.txt"));
-        QTest::keyClick(dialog->findChild<QLineEdit *>(), Qt::Key_Return);
-    });
-
-    const FileChoice chosen = chooser.chooseFile(
-        {FileRequest::Purpose::Save, QStringLiteral("results.txt"), folder.path(), {QStringLiteral("Text (*.txt)")}});
-
-    QVERIFY(confirmsOverwrite);
-    QVERIFY(!chosen.cancelled);
-    QCOMPARE(chosen.paths, QStringList{QDir(folder.path()).absoluteFilePath(QStringLiteral("tonight.txt"))});
-}
-
-void TestQtPlatform::messageBoxShowsTheText()
-{
-    QString seen;
-    whenOpen<QMessageBox>([&](QMessageBox *box) {
-        seen = box->windowTitle() + u':' + box->text() + u':' + QString::number(box->buttons().size());
-        box->accept();
-    });
-    QtMessages().showMessage(QStringLiteral("Nocturo"), QStringLiteral("Min Azimuth must be less than Max Azimuth"));
-    QCOMPARE(seen, QStringLiteral("Nocturo:Min Azimuth must be less than Max Azimuth:1"));
-}
-
-// Whatever zone the machine has, the bias and the clock agree with Qt's own offset.
-void TestQtPlatform::timeZoneIsCoherent()
-{
-    TimeZoneInformation information;
-    const TimeZoneState state = SystemTimeZone().GetTimeZoneInformation(information);
-    QVERIFY(state != TimeZoneState::Failure);
-    const int biasMinutes = information.Bias + (state == TimeZoneState::Daylight ? information.DaylightBias
-                                                                                  : information.StandardBias);
-    const QDateTime now = SystemClock().localNow();
-    QCOMPARE(-biasMinutes * 60, now.offsetFromUtc());
-}
 
 QTEST_MAIN(TestQtPlatform)
 #include "test_qtplatform.moc"

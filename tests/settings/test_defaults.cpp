@@ -34,194 +34,187 @@ QString defaultsPath()
 }  // namespace
 
 // "Save Defaults", "Load Defaults" and the defaults at start-up, on the real main window.
+
 class TestDefaultsCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void savedSetupComesBack();
-    void loadDefaults_data();
-    void loadDefaults();
-    void startUpAppliesDefaultsBeforeTheCatalog_data();
-    void startUpAppliesDefaultsBeforeTheCatalog();
-    void saveThatCannotBeWrittenIsReported_data();
-    void saveThatCannotBeWrittenIsReported();
-};
+    void savedSetupComesBack()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        QCOMPARE(fixture.shownValues(), DesignValues);  // no defaults file yet
+        window.saveDef_Click();
+        QCOMPARE(fileBytes(QStringLiteral("defaults.txt")),
+                 QByteArray("0\r\n0\r\n1\r\n30\r\n0\r\n360\r\n30\r\n1\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"
+                            "Objects.csv\r\nInclusive\r\n"));
 
-void TestDefaultsCommands::savedSetupComesBack()
-{
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    QCOMPARE(fixture.shownValues(), DesignValues);  // no defaults file yet
-    window.saveDef_Click();
-    QCOMPARE(fileBytes(QStringLiteral("defaults.txt")),
-             QByteArray("0\r\n0\r\n1\r\n30\r\n0\r\n360\r\n30\r\n1\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"
-                        "Objects.csv\r\nInclusive\r\n"));
+        QVERIFY(writeDefaults(Saved));
+        fixture.trigger(QStringLiteral("Load Defaults"));
+        // A catalog in the working folder is saved by its name, so that the folder can move.
+        const QString mine = fixture.folder.filePath(QStringLiteral("Mine.csv"));
+        QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), mine));
+        fixture.fakes.files.answer({mine});
+        window.LoadObj_Click();
+        window.saveDef_Click();
+        QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), Saved.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
 
-    QVERIFY(writeDefaults(Saved));
-    fixture.trigger(QStringLiteral("Load Defaults"));
-    // A catalog in the working folder is saved by its name, so that the folder can move.
-    const QString mine = fixture.folder.filePath(QStringLiteral("Mine.csv"));
-    QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), mine));
-    fixture.fakes.files.answer({mine});
-    window.LoadObj_Click();
-    window.saveDef_Click();
-    QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), Saved.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+        window.Included_Click();
+        fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("Objects.csv"))});
+        window.LoadObj_Click();
+        window.loadDef_Click();
+        QCOMPARE(fixture.shownValues(), Saved);
+        QCOMPARE(fixture.messages(), QString());
 
-    window.Included_Click();
-    fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("Objects.csv"))});
-    window.LoadObj_Click();
-    window.loadDef_Click();
-    QCOMPARE(fixture.shownValues(), Saved);
-    QCOMPARE(fixture.messages(), QString());
+        // Loaded from the menu, a missing file is reported; the fields stay.
+        QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
+        window.loadDef_Click();
+        QVERIFY(fixture.messages().contains(QStringLiteral("There is no file \"defaults.txt\"")));
+        QCOMPARE(fixture.shownValues(), with(Saved, {{15, "Objects.csv"}}));
+    }
 
-    // Loaded from the menu, a missing file is reported; the fields stay.
-    QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
-    window.loadDef_Click();
-    QVERIFY(fixture.messages().contains(QStringLiteral("There is no file \"defaults.txt\"")));
-    QCOMPARE(fixture.shownValues(), with(Saved, {{15, "Objects.csv"}}));
-}
+    void loadDefaults_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::addColumn<int>("applied");        // lines applied before a fault; 16 for all
+        QTest::addColumn<int>("regenerations");  // one for every box the file changes
+        QTest::addColumn<QString>("folder");     // a folder to load from, made inside the fixture's
 
-void TestDefaultsCommands::loadDefaults_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("lineEnd");
-    QTest::addColumn<int>("applied");        // lines applied before a fault; 16 for all
-    QTest::addColumn<int>("regenerations");  // one for every box the file changes
-    QTest::addColumn<QString>("folder");     // a folder to load from, made inside the fixture's
+        // One regeneration for every box the file changes, and one after the whole file.
+        QTest::newRow("complete") << Saved << "\r\n" << 16 << 6 << "";
+        QTest::newRow("LF only") << Saved << "\n" << 16 << 6 << "";
+        QTest::newRow("no box changed") << with(Other, {{4, "0"}, {16, "Exclusive"}}) << "\r\n" << 16 << 1 << "";
+        QTest::newRow("unknown mode word") << with(Other, {{16, "sideways"}}) << "\r\n" << 16 << 1 << "";
+        QTest::newRow("box as a decimal") << with(Other, {{11, "0.5"}, {13, "1.5"}}) << "\r\n" << 16 << 2 << "";
+        QTest::newRow("15 lines") << Saved.mid(0, 15) << "\r\n" << 15 << 6 << "";
+        QTest::newRow("box 3") << with(Saved, {{12, "3"}}) << "\r\n" << 11 << 3 << "";
+        QTest::newRow("box -1") << with(Saved, {{12, "-1"}}) << "\r\n" << 11 << 3 << "";
+        QTest::newRow("box abc") << with(Saved, {{12, "abc"}}) << "\r\n" << 11 << 3 << "";
+        QTest::newRow("box empty") << with(Saved, {{12, ""}}) << "\r\n" << 11 << 3 << "";
+        QTest::newRow("empty file") << QStringList() << "\r\n" << 0 << 1 << "";
+        QTest::newRow("folder named like placeholders") << Saved.mid(0, 12) << "\r\n" << 12 << 4 << "50%2 off %3";
+    }
 
-    // One regeneration for every box the file changes, and one after the whole file.
-    QTest::newRow("complete") << Saved << "\r\n" << 16 << 6 << "";
-    QTest::newRow("LF only") << Saved << "\n" << 16 << 6 << "";
-    QTest::newRow("no box changed") << with(Other, {{4, "0"}, {16, "Exclusive"}}) << "\r\n" << 16 << 1 << "";
-    QTest::newRow("unknown mode word") << with(Other, {{16, "sideways"}}) << "\r\n" << 16 << 1 << "";
-    QTest::newRow("box as a decimal") << with(Other, {{11, "0.5"}, {13, "1.5"}}) << "\r\n" << 16 << 2 << "";
-    QTest::newRow("15 lines") << Saved.mid(0, 15) << "\r\n" << 15 << 6 << "";
-    QTest::newRow("box 3") << with(Saved, {{12, "3"}}) << "\r\n" << 11 << 3 << "";
-    QTest::newRow("box -1") << with(Saved, {{12, "-1"}}) << "\r\n" << 11 << 3 << "";
-    QTest::newRow("box abc") << with(Saved, {{12, "abc"}}) << "\r\n" << 11 << 3 << "";
-    QTest::newRow("box empty") << with(Saved, {{12, ""}}) << "\r\n" << 11 << 3 << "";
-    QTest::newRow("empty file") << QStringList() << "\r\n" << 0 << 1 << "";
-    QTest::newRow("folder named like placeholders") << Saved.mid(0, 12) << "\r\n" << 12 << 4 << "50%2 off %3";
-}
+    void loadDefaults()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, lineEnd);
+        QFETCH(int, applied);
+        QFETCH(int, regenerations);
+        QFETCH(QString, folder);
 
-void TestDefaultsCommands::loadDefaults()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QString, lineEnd);
-    QFETCH(int, applied);
-    QFETCH(int, regenerations);
-    QFETCH(QString, folder);
-
-    WindowFixture fixture;
-    Nocturo &window = fixture.start();
-    QVERIFY(writeDefaults(Other));
-    window.loadDef_Click();
-    if (!folder.isEmpty())
-        QVERIFY(QDir().mkdir(folder) && QDir::setCurrent(folder));
-    QVERIFY(writeDefaults(lines, lineEnd));
-    QStringList valuesThen;
-    int generationsThen = 0;
-    // Connected after the window's own handler, so it runs after that regeneration.
-    connect(window.findChild<QCheckBox *>(QStringLiteral("chkNebula")), &QCheckBox::stateChanged, this, [&] {
-        valuesThen = fixture.shownValues();
-        generationsThen = window.listGenerations();
-    });
-    const int generationsBefore = window.listGenerations();
-
-    window.loadDef_Click();
-    QStringList expected = lines.mid(0, applied) + Other.mid(applied);
-    if (applied < 16)
-        expected[14] = QStringLiteral("Objects.csv");
-    if (QTest::currentDataTag() == QLatin1String("box as a decimal"))
-        expected = with(Other, {{11, "0"}, {13, "2"}});  // a half rounds to the even state
-    QCOMPARE(fixture.shownValues(), expected);
-    QCOMPARE(window.listGenerations(), generationsBefore + regenerations);
-    // The list shown is the list of the fields shown.
-    const QStringList listAfterLoad = fixture.column(0);
-    window.bGenList_Click();
-    QCOMPARE(listAfterLoad, fixture.column(0));
-    // Line 10 changing the nebula box regenerates with lines 1 to 9 in and 11 to 16 not yet.
-    const bool nebulaChanged = applied >= 10 && lines[9] != Other[9];
-    QCOMPARE(valuesThen, nebulaChanged ? lines.mid(0, 10) + Other.mid(10) : QStringList());
-    QCOMPARE(generationsThen, nebulaChanged ? generationsBefore + 1 : 0);
-    const QString message = fixture.messages();
-    QCOMPARE(message.isEmpty(), applied == 16);
-    QVERIFY(message.isEmpty() || (message.contains(defaultsPath()) && message.contains(QStringLiteral("line %1 ").arg(applied + 1))));
-    QVERIFY(!message.contains(QStringLiteral("line 0")));
-}
-
-void TestDefaultsCommands::startUpAppliesDefaultsBeforeTheCatalog_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("catalog");  // the only catalog in the folder
-    QTest::addColumn<int>("messageLine");  // the line a message names; 0 for none
-
-    const auto lines = [](const char *catalog) {
-        return with(DesignValues, {{1, "40"}, {4, "10"}, {7, "9"}, {12, "0"}, {15, catalog}});
-    };
-    QTest::newRow("another catalog") << lines("Mine.csv") << "Mine.csv" << 0;
-    QTest::newRow("15 lines") << lines("Missing.csv").mid(0, 15) << "Objects.csv" << 16;
-}
-
-void TestDefaultsCommands::startUpAppliesDefaultsBeforeTheCatalog()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QString, catalog);
-    QFETCH(int, messageLine);
-
-    WindowFixture fixture;
-    QVERIFY(QFile::rename(QStringLiteral("Objects.csv"), catalog) || catalog == QLatin1String("Objects.csv"));
-    QVERIFY(writeDefaults(lines));
-
-    Nocturo &window = fixture.start();
-    QVERIFY(fixture.fakes.files.requests.isEmpty());
-    QCOMPARE(window.objectCatalog().CatalogCount, 501);
-    QStringList expected = lines + DesignValues.mid(lines.size());
-    expected[14] = catalog;
-    QCOMPARE(fixture.shownValues(), expected);
-    QCOMPARE(window.listGenerations(), 3);  // "Now", the galaxy box, the list after the catalog
-    QVERIFY(window.resultCount() > 0);
-    QVERIFY(std::ranges::all_of(fixture.column(9), [](const QString &mag) { return mag.toDouble() <= 9; }));
-    QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
-                 + fixture.field("txtGMTDev")->text(), QStringLiteral("3/15/2006 21:5:7 -5"));
-    QCOMPARE(fixture.messages().isEmpty(), messageLine == 0);
-    QVERIFY(fixture.messages().isEmpty() || fixture.messages().contains(QStringLiteral("line %1 ").arg(messageLine)));
-}
-
-void TestDefaultsCommands::saveThatCannotBeWrittenIsReported_data()
-{
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder of that name") << "";
-    QTest::newRow("disk full") << qt_error_string(EFBIG);
-}
-
-// The message names the file and the system's reason, and an older file stays whole.
-void TestDefaultsCommands::saveThatCannotBeWrittenIsReported()
-{
-    QFETCH(QString, reason);
-    WindowFixture fixture;
-    fixture.start();
-    const bool diskFull = !reason.isEmpty();
-    if (diskFull)
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
         QVERIFY(writeDefaults(Other));
-    else
-        QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
-    const QByteArray before = fileBytes(QStringLiteral("defaults.txt"));
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit lowered{16, previous.rlim_max};
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    if (diskFull)
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    fixture.trigger(QStringLiteral("Save Defaults"));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+        window.loadDef_Click();
+        if (!folder.isEmpty())
+            QVERIFY(QDir().mkdir(folder) && QDir::setCurrent(folder));
+        QVERIFY(writeDefaults(lines, lineEnd));
+        QStringList valuesThen;
+        int generationsThen = 0;
+        // Connected after the window's own handler, so it runs after that regeneration.
+        connect(window.findChild<QCheckBox *>(QStringLiteral("chkNebula")), &QCheckBox::stateChanged, this, [&] {
+            valuesThen = fixture.shownValues();
+            generationsThen = window.listGenerations();
+        });
+        const int generationsBefore = window.listGenerations();
 
-    QVERIFY(fixture.messages().contains(defaultsPath()));
-    QVERIFY(fixture.messages().contains(reason));
-    QVERIFY(!fixture.messages().contains(QStringLiteral("Unknown error")));
-    QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), before);
-}
+        window.loadDef_Click();
+        QStringList expected = lines.mid(0, applied) + Other.mid(applied);
+        if (applied < 16)
+            expected[14] = QStringLiteral("Objects.csv");
+        if (QTest::currentDataTag() == QLatin1String("box as a decimal"))
+            expected = with(Other, {{11, "0"}, {13, "2"}});  // a half rounds to the even state
+        QCOMPARE(fixture.shownValues(), expected);
+        QCOMPARE(window.listGenerations(), generationsBefore + regenerations);
+        // The list shown is the list of the fields shown.
+        const QStringList listAfterLoad = fixture.column(0);
+        window.bGenList_Click();
+        QCOMPARE(listAfterLoad, fixture.column(0));
+        // Line 10 changing the nebula box regenerates with lines 1 to 9 in and 11 to 16 not yet.
+        const bool nebulaChanged = applied >= 10 && lines[9] != Other[9];
+        QCOMPARE(valuesThen, nebulaChanged ? lines.mid(0, 10) + Other.mid(10) : QStringList());
+        QCOMPARE(generationsThen, nebulaChanged ? generationsBefore + 1 : 0);
+        const QString message = fixture.messages();
+        QCOMPARE(message.isEmpty(), applied == 16);
+        QVERIFY(message.isEmpty() || (message.contains(defaultsPath()) && message.contains(QStringLiteral("line %1 ").arg(applied + 1))));
+        QVERIFY(!message.contains(QStringLiteral("line 0")));
+    }
+
+    void startUpAppliesDefaultsBeforeTheCatalog_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("catalog");  // the only catalog in the folder
+        QTest::addColumn<int>("messageLine");  // the line a message names; 0 for none
+
+        const auto lines = [](const char *catalog) {
+            return with(DesignValues, {{1, "40"}, {4, "10"}, {7, "9"}, {12, "0"}, {15, catalog}});
+        };
+        QTest::newRow("another catalog") << lines("Mine.csv") << "Mine.csv" << 0;
+        QTest::newRow("15 lines") << lines("Missing.csv").mid(0, 15) << "Objects.csv" << 16;
+    }
+
+    void startUpAppliesDefaultsBeforeTheCatalog()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, catalog);
+        QFETCH(int, messageLine);
+
+        WindowFixture fixture;
+        QVERIFY(QFile::rename(QStringLiteral("Objects.csv"), catalog) || catalog == QLatin1String("Objects.csv"));
+        QVERIFY(writeDefaults(lines));
+
+        Nocturo &window = fixture.start();
+        QVERIFY(fixture.fakes.files.requests.isEmpty());
+        QCOMPARE(window.objectCatalog().CatalogCount, 501);
+        QStringList expected = lines + DesignValues.mid(lines.size());
+        expected[14] = catalog;
+        QCOMPARE(fixture.shownValues(), expected);
+        QCOMPARE(window.listGenerations(), 3);  // "Now", the galaxy box, the list after the catalog
+        QVERIFY(window.resultCount() > 0);
+        QVERIFY(std::ranges::all_of(fixture.column(9), [](const QString &mag) { return mag.toDouble() <= 9; }));
+        QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
+                     + fixture.field("txtGMTDev")->text(), QStringLiteral("3/15/2006 21:5:7 -5"));
+        QCOMPARE(fixture.messages().isEmpty(), messageLine == 0);
+        QVERIFY(fixture.messages().isEmpty() || fixture.messages().contains(QStringLiteral("line %1 ").arg(messageLine)));
+    }
+
+    void saveThatCannotBeWrittenIsReported_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder of that name") << "";
+        QTest::newRow("disk full") << qt_error_string(EFBIG);
+    }
+
+    // The message names the file and the system's reason, and an older file stays whole.
+    void saveThatCannotBeWrittenIsReported()
+    {
+        QFETCH(QString, reason);
+        WindowFixture fixture;
+        fixture.start();
+        const bool diskFull = !reason.isEmpty();
+        if (diskFull)
+            QVERIFY(writeDefaults(Other));
+        else
+            QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
+        const QByteArray before = fileBytes(QStringLiteral("defaults.txt"));
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit lowered{16, previous.rlim_max};
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (diskFull)
+            setrlimit(RLIMIT_FSIZE, &lowered);
+        fixture.trigger(QStringLiteral("Save Defaults"));
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(fixture.messages().contains(defaultsPath()));
+        QVERIFY(fixture.messages().contains(reason));
+        QVERIFY(!fixture.messages().contains(QStringLiteral("Unknown error")));
+        QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), before);
+    }
+};
 
 QTEST_MAIN(TestDefaultsCommands)
 #include "test_defaults.moc"

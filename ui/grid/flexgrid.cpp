@@ -234,7 +234,6 @@ void FlexGrid::headerMouseEvent(QMouseEvent *event)
 void FlexGrid::mousePressEvent(QMouseEvent *event)
 {
     const GridCell cell = cellInViewport(event->position().toPoint());
-    noteMouse(cell);
     makeCurrent(cell);
     m_mousePressed = true;
     QTableView::mousePressEvent(event);
