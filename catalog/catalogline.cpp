@@ -125,25 +125,25 @@ Coordinates readCoordinates(const LineFields &fields)
     for (std::size_t i = 0; i < NumberFields.size(); ++i) {
         const Field field = NumberFields[i];
         if (fields[field].isEmpty())
-            return {0.0, 0.0, QStringLiteral("%1 are missing").arg(nameOf(field))};
+            return {.problem = QStringLiteral("%1 are missing").arg(nameOf(field))};
         const std::optional<double> number = readNumber(fields[field]);
         if (!number)
-            return {0.0, 0.0, QStringLiteral("%1 \"%2\" are not a number")
+            return {.problem = QStringLiteral("%1 \"%2\" are not a number")
                                   .arg(nameOf(field), fields[field])};
         numbers[i] = *number;
     }
     const std::optional<int> hours = wholeHours(numbers[0]);
     if (!hours)
-        return {0.0, 0.0, QStringLiteral("%1 \"%2\" are out of range")
+        return {.problem = QStringLiteral("%1 \"%2\" are out of range")
                               .arg(nameOf(RaHours), fields[RaHours])};
     const double raDeg = raToDegrees(*hours, numbers[1]);
     const double decDeg = decToDegrees(numbers[2], numbers[3]);
     // Parts that are numbers can still add up to a place that is not on the sky.
     if (!(raDeg >= 0.0 && raDeg <= 360.0))
-        return {0.0, 0.0, QStringLiteral("the right ascension \"%1 %2\" is not between 0 and 24 hours")
+        return {.problem = QStringLiteral("the right ascension \"%1 %2\" is not between 0 and 24 hours")
                               .arg(fields[RaHours], fields[RaMinutes])};
     if (!(decDeg >= -90.0 && decDeg <= 90.0))
-        return {0.0, 0.0, QStringLiteral("the declination \"%1 %2\" is not between -90 and 90 degrees")
+        return {.problem = QStringLiteral("the declination \"%1 %2\" is not between -90 and 90 degrees")
                               .arg(fields[DecDegrees], fields[DecMinutes])};
     return {raDeg, decDeg, {}};
 }

@@ -57,8 +57,7 @@ void checkLoad(QStringList lines)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = splitLines(decodeText(bytes));
     for (const QString &line : lines)
         checkLine(line);

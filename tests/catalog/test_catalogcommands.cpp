@@ -87,8 +87,7 @@ private slots:
 
         const QString missing = QStringLiteral("There is no file \"absent.csv\" in the folder \"%1\".")
                                     .arg(QDir::toNativeSeparators(QDir::currentPath()));
-        QCOMPARE(fakes.messages.log(),
-                 QStringList({failure(missing),
+        QCOMPARE(fakes.messages.log(), QStringList({failure(missing),
                               failure("Only one catalog file can be loaded at a time, but 2 files were chosen."),
                               failure("broken.csv, line 4: no \"x\" after the size")})
                      .join(u'\n'));

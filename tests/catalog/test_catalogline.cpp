@@ -8,8 +8,7 @@ namespace {
 // Andromeda Galaxy with its right ascension and declination replaced.
 QString lineAt(const QString &raText, const QString &decText)
 {
-    return QStringLiteral("NGC 224,31,%1,%2,178x63,3.4,Galaxy,Andromeda,Great spiral")
-        .arg(raText, decText);
+    return QStringLiteral("NGC 224,31,%1,%2,178x63,3.4,Galaxy,Andromeda,Great spiral") .arg(raText, decText);
 }
 
 }  // namespace
@@ -26,8 +25,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("fields");  // all but the coordinates, "|" between them
 
-        QTest::newRow("10x5, Globular")
-            << "NGC 5139,,13 26.8,-47 29,10x5,3.7,Globular,Centaurus,Omega Cen"
+        QTest::newRow("10x5, Globular") << "NGC 5139,,13 26.8,-47 29,10x5,3.7,Globular,Centaurus,Omega Cen"
             << "NGC 5139||10|5|3.7|globular|Centaurus|Omega Cen";
         QTest::newRow("10 x 5, blanks around the fields")
             << " NGC 224 , 31 ,0  42.7 ,+41  16 , 10 x 5 , 3.4 , Galaxy , Andromeda , Great spiral "
@@ -36,8 +34,7 @@ private slots:
             << "NGC 7009,,21 04.2,-11 22,1x0.5,8.0,Planetary,Aquarius,Saturn Nebula, bright, green"
             << "NGC 7009||1|0.5|8.0|planetary|Aquarius|Saturn Nebula, bright, green";
         // Without an "x" of its own the size runs on to the "x" in "Galaxy"; later fields shift.
-        QTest::newRow("size without x")
-            << "NGC 3115,,10 05.2,-07 43,7,9.1,Galaxy,Sextans,Spindle,edge-on,seen 2006"
+        QTest::newRow("size without x") << "NGC 3115,,10 05.2,-07 43,7,9.1,Galaxy,Sextans,Spindle,edge-on,seen 2006"
             << "NGC 3115||7,9.1,Gala|y|Sextans|spindle|edge-on|seen 2006";
         // A tab in a field would split its cell in the results grid: it is read as a blank.
         QTest::newRow("tabs become blanks") << "\tNGC 1,,1 00.0,+10 00,10x5,9.0,Galaxy\tpair,Leo,a\tb"
@@ -52,8 +49,7 @@ private slots:
 
         QVERIFY2(result.ok(), qPrintable(result.problem));
         const CatalogObject &o = result.object;
-        QTEST(QStringList({o.Identifier, o.Messier, o.Size, o.Size2, o.Mag, o.ObjType,
-                           o.Constellation, o.Comment})
+        QTEST(QStringList({o.Identifier, o.Messier, o.Size, o.Size2, o.Mag, o.ObjType, o.Constellation, o.Comment})
                   .join(u'|'),
               "fields");
     }
@@ -108,8 +104,7 @@ private slots:
         };
         for (const auto &cut : cuts)
             QTest::addRow("cut after \"%s\"", qPrintable(cut[0])) << cut[0] << cut[1];
-        QTest::newRow("capital X") << "M 1,1,5 34.5,+22 01,6X4,8.4,Snr,Taurus,Crab"
-                                   << "no \"x\" after the size";
+        QTest::newRow("capital X") << "M 1,1,5 34.5,+22 01,6X4,8.4,Snr,Taurus,Crab" << "no \"x\" after the size";
         QTest::newRow("blank before the RA hours")
             << lineAt(" 0 42.7", "+41 16") << "the right-ascension hours are missing";
         QTest::newRow("Dec minutes not a number")
@@ -118,8 +113,7 @@ private slots:
             << lineAt("0 42.7", "41,5 16") << "the declination degrees \"41,5\" are not a number";
         QTest::newRow("group separator") << "NGC 1,,1,000 30.0,+10 00,5x3,9.0,Galaxy,Leo,"
                                          << "the right-ascension hours \"1,000\" are not a number";
-        QTest::newRow("nan") << lineAt("0 nan", "+41 16")
-                             << "the right-ascension minutes \"nan\" are not a number";
+        QTest::newRow("nan") << lineAt("0 nan", "+41 16") << "the right-ascension minutes \"nan\" are not a number";
         QTest::newRow("hours out of range")
             << lineAt("3e9 42.7", "+41 16") << "the right-ascension hours \"3e9\" are out of range";
         QTest::newRow("25 hours") << lineAt("25 00.0", "+41 16")

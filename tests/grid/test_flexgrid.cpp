@@ -7,8 +7,7 @@
 
 namespace {
 
-const QString CityLayout =
-    QStringLiteral("<City                                    |>Lat        |>Lon         ");
+const QString CityLayout = QStringLiteral("<City                                    |>Lat        |>Lon         ");
 const QString ResultsLikeLayout = QStringLiteral("<Identifier       |<Type    |<Alt     ");
 
 // Rows 1 to the last of one column, "|" between them.
@@ -126,8 +125,7 @@ private slots:
     {
         FlexGrid grid;
         fillCities(grid);
-        QCOMPARE(allCells(grid).mid(1), (QList<QStringList>{{"Berlin", "52.52", "13.40"},
-                                                            {" Quito ", "-0.18", ""},
+        QCOMPARE(allCells(grid).mid(1), (QList<QStringList>{{"Berlin", "52.52", "13.40"}, {" Quito ", "-0.18", ""},
                                                             {"Perth", "-31.95", "115.86"}}));
         grid.setFormatString(CityLayout + "|<Country");
         QCOMPARE(grid.TextMatrix(3, 3), QString());  // the dropped part does not come back

@@ -155,8 +155,7 @@ private slots:
         const QList<double> everyAzimuth{0, 360, 0};
         const QList<double> allDark{0, SessionHours};
         const QStringList hillsAndHouses{"0 3", "110 3", "118 28", "126 3", "200 3", "200 12", "260 12", "260 3"};
-        const QStringList mastAndNorthernTrees{"20 40", "20 10", "329 10", "330 70", "331 10", "340 10",
-                                               "340 40"};
+        const QStringList mastAndNorthernTrees{"20 40", "20 10", "329 10", "330 70", "331 10", "340 10", "340 40"};
 
         QTest::newRow("rising") << 200.0 << 20.0 << 10.0 << QStringList() << everyAzimuth << allDark;
         QTest::newRow("setting") << 30.0 << 0.0 << 0.0 << QStringList() << everyAzimuth << allDark;

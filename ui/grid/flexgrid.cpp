@@ -53,14 +53,11 @@ FlexGrid::FlexGrid(QWidget *parent)
             });
     connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this] { widenForRows(0, 0); });
 
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setTabKeyNavigation(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     QHeaderView *header = horizontalHeader();
     header->setTextElideMode(Qt::ElideNone);

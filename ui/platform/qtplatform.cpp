@@ -11,9 +11,9 @@ FileChoice QtFileChooser::chooseFile(const FileRequest &request)
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setDirectory(request.initialFolder);
     dialog.setNameFilters(request.nameFilters);
+    // A save may name a file that does not exist yet, the dialog's own default.
     if (request.purpose == FileRequest::Purpose::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFiles);
