@@ -1,11 +1,38 @@
+#include "ui/location/fgetlatlon.h"
+#include "ui/main/proportionallayout.h"
+#include "ui/main/skyplot.h"
 #include "windowfixture.h"
 
-#include "ui/location/fgetlatlon.h"
-
+#include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
 
 // The main window driven as an observer would: start-up, fields, headings, rows, "Now".
+
+// The window keeps every control in proportion while it is resized, and at its design size,
+// the smallest it can be made, every text is whole.
+
+namespace {
+
+// Whether the pixel at a fraction of the disc's radius in the direction of an azimuth is white,
+// in what the chart shows on the screen.
+bool whiteAt(const QImage &shown, double azDeg, double radiusFraction = 0.6)
+{
+    const double radius = shown.width() / 4.0 * radiusFraction;
+    const double angle = (azDeg + 90.0) * std::numbers::pi / 180.0;  // counter-clockwise from 3 o'clock
+    const QPoint pixel(qRound(shown.width() * 0.45 + radius * std::cos(angle)),
+                       qRound(shown.height() * 0.45 - radius * std::sin(angle)));
+    return shown.pixelColor(pixel) == QColor(Qt::white);
+}
+
+}  // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -282,6 +309,136 @@ private slots:
         QVERIFY(haDeg && std::abs(*haDeg - 41.7674) < 5e-5);
         fixture.field("txtGMTDev")->setText(QStringLiteral("EST"));
         QVERIFY(!window.getHourAngle(QStringLiteral("15.03.2006"), QStringLiteral("21:30:0"), 83.8, -85.48));
+    }
+
+    void resizingKeepsEveryControlInProportion()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        QWidget *client = window.centralWidget();
+        auto *chart = window.findChild<SkyPlot *>();
+        QCOMPARE(client->size(), QSize(857, 551));  // 12855 x 8265 twips
+        QCOMPARE(fixture.grid().geometry(), QRect(232, 32, 609, 513));
+        QCOMPARE(chart->geometry(), QRect(8, 456, 89, 81));
+
+        // The window's own controls and the labels inside the chart; the line under the menu bar apart.
+        QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        controls += chart->findChildren<QWidget *>();
+        const QList<QFrame *> frames = client->findChildren<QFrame *>(Qt::FindDirectChildrenOnly);
+        const auto lineAt = std::ranges::find(frames, QFrame::HLine, &QFrame::frameShape);
+        QVERIFY(lineAt != frames.end() && controls.removeOne(*lineAt) && controls.size() > 40);
+        const QRect designLine = (*lineAt)->geometry();
+        const auto geometries = [&controls] {
+            QList<QRect> rects;
+            for (const QWidget *control : controls)
+                rects << control->geometry();
+            return rects;
+        };
+        const QList<QRect> design = geometries();
+        const int frameHeight = window.height() - client->height();
+        const auto resizeClient = [&](QSize size) {
+            window.resize(size.width(), size.height() + frameHeight);
+            QCoreApplication::processEvents();
+            return client->size();
+        };
+
+        const int generationsBefore = window.listGenerations();
+        QCOMPARE(resizeClient(QSize(2 * 857, 2 * 551)), QSize(2 * 857, 2 * 551));
+        QCOMPARE(window.listGenerations(), generationsBefore + 1);
+        QCOMPARE(chart->picture().size(), chart->size() * chart->devicePixelRatioF());
+        QCOMPARE((*lineAt)->geometry(), designLine);
+        const auto doubled = [](int now, int before) { return qAbs(now - 2 * before) <= 1; };  // rounded from twips
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QRect now = controls.at(i)->geometry();
+            const QRect before = design.at(i);
+            QVERIFY2(doubled(now.x(), before.x()) && doubled(now.y(), before.y()) && doubled(now.width(), before.width())
+                         && doubled(now.height(), before.height()), controls.at(i)->metaObject()->className());
+        }
+        QCOMPARE(resizeClient(QSize(999, 600)), QSize(999, 600));
+        QCOMPARE(resizeClient(QSize(431, 277)), QSize(857, 551));  // no smaller than designed
+        QCOMPARE(geometries(), design);
+    }
+
+    // With the fonts the project installs, no caption, value or cell is cut off.
+    void nothingIsCutOffAtTheDesignSize()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        window.setLocationCaptions(QStringLiteral("-33.8688"), QStringLiteral("-122.4194"));
+        for (const QLabel *label : window.findChildren<QLabel *>()) {
+            if (label->text().isEmpty() || !label->isVisibleTo(&window) || label->parent() == window.statusBar())
+                continue;
+            const int neededHeight = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+            QVERIFY2(label->sizeHint().width() <= label->width() || label->wordWrap(), qPrintable(label->text()));
+            QVERIFY2(neededHeight <= label->height() + 2, qPrintable(label->text()));
+        }
+        const FlexGrid &grid = fixture.grid();
+        for (int col = 0; col < grid.Cols(); ++col) {
+            for (int row = 0; row < grid.Rows(); ++row)
+                QVERIFY2(grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col)) < grid.columnWidth(col),
+                         qPrintable(grid.TextMatrix(row, col)));
+        }
+    }
+
+    void emptyClientAreaMovesNothing()
+    {
+        QWidget control;
+        control.setGeometry(10, 20, 30, 40);
+        ProportionalLayout layout;
+        layout.RecordControlRatios(&control, QRect(150, 300, 450, 600), QSize(12855, 8265));
+        layout.placeControls(QSize(1714, 0));  // a minimised window reports no area
+        QCOMPARE(control.geometry(), QRect(10, 20, 30, 40));
+        layout.placeControls(QSize(1714, 1102));
+        QCOMPARE(control.geometry(), QRect(20, 40, 60, 80));
+    }
+
+    void sliceCoversTheWindow_data()
+    {
+        QTest::addColumn<double>("minAz");  // NaN: a field that is not a number
+        QTest::addColumn<double>("maxAz");
+        QTest::addColumn<bool>("inclusive");
+        QTest::addColumn<int>("scale");  // of the designed 89 x 81 pixels
+        QTest::addColumn<QString>("white");  // azimuths
+        QTest::addColumn<QString>("dark");
+
+        const QString all = QStringLiteral("0 45 90 135 180 225 270 315");
+        QTest::newRow("everything") << 0.0 << 360.0 << true << 1 << all << "";
+        QTest::newRow("nothing but the edges") << 0.0 << 360.0 << false << 1 << "" << all;
+        QTest::newRow("equal edges, inclusive") << 120.0 << 120.0 << true << 1 << "" << all;
+        QTest::newRow("equal edges, exclusive") << 120.0 << 120.0 << false << 1 << all << "";
+        QTest::newRow("reversed, inclusive") << 270.0 << 90.0 << true << 1 << "" << all;
+        QTest::newRow("south half") << 90.0 << 270.0 << true << 1 << "135 180 225" << "315 0 45";
+        QTest::newRow("north half") << 90.0 << 270.0 << false << 1 << "315 0 45" << "135 180 225";
+        QTest::newRow("edge at 270") << 180.0 << 270.0 << true << 1 << "200 225 250" << "290 315 0 90";
+        QTest::newRow("across north") << 60.0 << 300.0 << false << 1 << "340 0 20" << "90 180 270";
+        QTest::newRow("beyond the circle") << -1e308 << 1e308 << true << 1 << all << "";
+        QTest::newRow("not a number") << qQNaN() << 360.0 << true << 1 << "" << all;
+        QTest::newRow("doubled box") << 90.0 << 270.0 << true << 2 << "135 180 225" << "315 0 45";
+    }
+
+    void sliceCoversTheWindow()
+    {
+        QFETCH(double, minAz);
+        QFETCH(double, maxAz);
+        QFETCH(bool, inclusive);
+        QFETCH(int, scale);
+        QFETCH(QString, white);
+        QFETCH(QString, dark);
+
+        SkyPlot chart;
+        chart.resize(89 * scale, 81 * scale);
+        chart.drawSkyPlot(AzimuthWindow{});
+        std::optional<AzimuthWindow> window;
+        if (!qIsNaN(minAz))
+            window = AzimuthWindow{minAz, maxAz, inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
+        chart.drawSkyPlot(window);  // every drawing starts afresh
+        const QImage shown = chart.grab().toImage();
+        QCOMPARE(shown.size(), chart.size());
+        for (const QString &azDeg : white.split(u' ', Qt::SkipEmptyParts))
+            QVERIFY2(whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
+        for (const QString &azDeg : dark.split(u' ', Qt::SkipEmptyParts))
+            QVERIFY2(!whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
+        QVERIFY(!whiteAt(shown, 0, 1.3) && !whiteAt(shown, 180, 1.3));  // outside the disc
     }
 };
 
