@@ -400,20 +400,27 @@ private slots:
         QTest::addColumn<int>("scale");  // of the designed 89 x 81 pixels
         QTest::addColumn<QString>("white");  // azimuths
         QTest::addColumn<QString>("dark");
+        QTest::addColumn<QList<QPointF>>("profile");  // azimuth and altitude pairs
 
         const QString all = QStringLiteral("0 45 90 135 180 225 270 315");
-        QTest::newRow("everything") << 0.0 << 360.0 << true << 1 << all << "";
-        QTest::newRow("nothing but the edges") << 0.0 << 360.0 << false << 1 << "" << all;
-        QTest::newRow("equal edges, inclusive") << 120.0 << 120.0 << true << 1 << "" << all;
-        QTest::newRow("equal edges, exclusive") << 120.0 << 120.0 << false << 1 << all << "";
-        QTest::newRow("reversed, inclusive") << 270.0 << 90.0 << true << 1 << "" << all;
-        QTest::newRow("south half") << 90.0 << 270.0 << true << 1 << "135 180 225" << "315 0 45";
-        QTest::newRow("north half") << 90.0 << 270.0 << false << 1 << "315 0 45" << "135 180 225";
-        QTest::newRow("edge at 270") << 180.0 << 270.0 << true << 1 << "200 225 250" << "290 315 0 90";
-        QTest::newRow("across north") << 60.0 << 300.0 << false << 1 << "340 0 20" << "90 180 270";
-        QTest::newRow("beyond the circle") << -1e308 << 1e308 << true << 1 << all << "";
-        QTest::newRow("not a number") << qQNaN() << 360.0 << true << 1 << "" << all;
-        QTest::newRow("doubled box") << 90.0 << 270.0 << true << 2 << "135 180 225" << "315 0 45";
+        const auto row = [](const char *name, double minAz, double maxAz, bool inclusive, int scale,
+                            const QString &white, const QString &dark, const QList<QPointF> &profile = {}) {
+            QTest::newRow(name) << minAz << maxAz << inclusive << scale << white << dark << profile;
+        };
+        row("everything", 0.0, 360.0, true, 1, all, "");
+        row("nothing but the edges", 0.0, 360.0, false, 1, "", all);
+        row("equal edges, inclusive", 120.0, 120.0, true, 1, "", all);
+        row("equal edges, exclusive", 120.0, 120.0, false, 1, all, "");
+        row("reversed, inclusive", 270.0, 90.0, true, 1, "", all);
+        row("south half", 90.0, 270.0, true, 1, "135 180 225", "315 0 45");
+        row("north half", 90.0, 270.0, false, 1, "315 0 45", "135 180 225");
+        row("edge at 270", 180.0, 270.0, true, 1, "200 225 250", "290 315 0 90");
+        row("across north", 60.0, 300.0, false, 1, "340 0 20", "90 180 270");
+        row("beyond the circle", -1e308, 1e308, true, 1, all, "");
+        row("not a number", qQNaN(), 360.0, true, 1, "", all);
+        row("doubled box", 90.0, 270.0, true, 2, "135 180 225", "315 0 45");
+        // The sampled ring lies 36 degrees up, below the trees in the north, above the roofs south.
+        row("trees and roofs", 0.0, 360.0, true, 1, "150 180 210", "330 0 30", {{0, 60}, {180, 10}});
     }
 
     void sliceCoversTheWindow()
@@ -424,14 +431,19 @@ private slots:
         QFETCH(int, scale);
         QFETCH(QString, white);
         QFETCH(QString, dark);
+        QFETCH(QList<QPointF>, profile);
 
+        std::vector<HorizonPoint> points;
+        for (const QPointF &point : profile)
+            points.push_back({point.x(), point.y()});
+        const HorizonProfile horizon(points);
         SkyPlot chart;
         chart.resize(89 * scale, 81 * scale);
         chart.drawSkyPlot(AzimuthWindow{});
         std::optional<AzimuthWindow> window;
         if (!qIsNaN(minAz))
             window = AzimuthWindow{minAz, maxAz, inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
-        chart.drawSkyPlot(window);  // every drawing starts afresh
+        chart.drawSkyPlot(window, profile.isEmpty() ? nullptr : &horizon);  // every drawing starts afresh
         const QImage shown = chart.grab().toImage();
         QCOMPARE(shown.size(), chart.size());
         for (const QString &azDeg : white.split(u' ', Qt::SkipEmptyParts))

@@ -174,8 +174,8 @@ void Nocturo::createControls()
     Lat->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Lon = addCaption(QStringLiteral("0"), QRect(1200, 360, 945, 255));
     Lon->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    inputs.append({&P::Lat, Lat, QStringLiteral("Latitude")});
-    inputs.append({&P::Lon, Lon, QStringLiteral("Longitude")});
+    inputs.append({&P::Lat, Lat, QStringLiteral("Latitude"), {}});
+    inputs.append({&P::Lon, Lon, QStringLiteral("Longitude"), {}});
     GetLatLon = addButton("GetLatLon", QStringLiteral("Set Your Location"), QRect(2160, 105, 855, 495));
     txtGMTDev = addTextField(&P::txtGMTDev, "txtGMTDev", QString(), QRect(1800, 1140, 495, 285),
                              QStringLiteral("GMT Deviation"), QStringLiteral("0"));

@@ -48,23 +48,15 @@ int sixteenthsFromThreeOClock(double azDeg)
 
 }  // namespace
 
-AdmittedAzimuths admittedAzimuths(const AzimuthWindow &window)
+AdmittedArc admittedArc(const AzimuthWindow &window)
 {
     const double minAzDeg = std::clamp(window.minAzDeg, 0.0, 360.0);
     const double maxAzDeg = std::clamp(window.maxAzDeg, 0.0, 360.0);
-    using Kind = AdmittedAzimuths::Kind;
-    if (window.mode == AzimuthWindowMode::Inclusive) {
-        if (maxAzDeg <= minAzDeg)
-            return {Kind::None};
-        if (minAzDeg == 0.0 && maxAzDeg == 360.0)
-            return {Kind::All};
-        return {Kind::Arc, minAzDeg, maxAzDeg - minAzDeg};
-    }
+    if (window.mode == AzimuthWindowMode::Inclusive)
+        return {minAzDeg, std::max(maxAzDeg - minAzDeg, 0.0)};
     if (minAzDeg >= maxAzDeg)
-        return {Kind::All};
-    if (minAzDeg == 0.0 && maxAzDeg == 360.0)
-        return {Kind::None};
-    return {Kind::Arc, maxAzDeg, 360.0 - maxAzDeg + minAzDeg};
+        return {};
+    return {maxAzDeg, 360.0 - (maxAzDeg - minAzDeg)};
 }
 
 SkyPlot::SkyPlot(QWidget *parent)
@@ -106,17 +98,15 @@ void SkyPlot::render()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-    if (!m_window) {
+    // Without a window the disc stays empty; the open arc is drawn over the blocked disc.
+    painter.setBrush(m_window ? QBrush(colours.blocked) : Qt::NoBrush);
+    painter.drawEllipse(disc);
+    const AdmittedArc admitted = m_window ? admittedArc(*m_window) : AdmittedArc{0.0, 0.0};
+    painter.setBrush(colours.open);
+    if (admitted.spanDeg >= 360.0)
         painter.drawEllipse(disc);
-    } else {
-        const AdmittedAzimuths admitted = admittedAzimuths(*m_window);
-        painter.setBrush(admitted.kind == AdmittedAzimuths::Kind::All ? colours.open : colours.blocked);
-        painter.drawEllipse(disc);
-        if (admitted.kind == AdmittedAzimuths::Kind::Arc) {
-            painter.setBrush(colours.open);
-            painter.drawPie(disc, sixteenthsFromThreeOClock(admitted.fromAzDeg), qRound(admitted.spanDeg * 16.0));
-        }
-    }
+    else if (admitted.spanDeg > 0.0)
+        painter.drawPie(disc, sixteenthsFromThreeOClock(admitted.fromAzDeg), qRound(admitted.spanDeg * 16.0));
     if (const HorizonProfile *profile = m_profile ? &*m_profile : nullptr) {
         // The ring between the rim and the profile's altitude, azimuth by azimuth.
         QPainterPath blocked;

@@ -37,15 +37,14 @@ private:
     std::optional<HorizonProfile> m_profile;
 };
 
-// The azimuths a window admits, as the chart draws them: none, all, or the arc from fromAzDeg
-// through increasing azimuth for spanDeg (through north where it passes 360).
-struct AdmittedAzimuths {
-    enum class Kind { None, All, Arc };
-    Kind kind = Kind::All;
+// The azimuths a window admits, as the chart draws them: the arc from fromAzDeg through
+// increasing azimuth for spanDeg (through north where it passes 360); a span of 0 admits none,
+// one of 360 all.
+struct AdmittedArc {
     double fromAzDeg = 0.0;
     double spanDeg = 360.0;
 };
 
 // Azimuths lie in 0 to 360, so edges beyond that admit what 0 or 360 would. An inclusive window
 // of equal edges admits a single azimuth, which no object keeps to for a session: none.
-AdmittedAzimuths admittedAzimuths(const AzimuthWindow &window);
+AdmittedArc admittedArc(const AzimuthWindow &window);
