@@ -204,7 +204,7 @@ private slots:
             if (step == u'g')
                 window.bGenList_Click();
             else
-                fixture.clickHeading(step.right(1).toInt(), step.startsWith(u'r') ? Qt::RightButton : Qt::LeftButton,
+                WindowFixture::clickHeading(fixture.grid(), step.right(1).toInt(), step.startsWith(u'r') ? Qt::RightButton : Qt::LeftButton,
                                      step.startsWith(u'd'));
         }
         QCOMPARE(fixture.grid().TextMatrix(0, col), heading);

@@ -29,8 +29,8 @@ private slots:
     {
         WindowFixture fixture;
         Nocturo &window = fixture.start();
-        fixture.clickHeading(9);
-        fixture.clickHeading(9);
+        WindowFixture::clickHeading(fixture.grid(), 9);
+        WindowFixture::clickHeading(fixture.grid(), 9);
         const QString text = window.resultsText();
         QVERIFY(text.startsWith(HeadingLine) && text.endsWith(QStringLiteral("\r\n")));
         QList<double> magnitudes;

@@ -105,9 +105,9 @@ struct WindowFixture {
         }
     }
 
-    void clickHeading(int col, Qt::MouseButton button = Qt::LeftButton, bool twice = false) const
+    static void clickHeading(const FlexGrid &grid, int col, Qt::MouseButton button = Qt::LeftButton, bool twice = false)
     {
-        QHeaderView *header = grid().horizontalHeader();
+        QHeaderView *header = grid.horizontalHeader();
         const QPoint centre(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2);
         click(header->viewport(), centre, button, twice);
     }

@@ -52,7 +52,6 @@ void NightWindow::createControls()
     m_chart = new NightChart(this);
     m_table = new FlexGrid(this);
     m_table->setObjectName(QStringLiteral("visibility"));
-    m_table->setFormatString(TableLayout);
     connect(m_table, &FlexGrid::MouseUp, this, [this] {
         if (m_table->MouseRow() == 0 && m_table->MouseCol() >= 0)
             sortTable(m_table->MouseCol());
@@ -161,12 +160,7 @@ void NightWindow::showTable(const std::vector<ListedVisibility> &rows, double gm
     m_table->setRows(1);
     m_table->setFormatString(TableLayout);
     m_table->appendRows(rowTexts);
-    if (m_sortColumn >= 0) {
-        m_table->setCol(m_sortColumn);
-        m_table->setRow(0);
-        m_table->setRowSel(0);
-        m_table->setSort(m_sortOrder);
-    }
+    applySort();
 }
 
 void NightWindow::sortTable(int col)
@@ -175,7 +169,14 @@ void NightWindow::sortTable(int col)
                       ? FlexGrid::SortGenericDescending
                       : FlexGrid::SortGenericAscending;
     m_sortColumn = col;
-    m_table->setCol(col);
+    applySort();
+}
+
+void NightWindow::applySort()
+{
+    if (m_sortColumn < 0)
+        return;
+    m_table->setCol(m_sortColumn);
     m_table->setRow(0);
     m_table->setRowSel(0);
     m_table->setSort(m_sortOrder);

@@ -53,7 +53,10 @@ private:
     void showEvents(const NightEvents &events, double gmtDeviationHours);
     void showTable(const std::vector<ListedVisibility> &rows, double gmtDeviationHours);
     void showChart(const NightSession &session, const NightEvents &events, const Visibility *selectedVisibility);
+    // A click on a heading sorts by it, ascending, or descending when it is clicked again; the
+    // order is kept for the tables that follow.
     void sortTable(int col);
+    void applySort();
     void copyTable() const;
 
     QLabel *m_events = nullptr;
