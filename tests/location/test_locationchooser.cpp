@@ -117,12 +117,20 @@ private slots:
         QCOMPARE(fields(m_chooser), Home);
         QCOMPARE(m_messages.log().isEmpty(), message.isEmpty());
         QVERIFY(m_messages.log().contains(message));
-        // The table grows with the window; the fields keep clear of it.
+        // The table grows with the window; what stands beside it keeps clear of it and keeps its
+        // distance from the right edge.
+        QList<QWidget *> beside = m_chooser->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QVERIFY(beside.removeOne(&cities) && beside.size() == 7);
+        QList<QPoint> designed;
+        for (const QWidget *control : beside)
+            designed << control->pos();
         const int tableWidth = cities.width();
         m_chooser->resize(m_chooser->width() + 100, m_chooser->height() + 50);
         QCOMPARE(cities.width(), tableWidth + 100);
-        for (int i : {0, 1})
-            QVERIFY(!field(m_chooser, i).geometry().intersects(cities.geometry()));
+        for (qsizetype i = 0; i < beside.size(); ++i) {
+            QCOMPARE(beside[i]->pos(), designed[i] + QPoint(100, 0));
+            QVERIFY(!beside[i]->geometry().intersects(cities.geometry()));
+        }
     }
 
     void handsOverOnUpdateOnly_data()
@@ -201,7 +209,9 @@ private slots:
         field(chooser, 0).clear();
         QTest::keyClicks(&field(chooser, 0), QStringLiteral("12.5"));
         writeFile(m_path, Heading + "Windhoek,NA,-22.5594,17.0832\r\n");
+        chooser->showMinimized();
         QCOMPARE(open(), chooser);
+        QVERIFY(!chooser->isMinimized());
         QCOMPARE(fields(chooser), QStringList({"12.5", Home[1]}));
         QCOMPARE(gridRows(grid(chooser)).size(), 3);
 

@@ -68,7 +68,6 @@ void fgetlatlon::createControls()
 {
     gCities = new FlexGrid(this);
     gCities->setObjectName(QStringLiteral("gCities"));
-    gCities->setGeometry(twipsToPixels(CityGridTwips));
     connect(gCities, &FlexGrid::DblClick, this, &fgetlatlon::gCities_DblClick);
     connect(gCities, &FlexGrid::EnterPressed, this, &fgetlatlon::takeCurrentCity);
 
