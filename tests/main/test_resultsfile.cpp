@@ -1,11 +1,9 @@
+#include "filesizelimit.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QStatusBar>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -97,15 +95,12 @@ private slots:
         fixture.type("MinElev", QStringLiteral("60"));
         if (!chosen.isEmpty())
             fixture.fakes.files.answer(QStringList{fixture.folder.filePath(chosen.first())} + chosen.mid(1));
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit lowered{16, previous.rlim_max};
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        if (QTest::currentDataTag() == QLatin1String("disk full"))
-            setrlimit(RLIMIT_FSIZE, &lowered);
-        window.export_Click();
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            std::optional<FileSizeLimit> full;
+            if (QTest::currentDataTag() == QLatin1String("disk full"))
+                full.emplace();
+            window.export_Click();
+        }
 
         QCOMPARE(fixture.fakes.files.requests.size(), 2);
         QCOMPARE(fixture.messages().isEmpty(), message.isEmpty());

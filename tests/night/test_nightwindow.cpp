@@ -145,6 +145,9 @@ private slots:
         QCOMPARE(window.resultCount(), flatCount);
         window.loadDef_Click();  // the seventeenth line brings it back
         QVERIFY(window.horizon() && window.resultCount() < flatCount);
+        QVERIFY(writeBytes(QStringLiteral("defaults.txt"), saved.mid(0, 16).join(QStringLiteral("\r\n")).toUtf8()));
+        window.loadDef_Click();  // without it, the horizon is flat again
+        QVERIFY(!window.horizon() && window.resultCount() == flatCount);
     }
 
     // A plot area of 600 x 300 pixels shows one day across and -20 to 90 degrees up; the Sun

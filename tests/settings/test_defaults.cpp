@@ -1,9 +1,8 @@
+#include "filesizelimit.h"
 #include "windowfixture.h"
 
 #include <QCheckBox>
-
-#include <csignal>
-#include <sys/resource.h>
+#include <QStatusBar>
 
 namespace {
 
@@ -45,6 +44,7 @@ private slots:
         Nocturo &window = fixture.start();
         QCOMPARE(fixture.shownValues(), DesignValues);  // no defaults file yet
         window.saveDef_Click();
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Defaults saved to \"%1\".").arg(defaultsPath()));
         QCOMPARE(fileBytes(QStringLiteral("defaults.txt")),
                  QByteArray("0\r\n0\r\n1\r\n30\r\n0\r\n360\r\n30\r\n1\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"
                             "Objects.csv\r\nInclusive\r\n"));
@@ -199,15 +199,12 @@ private slots:
         else
             QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
         const QByteArray before = fileBytes(QStringLiteral("defaults.txt"));
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit lowered{16, previous.rlim_max};
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        if (diskFull)
-            setrlimit(RLIMIT_FSIZE, &lowered);
-        fixture.trigger(QStringLiteral("Save Defaults"));
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            std::optional<FileSizeLimit> full;
+            if (diskFull)
+                full.emplace();
+            fixture.trigger(QStringLiteral("Save Defaults"));
+        }
 
         QVERIFY(fixture.messages().contains(defaultsPath()));
         QVERIFY(fixture.messages().contains(reason));

@@ -61,7 +61,7 @@ struct DefaultsReading {
 // Reads the lines into defaults one at a time, in file order, calling applied(line) after each
 // one so that a window can show it before the next is read. A box state may be written as a
 // decimal, rounded to the nearest whole number (a half to the even one). Reading stops at the
-// first required line that is missing (an optional one reads as empty) or a box state that is not 0, 1 or 2; the lines before it
-// stay applied.
+// first required line that is missing (an optional one reads as empty) or a box state that is
+// not 0, 1 or 2; the lines before it stay applied.
 DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defaults,
                                   const std::function<void(const DefaultsLine &)> &applied = {});
