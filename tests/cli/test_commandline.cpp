@@ -79,8 +79,8 @@ private slots:
         QFETCH(QString, locale);
         QLocale::setDefault(QLocale(locale));
         WindowFixture fixture;
-        QVERIFY(writeBytes(QStringLiteral("defaults.txt"),
-                           "42.93\r\n-85.48\r\n2\r\n0\r\n0\r\n360\r\n30\r\n0\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\nObjects.csv\r\nInclusive\r\n"));
+        writeFile(QStringLiteral("defaults.txt"),
+                           "42.93\r\n-85.48\r\n2\r\n0\r\n0\r\n360\r\n30\r\n0\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\nObjects.csv\r\nInclusive\r\n");
         fixture.fakes.clock.now = QDateTime(QDate(2006, 3, 15), QTime(21, 30, 0));
         Nocturo &window = fixture.start();
         QVERIFY(window.resultCount() > 100);

@@ -1,4 +1,5 @@
 #include "desktop/nocturoicon.h"
+#include "testfiles.h"
 #include "ui/main/workingfolder.h"
 
 #include <QDir>
@@ -8,22 +9,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-} // namespace
 
 // Nocturo on a desktop: the folder it works in, and its icon.
 class TestDesktop : public QObject {
@@ -43,8 +28,8 @@ private slots:
         user = root->filePath(QStringLiteral("nocturo"));
         terminal = root->filePath(QStringLiteral("observing"));
         QVERIFY(QDir().mkpath(installed) && QDir().mkpath(terminal) && QDir::setCurrent(terminal));
-        QVERIFY(writeFile(installed + "/Objects.csv", "shipped catalog"));
-        QVERIFY(writeFile(installed + "/cities.csv", "shipped cities"));
+        writeFile(installed + "/Objects.csv", "shipped catalog");
+        writeFile(installed + "/cities.csv", "shipped cities");
         // Installed data is often read-only; the observer's copy must not be.
         QVERIFY(QFile::setPermissions(installed + "/Objects.csv", QFile::ReadOwner));
     }
@@ -56,14 +41,14 @@ private slots:
     {
         QCOMPARE(start({"nocturo", "--desktop"}), user);
         QCOMPARE(QDir::currentPath(), user);
-        QCOMPARE(readFile("Objects.csv") + readFile("cities.csv"), "shipped catalogshipped cities");
+        QCOMPARE(fileBytes("Objects.csv") + fileBytes("cities.csv"), "shipped catalogshipped cities");
         QVERIFY(QFile::permissions("Objects.csv").testFlag(QFile::WriteOwner));
 
-        QVERIFY(writeFile(user + "/Objects.csv", "own catalog"));
+        writeFile(user + "/Objects.csv", "own catalog");
         QVERIFY(QFile::remove(user + "/cities.csv"));
         QVERIFY(QDir::setCurrent(terminal));
         QCOMPARE(start({"nocturo", "--desktop"}), user);
-        QCOMPARE(readFile("Objects.csv") + readFile("cities.csv"), "own catalogshipped cities");
+        QCOMPARE(fileBytes("Objects.csv") + fileBytes("cities.csv"), "own catalogshipped cities");
     }
 
     void otherStartsStayInTheCurrentFolder_data()
@@ -79,7 +64,8 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, fileForUserFolder);
-        QVERIFY(!fileForUserFolder || writeFile(user, "in the way"));
+        if (fileForUserFolder)
+            writeFile(user, "in the way");
         QCOMPARE(start(arguments), terminal);
         QCOMPARE(QDir::currentPath(), terminal);
         QVERIFY(!QFileInfo(user).isDir() && !QFile::exists("Objects.csv"));

@@ -1,5 +1,6 @@
 #include "filesizelimit.h"
 #include "io/textfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,16 +9,6 @@
 
 #include <cerrno>
 #include <sys/stat.h>
-
-namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
-}
-
-}  // namespace
 
 // Reading and writing the program's text files.
 class TestTextFile : public QObject {
@@ -63,7 +54,7 @@ private slots:
         const QString path = folder.filePath("results.txt");
         QVERIFY(writeTextFile(path, "a much longer text than the new one").isEmpty());
         QCOMPARE(writeTextFile(path, QStringLiteral("M 31\tCaf\u00e9\r\n")), QString());
-        QCOMPARE(bytesOf(path), QByteArray("M 31\tCaf\xc3\xa9\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("M 31\tCaf\xc3\xa9\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
     }
 
@@ -86,7 +77,7 @@ private slots:
             reason = writeTextFile(path, QString(characters, u'x'));
         }
         QCOMPARE(reason, qt_error_string(EFBIG));  // the system's own words, never "Unknown error"
-        QCOMPARE(bytesOf(path), QByteArray("51.5\r\n-0.1\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("51.5\r\n-0.1\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"defaults.txt"});
     }
 

@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "testfiles.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/location/locationchooser.h"
 #include "ui/location/locationowner.h"
@@ -33,12 +34,6 @@ struct FakeLocationOwner : LocationOwner {
     }
     void bGenList_Click() override { ++regenerations; }
 };
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 FlexGrid &grid(QWidget *chooser) { return *chooser->findChild<FlexGrid *>(); }
 QLineEdit &field(QWidget *w, int i) { return *w->findChild<QLineEdit *>(i ? "Lon" : "Lat"); }
@@ -109,7 +104,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, rows);
         QFETCH(QString, message);
-        bytes.isNull() ? void(QFile::remove(m_path)) : writeFile(m_path, bytes);
+        bytes.isNull() ? void(QFile::remove(m_path)) : void(writeFile(m_path, bytes));
         FlexGrid &cities = grid(open());
         const QStringList shown = gridRows(cities);
         QCOMPARE(shown.first().simplified(), QStringLiteral("City |Lat |Lon"));

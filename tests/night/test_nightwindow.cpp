@@ -125,7 +125,7 @@ private slots:
         workedSession(fixture);
         const int flatCount = window.resultCount();
         const QImage flatChart = window.findChild<SkyPlot *>()->picture();
-        QVERIFY(writeBytes(QStringLiteral("garden.hzn"), profile));
+        writeFile(QStringLiteral("garden.hzn"), profile);
         fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("garden.hzn"))});
 
         fixture.trigger(QStringLiteral("Load Horizon Profile..."));
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(window.resultCount(), flatCount);
         window.loadDef_Click();  // the seventeenth line brings it back
         QVERIFY(window.horizon() && window.resultCount() < flatCount);
-        QVERIFY(writeBytes(QStringLiteral("defaults.txt"), saved.mid(0, 16).join(QStringLiteral("\r\n")).toUtf8()));
+        writeFile(QStringLiteral("defaults.txt"), saved.mid(0, 16).join(QStringLiteral("\r\n")).toUtf8());
         window.loadDef_Click();  // without it, the horizon is flat again
         QVERIFY(!window.horizon() && window.resultCount() == flatCount);
     }

@@ -12,10 +12,10 @@ const QStringList Saved{"41.5", "-73.25", "2.5", "15", "90", "270", "11", "3", "
 const QStringList Other{"-10", "20", "7", "7", "7", "300", "12", "7", "70",
                         "1", "0", "1", "1", "0", "Other.csv", "Inclusive"};
 
-bool writeDefaults(const QStringList &lines, const QString &lineEnd = QStringLiteral("\r\n"))
+void writeDefaults(const QStringList &lines, const QString &lineEnd = QStringLiteral("\r\n"))
 {
     const QString text = lines.join(lineEnd) + (lines.isEmpty() ? QString() : lineEnd);
-    return writeBytes(QStringLiteral("defaults.txt"), text.toUtf8());
+    writeFile(QStringLiteral("defaults.txt"), text.toUtf8());
 }
 
 QStringList with(QStringList lines, std::initializer_list<std::pair<int, const char *>> changes)
@@ -49,7 +49,7 @@ private slots:
                  QByteArray("0\r\n0\r\n1\r\n30\r\n0\r\n360\r\n30\r\n1\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"
                             "Objects.csv\r\nInclusive\r\n"));
 
-        QVERIFY(writeDefaults(Saved));
+        writeDefaults(Saved);
         fixture.trigger(QStringLiteral("Load Defaults"));
         // A catalog in the working folder is saved by its name, so that the folder can move.
         const QString mine = fixture.folder.filePath(QStringLiteral("Mine.csv"));
@@ -106,11 +106,11 @@ private slots:
 
         WindowFixture fixture;
         Nocturo &window = fixture.start();
-        QVERIFY(writeDefaults(Other));
+        writeDefaults(Other);
         window.loadDef_Click();
         if (!folder.isEmpty())
             QVERIFY(QDir().mkdir(folder) && QDir::setCurrent(folder));
-        QVERIFY(writeDefaults(lines, lineEnd));
+        writeDefaults(lines, lineEnd);
         QStringList valuesThen;
         int generationsThen = 0;
         // Connected after the window's own handler, so it runs after that regeneration.
@@ -163,7 +163,7 @@ private slots:
 
         WindowFixture fixture;
         QVERIFY(QFile::rename(QStringLiteral("Objects.csv"), catalog) || catalog == QLatin1String("Objects.csv"));
-        QVERIFY(writeDefaults(lines));
+        writeDefaults(lines);
 
         Nocturo &window = fixture.start();
         QVERIFY(fixture.fakes.files.requests.isEmpty());
@@ -195,7 +195,7 @@ private slots:
         fixture.start();
         const bool diskFull = !reason.isEmpty();
         if (diskFull)
-            QVERIFY(writeDefaults(Other));
+            writeDefaults(Other);
         else
             QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
         const QByteArray before = fileBytes(QStringLiteral("defaults.txt"));

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QString>
+#include "testfiles.h"
 
 // Catalog files for the tests: a header and numbered objects whose fields tell them apart.
 
@@ -22,13 +19,4 @@ inline QByteArray catalogBytes(const QString &name, int objectCount,
     for (int n = 1; n <= objectCount; ++n)
         bytes += objectLine(name, n).toUtf8() + lineEnd;
     return bytes;
-}
-
-// Returns the file's absolute path.
-inline QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("could not write %s", qPrintable(path));
-    return QFileInfo(path).absoluteFilePath();
 }

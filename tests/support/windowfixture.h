@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakeplatform.h"
+#include "testfiles.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/main/nocturo.h"
 
@@ -16,18 +17,6 @@
 #include <QTest>
 
 #include <memory>
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 // The sixteen defaults-file values a first start shows.
 inline const QStringList DesignValues{"0", "0", "1", "30", "0", "360", "30", "1", "999",
