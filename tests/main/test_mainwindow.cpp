@@ -78,10 +78,8 @@ private slots:
         QTest::addColumn<QString>("outcome");  // marked, refused; switch and popup do not leave the window
 
         QTest::newRow("hours only") << "txtTime" << "21" << "21:0:0" << "" << "";
-        QTest::newRow("blanks around parts") << "txtTime" << " 7 : 5 : 3 " << "7:5:3" << "" << "";
         QTest::newRow("two trailing colons") << "txtTime" << "12::" << "12:0:0" << "" << "";
         QTest::newRow("emptied time") << "txtTime" << "" << "0:0:0" << "" << "";
-        QTest::newRow("three colons stay") << "txtTime" << "1:2:3:4" << "1:2:3:4" << "" << "marked";
         QTest::newRow("out of range stays") << "txtTime" << "25:99:99" << "25:99:99" << "" << "marked";
         QTest::newRow("emptied date") << "txtDate" << "" << "1/1/2006" << "" << "";
         QTest::newRow("emptied deviation") << "txtGMTDev" << "" << "0" << "" << "";
@@ -97,7 +95,6 @@ private slots:
         QTest::newRow("emptied maximum azimuth") << "MaxAz" << "" << "360" << "" << "";
         QTest::newRow("a single blank stays") << "MinElev" << " " << " " << "" << "marked";
         QTest::newRow("impossible date") << "txtDate" << "2/30/2006" << "2/30/2006" << "" << "marked";
-        QTest::newRow("azimuth inf") << "MaxAz" << "inf" << "inf" << "" << "marked";
         QTest::newRow("huge azimuth") << "MaxAz" << "1e308" << "1e308" << "" << "";
         QTest::newRow("minimum above maximum") << "MinAz" << "200" << "0" << "180" << "refused";
         QTest::newRow("maximum below minimum") << "MaxAz" << "-10" << "360" << "5" << "refused";
@@ -392,65 +389,45 @@ private slots:
         QCOMPARE(control.geometry(), QRect(20, 40, 60, 80));
     }
 
-    void sliceCoversTheWindow_data()
-    {
-        QTest::addColumn<double>("minAz");  // NaN: a field that is not a number
-        QTest::addColumn<double>("maxAz");
-        QTest::addColumn<bool>("inclusive");
-        QTest::addColumn<int>("scale");  // of the designed 89 x 81 pixels
-        QTest::addColumn<QString>("white");  // azimuths
-        QTest::addColumn<QString>("dark");
-        QTest::addColumn<QList<QPointF>>("profile");  // azimuth and altitude pairs
-
-        const QString all = QStringLiteral("0 45 90 135 180 225 270 315");
-        const auto row = [](const char *name, double minAz, double maxAz, bool inclusive, int scale,
-                            const QString &white, const QString &dark, const QList<QPointF> &profile = {}) {
-            QTest::newRow(name) << minAz << maxAz << inclusive << scale << white << dark << profile;
-        };
-        row("everything", 0.0, 360.0, true, 1, all, "");
-        row("nothing but the edges", 0.0, 360.0, false, 1, "", all);
-        row("equal edges, inclusive", 120.0, 120.0, true, 1, "", all);
-        row("equal edges, exclusive", 120.0, 120.0, false, 1, all, "");
-        row("reversed, inclusive", 270.0, 90.0, true, 1, "", all);
-        row("south half", 90.0, 270.0, true, 1, "135 180 225", "315 0 45");
-        row("north half", 90.0, 270.0, false, 1, "315 0 45", "135 180 225");
-        row("edge at 270", 180.0, 270.0, true, 1, "200 225 250", "290 315 0 90");
-        row("across north", 60.0, 300.0, false, 1, "340 0 20", "90 180 270");
-        row("beyond the circle", -1e308, 1e308, true, 1, all, "");
-        row("not a number", qQNaN(), 360.0, true, 1, "", all);
-        row("doubled box", 90.0, 270.0, true, 2, "135 180 225", "315 0 45");
-        // The sampled ring lies 36 degrees up, below the trees in the north, above the roofs south.
-        row("trees and roofs", 0.0, 360.0, true, 1, "150 180 210", "330 0 30", {{0, 60}, {180, 10}});
-    }
-
+    // The white slice is what the list admits, drawn afresh each time; the horizon profile covers
+    // the sky from the rim in. Azimuths are checked 60 % of the way out, 36 degrees up.
     void sliceCoversTheWindow()
     {
-        QFETCH(double, minAz);
-        QFETCH(double, maxAz);
-        QFETCH(bool, inclusive);
-        QFETCH(int, scale);
-        QFETCH(QString, white);
-        QFETCH(QString, dark);
-        QFETCH(QList<QPointF>, profile);
-
-        std::vector<HorizonPoint> points;
-        for (const QPointF &point : profile)
-            points.push_back({point.x(), point.y()});
-        const HorizonProfile horizon(points);
-        SkyPlot chart;
-        chart.resize(89 * scale, 81 * scale);
-        chart.drawSkyPlot(AzimuthWindow{});
-        std::optional<AzimuthWindow> window;
-        if (!qIsNaN(minAz))
-            window = AzimuthWindow{minAz, maxAz, inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
-        chart.drawSkyPlot(window, profile.isEmpty() ? nullptr : &horizon);  // every drawing starts afresh
-        const QImage shown = chart.grab().toImage();
-        QCOMPARE(shown.size(), chart.size());
-        for (const QString &azDeg : white.split(u' ', Qt::SkipEmptyParts))
-            QVERIFY2(whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
-        for (const QString &azDeg : dark.split(u' ', Qt::SkipEmptyParts))
-            QVERIFY2(!whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
-        QVERIFY(!whiteAt(shown, 0, 1.3) && !whiteAt(shown, 180, 1.3));  // outside the disc
+        const QString all = QStringLiteral("0 45 90 135 180 225 270 315");
+        const double nan = qQNaN();  // a field that is not a number
+        const struct {
+            double minAz, maxAz;
+            bool inclusive;
+            int scale;  // of the designed 89 x 81 pixels
+            QString white, dark;
+            std::vector<HorizonPoint> profile;
+        } cases[] = {
+            {0, 360, true, 1, all, ""},          {0, 360, false, 1, "", all},   // all, nothing but the edges
+            {120, 120, true, 1, "", all},        {120, 120, false, 1, all, ""}, // equal edges
+            {270, 90, true, 1, "", all},         {-1e308, 1e308, true, 1, all, ""},
+            {nan, 360, true, 1, "", all},        {90, 270, true, 1, "135 180 225", "315 0 45"},
+            {90, 270, false, 1, "315 0 45", "135 180 225"}, {180, 270, true, 1, "200 225 250", "290 315 0 90"},
+            {60, 300, false, 1, "340 0 20", "90 180 270"},  {90, 270, true, 2, "135 180 225", "315 0 45"},
+            {0, 360, true, 1, "150 180 210", "330 0 30", {{0, 60}, {180, 10}}},  // trees north, roofs south
+        };
+        for (const auto &test : cases) {
+            SkyPlot chart;
+            chart.resize(89 * test.scale, 81 * test.scale);
+            chart.drawSkyPlot(AzimuthWindow{});
+            std::optional<AzimuthWindow> window;
+            if (!qIsNaN(test.minAz))
+                window = AzimuthWindow{test.minAz, test.maxAz,
+                                       test.inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
+            const HorizonProfile horizon(test.profile);
+            chart.drawSkyPlot(window, test.profile.empty() ? nullptr : &horizon);
+            const QImage shown = chart.grab().toImage();
+            QCOMPARE(shown.size(), chart.size());
+            for (const QString &azDeg : test.white.split(u' ', Qt::SkipEmptyParts))
+                QVERIFY2(whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
+            for (const QString &azDeg : test.dark.split(u' ', Qt::SkipEmptyParts))
+                QVERIFY2(!whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
+            QVERIFY(!whiteAt(shown, 0, 1.3) && !whiteAt(shown, 180, 1.3));  // outside the disc
+        }
     }
 };
 
