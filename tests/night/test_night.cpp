@@ -383,61 +383,46 @@ private slots:
         }
     }
 
-    void visibilityMatchesScan_data()
-    {
-        QTest::addColumn<double>("startHaDeg");
-        QTest::addColumn<double>("decDeg");
-        QTest::addColumn<double>("minElevDeg");
-        QTest::addColumn<QStringList>("horizon");  // none: a flat horizon
-        QTest::addColumn<QList<double>>("window");  // min, max, 1 when exclusive
-        QTest::addColumn<QList<double>>("darkHours");  // start and end pairs, from the session start
-
-        const QList<double> everyAzimuth{0, 360, 0};
-        const QList<double> allDark{0, SessionHours};
-        const QStringList hillsAndHouses{"0 3", "110 3", "118 28", "126 3", "200 3", "200 12", "260 12", "260 3"};
-        const QStringList mastAndNorthernTrees{"20 40", "20 10", "329 10", "330 70", "331 10", "340 10", "340 40"};
-
-        QTest::newRow("rising") << 200.0 << 20.0 << 10.0 << QStringList() << everyAzimuth << allDark;
-        QTest::newRow("setting") << 30.0 << 0.0 << 0.0 << QStringList() << everyAzimuth << allDark;
-        QTest::newRow("behind a peak, setting behind a wall")
-            << 260.0 << -5.0 << 0.0 << hillsAndHouses << everyAzimuth << allDark;
-        QTest::newRow("circumpolar") << 0.0 << 70.0 << 0.0 << QStringList() << everyAzimuth << allDark;
-        QTest::newRow("circumpolar, twice behind a mast, then behind trees")
-            << 30.0 << 70.0 << 0.0 << mastAndNorthernTrees << everyAzimuth << allDark;
-        QTest::newRow("never up") << 0.0 << -50.0 << -5.0 << hillsAndHouses << everyAzimuth << allDark;
-        QTest::newRow("inclusive window") << 300.0 << 20.0 << 0.0 << hillsAndHouses << QList<double>{150, 250, 0}
-                                          << allDark;
-        QTest::newRow("exclusive window across north")
-            << 90.0 << 45.0 << 10.0 << QStringList() << QList<double>{40, 320, 1} << allDark;
-        QTest::newRow("dark spans cut the span") << 30.0 << 0.0 << 0.0 << QStringList() << everyAzimuth
-                                                 << QList<double>{3.8, 6, 2, 3.5, 1, 3};
-    }
-
+    // Objects placed by their hour angle at the start of a twelve-hour session, 50 N, against a
+    // profile with a peak, a wall, a mast and trees, an azimuth window, and dark spans.
     void visibilityMatchesScan()
     {
-        QFETCH(double, startHaDeg);
-        QFETCH(double, decDeg);
-        QFETCH(double, minElevDeg);
-        QFETCH(QStringList, horizon);
-        QFETCH(QList<double>, window);
-        QFETCH(QList<double>, darkHours);
-
-        const HorizonProfile profile = parseHorizonProfile(horizon).profile;
-        VisibilityQuery query;
-        query.latDeg = LatDeg;
-        query.lonDeg = LonDeg;
-        query.session.startDays = daysSinceJ2000({2024, 1, 15}, {18, 0, 0}, 0.0);
-        query.session.endDays = query.session.startDays + SessionHours / 24.0;
-        query.minElevDeg = minElevDeg;
-        query.profile = horizon.isEmpty() ? nullptr : &profile;
-        query.azimuthWindow = {window[0], window[1],
-                               window[2] ? AzimuthWindowMode::Exclusive : AzimuthWindowMode::Inclusive};
-        for (qsizetype i = 0; i + 1 < darkHours.size(); i += 2)
-            query.darkSpans.push_back({query.session.startDays + darkHours[i] / 24.0,
-                                       query.session.startDays + darkHours[i + 1] / 24.0});
-        const double raDeg = wrapDeg(localSiderealTimeDeg(query.session.startDays, LonDeg) - startHaDeg);
-
-        compareWithScan({raDeg, decDeg}, query, objectVisibility({raDeg, decDeg}, query));
+        const std::vector<TimeSpan> allDark{{0, SessionHours}};
+        const QStringList hillsAndHouses{"0 3", "110 3", "118 28", "126 3", "200 3", "200 12", "260 12", "260 3"};
+        const QStringList mastAndNorthernTrees{"20 40", "20 10", "329 10", "330 70", "331 10", "340 10", "340 40"};
+        const AzimuthWindow everyAzimuth{0, 360, AzimuthWindowMode::Inclusive};
+        const struct {
+            double startHaDeg, decDeg, minElevDeg;
+            QStringList horizon;  // none: a flat horizon
+            AzimuthWindow window;
+            std::vector<TimeSpan> darkHours;  // from the session start
+        } cases[] = {
+            {200, 20, 10, {}, everyAzimuth, allDark},  // rising
+            {30, 0, 0, {}, everyAzimuth, allDark},     // setting
+            {260, -5, 0, hillsAndHouses, everyAzimuth, allDark},  // behind a peak, setting behind a wall
+            {0, 70, 0, {}, everyAzimuth, allDark},                // circumpolar
+            {30, 70, 0, mastAndNorthernTrees, everyAzimuth, allDark},  // twice behind a mast, then the trees
+            {0, -50, -5, hillsAndHouses, everyAzimuth, allDark},       // never up
+            {300, 20, 0, hillsAndHouses, {150, 250, AzimuthWindowMode::Inclusive}, allDark},
+            {90, 45, 10, {}, {40, 320, AzimuthWindowMode::Exclusive}, allDark},  // across north
+            {30, 0, 0, {}, everyAzimuth, {{3.8, 6}, {2, 3.5}, {1, 3}}},         // dark spans cut the span
+        };
+        for (const auto &test : cases) {
+            const HorizonProfile profile = parseHorizonProfile(test.horizon).profile;
+            VisibilityQuery query;
+            query.latDeg = LatDeg;
+            query.lonDeg = LonDeg;
+            query.session.startDays = daysSinceJ2000({2024, 1, 15}, {18, 0, 0}, 0.0);
+            query.session.endDays = query.session.startDays + SessionHours / 24.0;
+            query.minElevDeg = test.minElevDeg;
+            query.profile = test.horizon.isEmpty() ? nullptr : &profile;
+            query.azimuthWindow = test.window;
+            for (const TimeSpan &hours : test.darkHours)
+                query.darkSpans.push_back({query.session.startDays + hours.startDays / 24.0,
+                                           query.session.startDays + hours.endDays / 24.0});
+            const double raDeg = wrapDeg(localSiderealTimeDeg(query.session.startDays, LonDeg) - test.startHaDeg);
+            compareWithScan({raDeg, test.decDeg}, query, objectVisibility({raDeg, test.decDeg}, query));
+        }
     }
 
     // Objects all over a southern sky, enough to be shared among threads, come out as they do one

@@ -39,23 +39,17 @@ def write_openngc(folder, ngc_rows, addendum_rows=()):
 class FieldFormatTest(unittest.TestCase):
     def test_fields(self):
         cases = [
-            (mc.format_ra, ("05:35:17.3",), "5 35.3"),
             (mc.format_ra, ("07:20:03.00",), "7 20.1"),      # 20.05 rounds up
             (mc.format_ra, ("01:59:57.00",), "2 00.0"),      # 60.0 minutes carried
             (mc.format_ra, ("23:59:58.00",), "0 00.0"),      # 24 h wraps to 0
-            (mc.format_dec, ("+41:16:08.6",), "+41 16"),
             (mc.format_dec, ("-00:30:02",), "-00 30"),
             (mc.format_dec, ("-12:59:31",), "-13 00"),
-            (mc.format_dec, ("+07:29:30",), "+07 30"),
             (mc.format_size, ("177.83", "69.66"), "177.8x69.7"),
-            (mc.format_size, ("8.00", "4.00"), "8x4"),
             (mc.format_size, ("15.60", ""), "15.6x15.6"),
             (mc.format_size, ("", ""), "x"),
             (mc.format_mag, ("8.36", "9.12"), "8.4"),
             (mc.format_mag, ("", "9.55"), "9.6"),
-            (mc.format_mag, ("5", ""), "5.0"),
             (mc.format_mag, ("", ""), ""),
-            (mc.format_identifier, ("Mel022",), "Mel 22"),
             (mc.format_identifier, ("ESO056-115",), "ESO 56-115"),
             (mc.format_constellation, ("Se2",), "Ser"),
         ]
@@ -71,11 +65,9 @@ class FieldFormatTest(unittest.TestCase):
         self.assertRegex(line, LOADER_LINE)
 
     def test_type_texts(self):
-        cases = [("OCl", "", "open"), ("GCl", "", "globular"), ("G", "SBc", "galaxy"),
-                 ("G", "E", "galaxy"), ("G", "", "galaxy"), ("GPair", "", "galaxy"),
-                 ("PN", "", "planetary"), ("EmN", "", "nebula"), ("Cl+N", "", "nebula"),
-                 ("SNR", "", "nebula"), ("DrkN", "", "nebula"),
-                 ("**", "", None), ("*Ass", "", None), ("Nova", "", None), ("Other", "", None)]
+        cases = [("OCl", "", "open"), ("GCl", "", "globular"), ("G", "SBc", "galaxy"), ("G", "", "galaxy"),
+                 ("GPair", "", "galaxy"), ("PN", "", "planetary"), ("Cl+N", "", "nebula"),
+                 ("SNR", "", "nebula"), ("**", "", None), ("*Ass", "", None), ("Other", "", None)]
         for code, hubble, expected in cases:
             with self.subTest(code=code, hubble=hubble):
                 text = mc.type_text(row("NGC0001", code, hubble=hubble))
@@ -125,11 +117,9 @@ class SelectionTest(unittest.TestCase):
                     "type": types[n % 5], "constellation": "Ori", "comment": ""}
                    for n in range(1, 502)]
         mc.check_catalog(entries)
-        cases = [(None, "", ""), (0, "messier", ""), (0, "messier", "2"),
-                 (9, "identifier", "NGC 9"), (5, "type", "Open Cluster, rich"),
-                 (5, "type", "Open Cluster in Galaxy"), (5, "identifier", "Pox 4"),
-                 (5, "dec", " +10 00"), (5, "ra", "1 ab"), (5, "ra", "24 00.0"),
-                 (5, "dec", "-90 01"), (5, "comment", "a\tb")]
+        cases = [(None, "", ""), (0, "messier", "2"), (9, "identifier", "NGC 9"),
+                 (5, "type", "Open Cluster, rich"), (5, "type", "Open Cluster in Galaxy"),
+                 (5, "dec", " +10 00"), (5, "ra", "24 00.0"), (5, "dec", "-90 01"), (5, "comment", "a\tb")]
         for index, key, value in cases:
             with self.subTest(key=key, value=value):
                 broken = [dict(entry) for entry in entries[:-1 if index is None else None]]

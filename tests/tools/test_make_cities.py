@@ -31,9 +31,7 @@ class CitiesTest(unittest.TestCase):
     def test_fields(self):
         cases = [
             (cities.clean_name, "Washington, D.C.", "Washington D.C."),
-            (cities.clean_name, "Xeraco,Jaraco", "Xeraco Jaraco"),
             (cities.clean_name, "  Saint   Paul ", "Saint Paul"),
-            (cities.format_coordinate, "38.89511", "38.8951"),
             (cities.format_coordinate, "-122", "-122.0000"),
             (cities.format_coordinate, "-12.34565", "-12.3457"),
             (cities.format_coordinate, "-0.00001", "0.0000"),
