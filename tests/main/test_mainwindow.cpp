@@ -229,43 +229,30 @@ private slots:
                  QStringLiteral("https://images.google.com/images?svnum=10&hl=en&lr=&q=PK%20064%2B05.1"));
     }
 
-    void nowFillsDateTimeAndDeviation_data()
-    {
-        QTest::addColumn<int>("bias");
-        QTest::addColumn<TimeZoneState>("state");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("texts");  // date, time and deviation
-
-        const QString date = QStringLiteral("12/6/2026 9:5:7 ");
-        QTest::newRow("EST") << 300 << TimeZoneState::Standard << "C" << date + "-5";
-        QTest::newRow("EDT") << 300 << TimeZoneState::Daylight << "C" << date + "-4";
-        QTest::newRow("no daylight rule") << 300 << TimeZoneState::Unknown << "C" << date + "-5";
-        QTest::newRow("Nepal") << -345 << TimeZoneState::Standard << "C" << date + "5.75";
-        QTest::newRow("failure") << 300 << TimeZoneState::Failure << "C" << date + "0";
-        QTest::newRow("German") << -330 << TimeZoneState::Standard << "de_DE" << "06.12.2026 9:5:7 5,5";
-    }
-
-    // The real button, clicked.
+    // The real button, clicked: date, time and deviation from the clock and the time zone, written
+    // so that the list reads them back in the locale.
     void nowFillsDateTimeAndDeviation()
     {
-        QFETCH(int, bias);
-        QFETCH(TimeZoneState, state);
-        QFETCH(QString, locale);
-        QFETCH(QString, texts);
-
-        QLocale::setDefault(QLocale(locale));
-        WindowFixture fixture;
-        Nocturo &window = fixture.start();
-        fixture.fakes.timeZone.information = TimeZoneInformation{bias, 0, -60};
-        fixture.fakes.timeZone.state = state;
-        fixture.fakes.clock.now = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7));
-        const int generationsBefore = window.listGenerations();
-
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bGetDate")), Qt::LeftButton);
-        QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
-                     + fixture.field("txtGMTDev")->text(), texts);
-        QCOMPARE(window.listGenerations(), generationsBefore + 1);
-        QVERIFY(window.resultCount() > 0);  // the texts read back in the locale
+        const QString date = QStringLiteral("12/6/2026 9:5:7 ");
+        const std::tuple<int, TimeZoneState, const char *, QString> cases[] = {
+            {300, TimeZoneState::Standard, "C", date + "-5"},   {300, TimeZoneState::Daylight, "C", date + "-4"},
+            {300, TimeZoneState::Unknown, "C", date + "-5"},    {-345, TimeZoneState::Standard, "C", date + "5.75"},
+            {300, TimeZoneState::Failure, "C", date + "0"},
+            {-330, TimeZoneState::Standard, "de_DE", "06.12.2026 9:5:7 5,5"}};
+        for (const auto &[bias, state, locale, texts] : cases) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+            WindowFixture fixture;
+            Nocturo &window = fixture.start();
+            fixture.fakes.timeZone.information = TimeZoneInformation{bias, 0, -60};
+            fixture.fakes.timeZone.state = state;
+            fixture.fakes.clock.now = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7));
+            const int generationsBefore = window.listGenerations();
+            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("bGetDate")), Qt::LeftButton);
+            QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
+                         + fixture.field("txtGMTDev")->text(), texts);
+            QCOMPARE(window.listGenerations(), generationsBefore + 1);
+            QVERIFY(window.resultCount() > 0);
+        }
     }
 
     void windowModeToggles()
