@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "snapshot.h"
 #include "ui/help/helpform.h"
 #include "ui/help/userguide.h"
 
@@ -111,6 +112,7 @@ private slots:
         QPointer<Helpform> help;
         Helpform *first = showHelpForm(help, browser, GuideAddress);
         QVERIFY(first != form && first->isVisible());
+        QVERIFY(matchesSnapshot(*first, QStringLiteral("help")));
         first->Label2_MouseMove();
         first->showMinimized();
         QCOMPARE(showHelpForm(help, browser, GuideAddress), first);

@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "snapshot.h"
 #include "testfiles.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/location/locationchooser.h"
@@ -169,6 +170,7 @@ private slots:
     void enterTakesTheCity()
     {
         FlexGrid &cities = grid(open());
+        QVERIFY(matchesSnapshot(*m_chooser, QStringLiteral("location-chooser")));
         cities.setFocus();
         QTest::keyClick(&cities, Qt::Key_Down);
         QTest::keyClick(&cities, Qt::Key_Down);

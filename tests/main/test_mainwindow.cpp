@@ -1,6 +1,7 @@
 #include "ui/location/fgetlatlon.h"
 #include "ui/main/proportionallayout.h"
 #include "ui/main/skyplot.h"
+#include "snapshot.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ private slots:
         QVERIFY(window.resultCount() > 0 && fixture.grid().Rows() == window.resultCount() + 1);
         QCOMPARE(window.listStatus(), QStringLiteral("%1 objects listed").arg(window.resultCount()));
         QCOMPARE(fixture.shownValues(), DesignValues);
+        QVERIFY(matchesSnapshot(window, QStringLiteral("main-window")));
         QVERIFY(fixture.fakes.files.requests.isEmpty());
         QCOMPARE(fixture.messages(), QString());
 
