@@ -292,6 +292,24 @@ private slots:
         QVERIFY(!window.getHourAngle(QStringLiteral("15.03.2006"), QStringLiteral("21:30:0"), 83.8, -85.48));
     }
 
+    // Under night vision every pixel is a shade of red: the style's bevels blend in a little grey,
+    // but nothing comes near white, green or blue.
+    void nightVisionLeavesOnlyRed()
+    {
+        WindowFixture fixture;
+        Nocturo &window = fixture.start();
+        fixture.trigger(QStringLiteral("Night Vision"));
+        QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
+        const QImage shown = window.grab().toImage();
+        fixture.trigger(QStringLiteral("Night Vision"));
+        int colouredPixels = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                colouredPixels += std::max(qGreen(shown.pixel(x, y)), qBlue(shown.pixel(x, y))) > 100;
+        }
+        QCOMPARE(colouredPixels, 0);
+    }
+
     void resizingKeepsEveryControlInProportion()
     {
         WindowFixture fixture;

@@ -11,13 +11,12 @@ FileChoice QtFileChooser::chooseFile(const FileRequest &request)
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setDirectory(request.initialFolder);
     dialog.setNameFilters(request.nameFilters);
-    // A save may name a file that does not exist yet, the dialog's own default.
-    if (request.purpose == FileRequest::Purpose::Save) {
+    // A save may name a file that does not exist yet, the dialog's own default; an open dialog
+    // lets several files be chosen, so that the caller can say why it takes only one.
+    if (request.purpose == FileRequest::Purpose::Save)
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    else
         dialog.setFileMode(QFileDialog::ExistingFiles);
-    }
     dialog.selectFile(request.presetName);
 
     FileChoice choice;
@@ -55,10 +54,8 @@ TimeZoneState SystemTimeZone::GetTimeZoneInformation(TimeZoneInformation &inform
     information.Bias = -standardOffsetSeconds / 60;
     information.StandardBias = 0;
     information.DaylightBias = -(zone.offsetFromUtc(now) - standardOffsetSeconds) / 60;
-    if (!zone.hasDaylightTime()) {
-        information.DaylightBias = 0;
+    if (!zone.hasDaylightTime())
         return TimeZoneState::Unknown;
-    }
     if (zone.isDaylightTime(now))
         return TimeZoneState::Daylight;
     // Outside daylight saving the offsets agree; use the usual hour for the daylight bias.
