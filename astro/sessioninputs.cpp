@@ -24,7 +24,11 @@ struct NumberRule {
     const char *expected;
 };
 
-constexpr const char *AnyNumber = "Expected a number such as %1";
+// An input that takes any number.
+constexpr NumberRule anyNumber(SessionTextField text, double SessionInputs::*target)
+{
+    return {text, target, -Unlimited, Unlimited, -5.5, "Expected a number such as %1"};
+}
 
 const std::array<NumberRule, 10> NumberRules = {{
     {&SessionParameters::Lat, &SessionInputs::latDeg, -90, 90, 42.93,
@@ -35,12 +39,12 @@ const std::array<NumberRule, 10> NumberRules = {{
      "Expected hours from %1 to %2 that local time is ahead of GMT, such as %3"},
     {&SessionParameters::txtSessLen, &SessionInputs::sessionLengthHours, 0, 24, 2.5,
      "Expected hours from %1 to %2, such as %3"},
-    {&SessionParameters::MinElev, &SessionInputs::minElevDeg, -Unlimited, Unlimited, -5.5, AnyNumber},
-    {&SessionParameters::MinAz, &SessionInputs::minAzDeg, -Unlimited, Unlimited, -5.5, AnyNumber},
-    {&SessionParameters::MaxAz, &SessionInputs::maxAzDeg, -Unlimited, Unlimited, -5.5, AnyNumber},
-    {&SessionParameters::MinMag, &SessionInputs::faintestMag, -Unlimited, Unlimited, -5.5, AnyNumber},
-    {&SessionParameters::MinSize, &SessionInputs::minSizeArcmin, -Unlimited, Unlimited, -5.5, AnyNumber},
-    {&SessionParameters::MaxSize, &SessionInputs::maxSizeArcmin, -Unlimited, Unlimited, -5.5, AnyNumber},
+    anyNumber(&SessionParameters::MinElev, &SessionInputs::minElevDeg),
+    anyNumber(&SessionParameters::MinAz, &SessionInputs::minAzDeg),
+    anyNumber(&SessionParameters::MaxAz, &SessionInputs::maxAzDeg),
+    anyNumber(&SessionParameters::MinMag, &SessionInputs::faintestMag),
+    anyNumber(&SessionParameters::MinSize, &SessionInputs::minSizeArcmin),
+    anyNumber(&SessionParameters::MaxSize, &SessionInputs::maxSizeArcmin),
 }};
 
 QString expectedNumber(const NumberRule &rule, const QLocale &locale)
