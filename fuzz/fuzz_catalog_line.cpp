@@ -8,34 +8,22 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
-bool hasOuterBlank(const QString &text)
-{
-    return text.startsWith(u' ') || text.endsWith(u' ');
-}
-
+// A line that is read lies on the sky, and none of its fields starts or ends with a blank or
+// holds a tab.
 void checkLine(const QString &line)
 {
     const CatalogLineResult result = parseCatalogLine(line);
-    if (!result.ok())
-        return;
     const CatalogObject &object = result.object;
-    if (!(object.RA >= 0.0 && object.RA <= 360.0) || !(object.Dec >= -90.0 && object.Dec <= 90.0))
-        std::abort();
-    for (const QString *field : {&object.Identifier, &object.Messier, &object.Size,
-                                 &object.Size2, &object.Mag, &object.ObjType,
-                                 &object.Constellation, &object.Comment}) {
-        if (hasOuterBlank(*field) || field->contains(u'\t'))
-            std::abort();
+    if (result.ok() && !(object.RA >= 0.0 && object.RA <= 360.0 && object.Dec >= -90.0 && object.Dec <= 90.0))
+        __builtin_trap();
+    for (const QString *field : {&object.Identifier, &object.Messier, &object.Size, &object.Size2, &object.Mag,
+                                 &object.ObjType, &object.Constellation, &object.Comment}) {
+        if (result.ok() && (field->startsWith(u' ') || field->endsWith(u' ') || field->contains(u'\t')))
+            __builtin_trap();
     }
-}
-
-bool isBlank(const QString &line)
-{
-    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
 }
 
 // The load stops at the first faulty line and counts the objects before it; blank lines at the
@@ -45,12 +33,13 @@ void checkLoad(QStringList lines)
     static ObjectCatalog catalog;  // one table for every run, like the main window's
     const CatalogLoadResult result = loadCatalogLines(lines, catalog);
     if (catalog.CatalogCount < 0 || std::size_t(catalog.CatalogCount) > catalog.Catalog.size())
-        std::abort();
-    while (lines.size() > 1 && isBlank(lines.last()))
+        __builtin_trap();
+    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (lines.size() > 1 && std::all_of(lines.constLast().begin(), lines.constLast().end(), isBlank))
         lines.removeLast();
     const qsizetype objectLines = result.ok() ? lines.size() - 1 : result.lineNumber - 2;
     if (catalog.CatalogCount != std::max<qsizetype>(objectLines, 0))
-        std::abort();
+        __builtin_trap();
 }
 
 }  // namespace

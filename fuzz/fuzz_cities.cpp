@@ -3,12 +3,12 @@
 // cell starts or ends with a blank or holds a tab that would shift the cells after it.
 
 #include "io/textfile.h"
+#include "tests/support/testfiles.h"
 #include "ui/location/citiesfile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -16,12 +16,9 @@ namespace {
 void checkRow(const QString &row)
 {
     const QStringList cells = row.split(u'\t');
-    if (cells.size() != 3)
+    const auto blankEdge = [](const QString &cell) { return cell.startsWith(u' ') || cell.endsWith(u' '); };
+    if (cells.size() != 3 || std::any_of(cells.begin(), cells.end(), blankEdge))
         __builtin_trap();
-    for (const QString &cell : cells) {
-        if (cell.startsWith(u' ') || cell.endsWith(u' '))
-            __builtin_trap();
-    }
 }
 
 }  // namespace
@@ -35,12 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     // The whole file as the chooser reads it.
     static const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("cities.csv"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        __builtin_trap();
-    file.close();
-    const CityRows cities = readCityRows(path);
+    const CityRows cities = readCityRows(writeFile(folder.filePath(QStringLiteral("cities.csv")), bytes));
     if (!cities.ok())
         __builtin_trap();
     for (const QString &row : cities.rows)

@@ -16,10 +16,9 @@ SavedDefaults readDefaults(const QStringList &lines, DefaultsReading &reading)
     SavedDefaults defaults;
     int expectedIndex = 0;
     reading = readDefaultsLines(lines, defaults, [&](const DefaultsLine &line) {
-        if (expectedIndex >= int(DefaultsLines.size()) || &line != &DefaultsLines[expectedIndex])
-            __builtin_trap();
-        if (line.text ? defaults.*line.text != lines.value(expectedIndex)
-                      : defaults.*line.boxState < 0 || defaults.*line.boxState > 2)
+        if (expectedIndex >= int(DefaultsLines.size()) || &line != &DefaultsLines[expectedIndex]
+            || (line.text ? defaults.*line.text != lines.value(expectedIndex)
+                          : defaults.*line.boxState < 0 || defaults.*line.boxState > 2))
             __builtin_trap();
         ++expectedIndex;
     });
@@ -45,9 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     DefaultsReading reading;
     const SavedDefaults defaults = readDefaults(lines, reading);
-    if (reading.ok() != (reading.linesApplied == int(DefaultsLines.size())))
-        __builtin_trap();
-    if (!reading.ok() && !reading.problem.contains(QStringLiteral("line %1").arg(reading.linesApplied + 1)))
+    if (reading.ok() != (reading.linesApplied == int(DefaultsLines.size()))
+        || (!reading.ok() && !reading.problem.contains(QStringLiteral("line %1").arg(reading.linesApplied + 1))))
         __builtin_trap();
     // Only a line break in a value could split it; the window keeps every value on one line.
     if (!reading.ok() || values(defaults).join(QString()).contains(u'\r'))
