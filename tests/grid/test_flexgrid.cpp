@@ -1,5 +1,4 @@
 #include "ui/grid/flexgrid.h"
-#include "ui/grid/gridsortkey.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -8,7 +7,6 @@
 namespace {
 
 const QString CityLayout = QStringLiteral("<City                                    |>Lat        |>Lon         ");
-const QString ResultsLikeLayout = QStringLiteral("<Identifier       |<Type    |<Alt     ");
 
 // Rows 1 to the last of one column, "|" between them.
 QString column(const FlexGrid &grid, int col)
@@ -52,28 +50,21 @@ private slots:
     void layoutAndWidths()
     {
         const std::tuple<QString, QString, QString, QString> layouts[] = {  // headings and cells: "|" between
-            {ResultsLikeLayout, "Identifier       |Type    |Alt     ", "LLL", "|barred spiral galaxy|"},
-            {CityLayout, "City" + QString(36, u' ') + "|Lat        |Lon         ", "LRR", "||-122.41940000000"},
+            {CityLayout, "City" + QString(36, u' ') + "|Lat        |Lon         ", "LRR", "|barred spiral galaxy|-122.41940000000"},
             {"Name|>Qty", "Name|Qty", "LR", "|"},
             {"<>x|>", ">x|", "LR", "|"}};  // the first mark only
         for (const auto &[layout, headings, alignments, widestCells] : layouts) {
             FlexGrid grid;
             grid.setFormatString(layout);
             grid.AddItem(widestCells.split(u'|').join(u'\t'));
-            const QAbstractItemModel *model = grid.model();
-            QCOMPARE(grid.Cols(), alignments.size());
             for (int col = 0; col < grid.Cols(); ++col) {
                 const int alignment = alignments[col] == u'R' ? Qt::AlignRight : Qt::AlignLeft;
-                QCOMPARE(grid.TextMatrix(0, col), headings.section(u'|', col, col));
-                QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), grid.TextMatrix(0, col));
-                QCOMPARE(model->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & 0xf, alignment);
-                QCOMPARE(model->index(0, col).data(Qt::TextAlignmentRole).toInt() & 0xf, alignment);
+                QCOMPARE(grid.model()->headerData(col, Qt::Horizontal).toString(), headings.section(u'|', col, col));
+                QCOMPARE(grid.model()->headerData(col, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & 0xf, alignment);
+                QCOMPARE(grid.model()->index(0, col).data(Qt::TextAlignmentRole).toInt() & 0xf, alignment);
                 for (int row : {0, 1})
                     QVERIFY(grid.columnWidth(col) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(row, col)) + 4);
             }
-            FlexGrid bare;
-            bare.setFormatString(layout.left(layout.indexOf(u' ')));
-            QVERIFY(!layout.contains(u' ') || grid.columnWidth(0) > bare.columnWidth(0));
             grid.setFont(QFont(grid.font().family(), grid.font().pointSize() * 2));
             QVERIFY(grid.columnWidth(0) >= grid.fontMetrics().horizontalAdvance(grid.TextMatrix(0, 0)));
         }
@@ -89,13 +80,14 @@ private slots:
             grid.setFormatString("<Name|>Value");
             for (int i = 0; i < indexes.size(); ++i)
                 grid.AddItem(QChar(u'a' + i) + QStringLiteral("\t1\t"), indexes[i]);
-            QCOMPARE(column(grid, 0), QString::fromLatin1(expected));
             grid.appendRows({QStringLiteral("z\t2")});
-            QCOMPARE(column(grid, 0).section(u'|', -1) + grid.TextMatrix(0, 0), QStringLiteral("zName"));
+            QCOMPARE(column(grid, 0), QString::fromLatin1(expected) + "|z");
             QCOMPARE(grid.verticalHeader()->count(), indexes.size() + 1);
         }
     }
 
+    // A row's TAB-separated parts fill its cells; a cell outside the grid reads empty and takes
+    // nothing.
     void cellsAndRows()
     {
         FlexGrid grid;
@@ -116,67 +108,60 @@ private slots:
             grid.setTextMatrix(cell.x(), cell.y(), "x");
         }
         QCOMPARE(allCells(grid), expected);
-        QCOMPARE(grid.model()->index(1, 1).data().toString(), "-0.20");
-        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), "> Lat");
 
         // Rows that go away take the current cell and the selection back inside the grid.
         grid.setRow(3);
         grid.setRowSel(3);
         grid.setCol(3);
-        grid.setRows(6);
-        QCOMPARE(column(grid, 0), "a b| Quito |Perth||");
+        grid.setRows(6);  // rows added go again with the others
         grid.setRows(2);
         QCOMPARE(QList<int>({grid.Rows(), grid.Row(), grid.RowSel(), grid.verticalHeader()->count()}),
                  QList<int>({2, 1, 1, 1}));
         grid.setFormatString("<Only");
         QCOMPARE(grid.Col(), 0);
-        grid.Clear();
-        QCOMPARE(allCells(grid), QList<QStringList>(2, QStringList(1)));
-        grid.setRows(-3);
-        QCOMPARE(grid.Rows(), 1);
+        grid.Clear();  // the headings too
+        grid.setRows(-3);  // the heading row stays
+        QCOMPARE(allCells(grid), QList<QStringList>(1, QStringList(1)));
     }
 
+    // Sorted in the grid's own locale (order 1 ascending, 2 descending); equal keys keep their
+    // order both ways.
     void sortKeys()
     {
-        const std::tuple<const char *, Qt::SortOrder, QString, QString> cases[] = {
-            {"C", Qt::AscendingOrder, "10.5|9.5|100", "9.5|10.5|100"},
-            {"C", Qt::AscendingOrder, "-3.50|2.00|-12.25", "-12.25|-3.50|2.00"},
-            {"en_US", Qt::AscendingOrder, "1,234.00|999.00", "999.00|1,234.00"},
-            {"de_DE", Qt::AscendingOrder, "10,5|-3,50|9,5", "-3,50|9,5|10,5"},
+        const std::tuple<const char *, int, QString, QString> cases[] = {  // locale, order, cells, sorted
+            {"C", 1, "10.5|9.5|100|-3.50|2.00|-12.25", "-12.25|-3.50|2.00|9.5|10.5|100"},
+            {"en_US", 1, "1,234.00|999.00", "999.00|1,234.00"},
+            {"de_DE", 1, "10,5|-3,50|9,5", "-3,50|9,5|10,5"},
             // Hours and minutes, degrees and minutes, as the list writes them.
-            {"C", Qt::AscendingOrder, "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7", "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8"},
-            {"C", Qt::AscendingOrder, "-21 30|-1 45|0 15|-21 10", "-21 10|-21 30|-1 45|0 15"},
-            {"C", Qt::AscendingOrder, "NGC 1976|ngc 224|IC 434|NGC 7000|NGC 224A", "IC 434|ngc 224|NGC 224A|NGC 1976|NGC 7000"},
-            {"C", Qt::AscendingOrder, "M 10|M 2|M 1|M 100", "M 1|M 2|M 10|M 100"},
+            {"C", 1, "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7", "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8"},
+            {"C", 1, "-21 30|-1 45|0 15|-21 10", "-21 10|-21 30|-1 45|0 15"},
+            {"C", 1, "NGC 1976|ngc 224|IC 434|NGC 7000|NGC 224A", "IC 434|ngc 224|NGC 224A|NGC 1976|NGC 7000"},
+            {"C", 1, "M 10|M 2|M 1|M 100", "M 1|M 2|M 10|M 100"},
             // nan and inf compare with nothing as numbers; empty and blank-padded cells are edges too.
-            {"C", Qt::AscendingOrder, "oc|7.5||nan|gx| 12 |inf|-1", "-1|7.5| 12 ||gx|inf|nan|oc"},
-            {"C", Qt::AscendingOrder, "Ori|2.50|and|1|ORI|2.5|AND|1.00", "1|1.00|2.50|2.5|and|AND|Ori|ORI"},
-            {"C", Qt::DescendingOrder, "Ori|2.50|and|1|ORI|2.5|AND|1.00", "Ori|ORI|and|AND|2.50|2.5|1|1.00"}};
-        for (const auto &[locale, order, texts, expected] : cases) {
-            const QStringList cells = texts.split(u'|');
-            QList<GridSortKey> keys;
-            for (const QString &cell : cells)
-                keys.append(GridSortKey(cell, QLocale(QString::fromLatin1(locale))));
-            QStringList sorted;
-            for (const qsizetype position : stableSortOrder(keys, order))
-                sorted.append(cells[position]);
-            QCOMPARE(sorted.join(u'|'), expected);
+            {"C", 1, "oc|7.5||nan|gx| 12 |inf|-1", "-1|7.5| 12 ||gx|inf|nan|oc"},
+            {"C", 1, "Ori|2.50|and|1|ORI|2.5|AND|1.00", "1|1.00|2.50|2.5|and|AND|Ori|ORI"},
+            {"C", 2, "Ori|2.50|and|1|ORI|2.5|AND|1.00", "Ori|ORI|and|AND|2.50|2.5|1|1.00"}};
+        for (const auto &[locale, order, cells, sorted] : cases) {
+            FlexGrid grid;
+            grid.setLocale(QLocale(QString::fromLatin1(locale)));
+            grid.setFormatString("<Cell");
+            grid.appendRows(cells.split(u'|'));
+            grid.setSort(order);
+            QCOMPARE(column(grid, 0), sorted);
         }
     }
 
-    // Numbers in the grid's own locale; rows move whole, the heading and the selection stay. The
-    // rows sorted run from Row to RowSel, either way round; order 0 sorts nothing.
+    // Rows move whole, the heading and the selection stay. The rows sorted run from Row to RowSel,
+    // either way round, all of them when the two are equal; order 0 sorts nothing.
     void sortRows()
     {
         const std::tuple<int, int, int, const char *> cases[] = {  // order, Row, RowSel, then the rows
-            {1, 0, 0, "M42|m31|M13|M1"}, {2, 0, 0, "M1|M13|m31|M42"}, {2, 3, 3, "M1|M13|m31|M42"},
-            {0, 0, 0, "M42|M13|m31|M1"}, {2, 2, 1, "M13|M42|m31|M1"}, {2, 0, 2, "M13|M42|m31|M1"},
-            {1, 3, 4, "M42|M13|m31|M1"}};
+            {1, 0, 0, "M42|m31|M13|M1"}, {2, 3, 3, "M1|M13|m31|M42"}, {0, 0, 0, "M42|M13|m31|M1"},
+            {2, 2, 1, "M13|M42|m31|M1"}, {2, 0, 2, "M13|M42|m31|M1"}, {1, 3, 4, "M42|M13|m31|M1"}};
         for (const auto &[order, row, rowSel, expected] : cases) {
             FlexGrid grid;
-            grid.setLocale(QLocale(QLocale::German, QLocale::Germany));
             grid.setFormatString("<Identifier|<Alt");
-            for (const char *rowText : {"M42\t-5,25", "M13\t10,50", "m31\t9,50", "M1\t"})
+            for (const char *rowText : {"M42\t-5.25", "M13\t10.50", "m31\t9.50", "M1\t"})
                 grid.AddItem(rowText);
             grid.selectRow(2);  // m31
             grid.setCol(1);
@@ -184,106 +169,81 @@ private slots:
             grid.setRowSel(rowSel);
             grid.setSort(order);
             QCOMPARE(column(grid, 0), QString::fromLatin1(expected));
-            QCOMPARE(grid.TextMatrix(0, 1), "Alt");
-            QCOMPARE(grid.TextMatrix(grid.Rows() - 1, 0) == "M1", grid.TextMatrix(grid.Rows() - 1, 1).isEmpty());
             QCOMPARE(grid.selectionModel()->selectedRows().value(0).data().toString(), "m31");
         }
     }
 
-    // A release alone, so that nothing else tells the grid where the pointer is: MouseRow and
-    // MouseCol are -1 off the cells, the button and Shift+Alt come as codes. Then a double click,
-    // which makes the cell current unless there is none (row 1 stays current).
-    void mouse()
-    {
-        const std::tuple<int, int, Qt::MouseButton, int> cases[] = {  // row (0: headings), col, button, code
-            {0, 1, Qt::LeftButton, 1}, {0, 2, Qt::RightButton, 2}, {0, -1, Qt::MiddleButton, 4},
-            {3, 0, Qt::RightButton, 2}, {-1, 2, Qt::LeftButton, 1}, {3, -1, Qt::LeftButton, 1}};
-        for (const auto &[row, col, button, code] : cases) {
-            FlexGrid grid;
-            fillCities(grid);
-            grid.resize(800, 300);
-            grid.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&grid));
-            grid.setRow(1);
-            QList<QPoint> seen;  // (MouseRow, MouseCol) at MouseUp, then (Row, MouseRow) at DblClick
-            QSignalSpy mouseUps(&grid, &FlexGrid::MouseUp);
-            connect(&grid, &FlexGrid::MouseUp, this, [&] { seen << QPoint(grid.MouseRow(), grid.MouseCol()); });
-            connect(&grid, &FlexGrid::DblClick, this, [&] { seen << QPoint(grid.Row(), grid.MouseRow()); });
-            const QHeaderView *header = grid.horizontalHeader();
-            QWidget *widget = row == 0 ? header->viewport() : grid.viewport();
-            const QPoint cell = cellCentre(grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
-            const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
-                             row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
-            QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
-            QCOMPARE(seen, QList<QPoint>{QPoint(row, col)});
-            QCOMPARE(mouseUps[0][0].toInt(), code);
-            QCOMPARE(mouseUps[0][1].toInt(), 1 + 4);  // Shift 1, Alt 4
-            QTest::mouseDClick(widget, button, {}, pos);
-            QCOMPARE(seen.value(1), QPoint(row >= 0 && col >= 0 ? row : 1, row));
-        }
-    }
-
-    // Dragging over the cells moves the selection's end; dragging a heading's border widens the
-    // column and sorts nothing; the keys move the current row, Enter chooses it, Tab leaves.
-    void dragsAndKeys()
+    // Releases alone, so that nothing else tells the grid where the pointer is: MouseRow and
+    // MouseCol are -1 off the cells, the button and Shift+Alt come as codes; double clicks make
+    // the cell current unless there is none (row 2 stays current). Then dragging over the cells
+    // moves the selection's end; dragging a heading's border widens the column and sorts nothing;
+    // the keys move the current row, Enter chooses it, Tab leaves.
+    void mouseAndKeys()
     {
         QWidget window;
         auto *grid = new FlexGrid(&window);
-        auto *next = new QWidget(&window);
-        next->setFocusPolicy(Qt::TabFocus);
+        auto *next = new FlexGrid(&window);
         fillCities(*grid);
         grid->resize(600, 200);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy mouseUps(grid, &FlexGrid::MouseUp);
+        QSignalSpy dblClicks(grid, &FlexGrid::DblClick);
         QSignalSpy enters(grid, &FlexGrid::EnterPressed);
+        QHeaderView *header = grid->horizontalHeader();
+
+        const std::tuple<int, int, Qt::MouseButton, int> cases[] = {  // row (0: headings), col, button, code
+            {0, 1, Qt::LeftButton, 1}, {0, 2, Qt::RightButton, 2}, {0, -1, Qt::MiddleButton, 4},
+            {1, 0, Qt::RightButton, 2}, {-1, 2, Qt::LeftButton, 1}, {3, -1, Qt::LeftButton, 1}};
+        for (const auto &[row, col, button, code] : cases) {
+            grid->setRow(2);
+            QWidget *widget = row == 0 ? header->viewport() : grid->viewport();
+            const QPoint cell = cellCentre(*grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
+            const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
+                             row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
+            QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
+            QCOMPARE(QList<int>({grid->MouseRow(), grid->MouseCol(), mouseUps.last()[0].toInt(), mouseUps.last()[1].toInt()}),
+                     QList<int>({row, col, code, 1 + 4}));  // Shift 1, Alt 4
+            QTest::mouseDClick(widget, button, {}, pos);
+            QTest::mouseRelease(widget, button, {}, pos);
+            QCOMPARE(QList<qsizetype>({grid->Row(), 2 * dblClicks.size()}),
+                     QList<qsizetype>({row >= 0 && col >= 0 ? row : 2, mouseUps.size()}));
+        }
+        mouseUps.clear();
 
         QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 1, 0));
         QTest::mouseMove(grid->viewport(), cellCentre(*grid, 3, 1));
-        QMouseEvent drag(QEvent::MouseMove, cellCentre(*grid, 3, 1), grid->viewport()->mapToGlobal(cellCentre(*grid, 3, 1)),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(grid->viewport(), &drag);
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 3, 1));
         QCOMPARE(QList<int>({grid->Row(), grid->RowSel(), grid->ColSel()}), QList<int>({1, 3, 1}));
         QCOMPARE(grid->selectionModel()->selectedRows().size(), 3);
 
-        QHeaderView *header = grid->horizontalHeader();
         const int widthBefore = grid->columnWidth(0);
         const QPoint border(header->sectionViewportPosition(1) - 1, header->height() / 2);
-        mouseUps.clear();
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, border);
-        QMouseEvent widen(QEvent::MouseMove, border + QPoint(40, 0), header->viewport()->mapToGlobal(border + QPoint(40, 0)),
-                          Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(header->viewport(), &widen);
+        QTest::mouseMove(header->viewport(), border + QPoint(40, 0));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, border + QPoint(40, 0));
+        grid->setFormatString(CityLayout);  // a new list keeps the wider column
         QCOMPARE(grid->columnWidth(0), widthBefore + 40);
-        QVERIFY(mouseUps.isEmpty());
-        grid->AddItem("Rome\t41.89\t12.48");  // a new row keeps the wider column
-        QCOMPARE(grid->columnWidth(0), widthBefore + 40);
+        QCOMPARE(mouseUps.size(), 1);  // the release over the cells only
 
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        QTest::keyClick(grid, Qt::Key_Down);
-        QTest::keyClick(grid, Qt::Key_Down);
-        QTest::keyClick(grid, Qt::Key_Return);
-        QCOMPARE(grid->Row(), 3);
-        QCOMPARE(enters.size(), 1);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(grid, key);
+        QCOMPARE(QList<qsizetype>({grid->Row(), enters.size()}), QList<qsizetype>({3, 1}));
         QTest::keyClick(grid, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
 
+    // Nested or not, a batch leaves the grid as the same steps one by one do, in one reset.
     void batchGivesTheSameGrid()
     {
         const auto build = [](FlexGrid &grid) {
             fillCities(grid);
             grid.Clear();
             grid.setRows(1);
-            grid.setFormatString(ResultsLikeLayout);
-            QStringList rows;
-            for (int i = 0; i < 60; ++i)
-                rows << QStringLiteral("NGC %1\tgx\t%2\t").arg(i).arg(i % 7);
-            grid.appendRows(rows);
-            grid.AddItem(QStringLiteral("IC 1\topen cluster with a very long type\t1\t"), 1);
+            grid.setFormatString("<Identifier       |<Type    |<Alt     ");
+            grid.appendRows({"NGC 7\tgx\t3\t", "NGC 12\tgx\t1\t", "NGC 3\tgx\t\t", "IC 1\topen cluster\t1"});
             grid.setTextMatrix(0, 2, "> Alt     ");
             grid.setCol(2);
             grid.setSort(FlexGrid::SortGenericAscending);
@@ -292,18 +252,13 @@ private slots:
         build(single);
         FlexGrid batched;
         QSignalSpy resets(batched.model(), &QAbstractItemModel::modelReset);
-        QSignalSpy inserts(batched.model(), &QAbstractItemModel::rowsInserted);
         {
             const FlexGrid::UpdateBatch outer(batched), inner(batched);
             build(batched);
         }
-
         QCOMPARE(resets.size(), 1);
-        QCOMPARE(inserts.size(), 0);
         QCOMPARE(allCells(batched), allCells(single));
-        QCOMPARE(batched.verticalHeader()->count(), batched.Rows() - 1);
-        for (int col = 0; col < 3; ++col)
-            QCOMPARE(batched.columnWidth(col), single.columnWidth(col));
+        QCOMPARE(batched.horizontalHeader()->saveState(), single.horizontalHeader()->saveState());  // the widths
     }
 };
 
