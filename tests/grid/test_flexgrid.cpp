@@ -1,5 +1,6 @@
 #include "ui/grid/flexgrid.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -91,6 +92,7 @@ private slots:
     void cellsAndRows()
     {
         FlexGrid grid;
+        const QAbstractItemModelTester modelRules(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         fillCities(grid);
         QCOMPARE(allCells(grid).mid(1), (QList<QStringList>{{"Berlin", "52.52", "13.40"}, {" Quito ", "-0.18", ""},
                                                             {"Perth", "-31.95", "115.86"}}));
@@ -129,7 +131,7 @@ private slots:
     void sortKeys()
     {
         const std::tuple<const char *, int, QString, QString> cases[] = {  // locale, order, cells, sorted
-            {"C", 1, "10.5|9.5|100|-3.50|2.00|-12.25", "-12.25|-3.50|2.00|9.5|10.5|100"},
+            {"C", 1, "10.5|9.5|100|-3.50|1.5|2.00|-12.25|1.25", "-12.25|-3.50|1.25|1.5|2.00|9.5|10.5|100"},
             {"en_US", 1, "1,234.00|999.00", "999.00|1,234.00"},
             {"de_DE", 1, "10,5|-3,50|9,5", "-3,50|9,5|10,5"},
             // Hours and minutes, degrees and minutes, as the list writes them.

@@ -108,7 +108,8 @@ void SkyPlot::render()
     else if (admitted.spanDeg > 0.0)
         painter.drawPie(disc, sixteenthsFromThreeOClock(admitted.fromAzDeg), qRound(admitted.spanDeg * 16.0));
     if (const HorizonProfile *profile = m_profile ? &*m_profile : nullptr) {
-        // The ring between the rim and the profile's altitude, azimuth by azimuth.
+        // The ring between the rim and the profile's altitude, azimuth by azimuth: a path fills
+        // odd-even, so the skyline cuts the sky out of the disc.
         QPainterPath blocked;
         blocked.addEllipse(disc);
         QPolygonF skyline;
@@ -117,7 +118,6 @@ void SkyPlot::render()
             skyline << chartPoint(centre, radius, azDeg, profile->altitudeDeg(azDeg));
         }
         blocked.addPolygon(skyline);
-        blocked.setFillRule(Qt::OddEvenFill);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colours.horizon);
         painter.drawPath(blocked);
