@@ -27,8 +27,7 @@ private slots:
     {
         catalog = {};
         folders = {};
-        fakes.files = {};
-        fakes.messages = {};
+        fakes = {};
     }
 
     // Every request is the same, and no dialog ever moves the working folder.
