@@ -261,6 +261,11 @@ private slots:
         QCOMPARE(resets.size(), 1);
         QCOMPARE(allCells(batched), allCells(single));
         QCOMPARE(batched.horizontalHeader()->saveState(), single.horizontalHeader()->saveState());  // the widths
+        for (const bool sortOnly : {true, false}) {  // a batch of one change tells the views too
+            const FlexGrid::UpdateBatch batch(batched);
+            sortOnly ? batched.setSort(FlexGrid::SortGenericDescending) : batched.Clear();
+        }
+        QCOMPARE(resets.size(), 3);
     }
 };
 
