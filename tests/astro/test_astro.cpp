@@ -50,22 +50,14 @@ public:
 
 CatalogObject object(const QString &identifier, double raDeg, double decDeg, const QString &type)
 {
-    return {identifier, {}, raDeg, decDeg, QStringLiteral("10"), {}, QStringLiteral("8"), type, QStringLiteral("Ori")};
+    return {.Identifier = identifier, .RA = raDeg, .Dec = decDeg, .Size = "10", .Mag = "8", .ObjType = type, .Constellation = "Ori"};
 }
 
 // The worked session: Grand Rapids, 15 March 2006, 21:30 EST, two hours, every filter open.
 SessionParameters workedSession()
 {
-    SessionParameters p;
-    p.Lat = QStringLiteral("42.93");
-    p.Lon = QStringLiteral("-85.48");
-    p.txtDate = QStringLiteral("3/15/2006");
-    p.txtTime = QStringLiteral("21:30:0");
-    p.txtGMTDev = QStringLiteral("-5");
-    p.txtSessLen = QStringLiteral("2");
-    p.MinElev = QStringLiteral("-90");
-    p.MinSize = QStringLiteral("0");
-    return p;
+    return {.Lat = "42.93", .Lon = "-85.48", .txtDate = "3/15/2006", .txtTime = "21:30:0", .txtGMTDev = "-5",
+            .txtSessLen = "2", .MinElev = "-90", .MinSize = "0"};
 }
 
 // Its three objects; start and end positions as worked out by hand:
@@ -206,10 +198,7 @@ private slots:
             {c, &P::txtSessLen, &I::sessionLengthHours, "-1", refused},
         };
         for (const auto &test : cases) {
-            P parameters;
-            parameters.txtDate = QStringLiteral("1/1/2006");
-            parameters.txtTime = QStringLiteral("0:0:0");
-            parameters.txtGMTDev = QStringLiteral("0");
+            P parameters{.txtDate = "1/1/2006", .txtTime = "0:0:0", .txtGMTDev = "0"};
             parameters.*test.field = QString::fromUtf8(test.text);
             const SessionReading reading = readSessionInputs(parameters, test.locale);
             const bool asExpected = qIsNaN(test.value)
@@ -223,15 +212,9 @@ private slots:
     // others are still read.
     void namesEveryUnreadableInput()
     {
-        SessionParameters parameters;
-        parameters.txtDate = QStringLiteral("soon");
-        parameters.txtTime = QStringLiteral("21:30");
-        parameters.txtGMTDev = QStringLiteral("-5");
-        parameters.Lat = QStringLiteral("91");
-        parameters.MaxSize = QString();
-        parameters.Included = QStringLiteral("inclusive");  // only the exact caption is inclusive
-        parameters.chkGalaxy = 2;                            // grayed counts as off
-        parameters.chkOpen = 0;
+        // Only the exact caption "Inclusive" is inclusive; a grayed box counts as off.
+        const SessionParameters parameters{.Lat = "91", .txtDate = "soon", .txtTime = "21:30", .txtGMTDev = "-5",
+                                           .MaxSize = "", .chkGalaxy = 2, .chkOpen = 0, .Included = "inclusive"};
 
         const SessionReading reading = readSessionInputs(parameters, QLocale::c());
         QStringList problems;
