@@ -50,7 +50,7 @@ public:
 
 CatalogObject object(const QString &identifier, double raDeg, double decDeg, const QString &type)
 {
-    return {.Identifier = identifier, .RA = raDeg, .Dec = decDeg, .Size = "10", .Mag = "8", .ObjType = type, .Constellation = "Ori"};
+    return {identifier, {}, raDeg, decDeg, QStringLiteral("10"), {}, QStringLiteral("8"), type, QStringLiteral("Ori"), {}};
 }
 
 // The worked session: Grand Rapids, 15 March 2006, 21:30 EST, two hours, every filter open.
