@@ -36,6 +36,13 @@ private slots:
 
     void cleanup() { QDir::setCurrent(testsFolder); }
 
+    // Where the desktop keeps each user's data.
+    void userFolderFollowsTheDesktop()
+    {
+        qputenv("XDG_DATA_HOME", root->filePath(QStringLiteral("data")).toUtf8());
+        QCOMPARE(defaultUserDataFolder(), root->filePath(QStringLiteral("data/nocturo")));
+    }
+
     // Seeds what the user folder lacks and never replaces what it holds.
     void desktopStartSeedsTheUserFolder()
     {

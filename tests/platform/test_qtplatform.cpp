@@ -1,6 +1,7 @@
 #include "ui/platform/qtplatform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -25,6 +27,16 @@ void whenOpen(const std::function<void(Dialog *)> &act)
         whenOpen(act);  // not shown yet
     });
 }
+
+class AddressCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QUrl opened;
+
+public slots:
+    void open(const QUrl &address) { opened = address; }
+};
 
 }  // namespace
 
@@ -80,16 +92,36 @@ private slots:
         QCOMPARE(seen, QStringLiteral("Nocturo:Min Azimuth must be less than Max Azimuth:1"));
     }
 
-    // Whatever zone the machine has, the bias and the clock agree with Qt's own offset.
+    // In zones with and without daylight saving, the bias and the clock agree with Qt's own
+    // offset, and a zone with daylight saving gives its hour either way.
     void timeZoneIsCoherent()
     {
-        TimeZoneInformation information;
-        const TimeZoneState state = SystemTimeZone().GetTimeZoneInformation(information);
-        QVERIFY(state != TimeZoneState::Failure);
-        const int biasMinutes = information.Bias + (state == TimeZoneState::Daylight ? information.DaylightBias
-                                                                                      : information.StandardBias);
-        const QDateTime now = SystemClock().localNow();
-        QCOMPARE(-biasMinutes * 60, now.offsetFromUtc());
+        const QByteArray machineZone = qgetenv("TZ");
+        for (const char *zone : {"UTC", "Asia/Kathmandu", "America/New_York", "Australia/Sydney"}) {
+            qputenv("TZ", zone);
+            tzset();
+            TimeZoneInformation information;
+            const TimeZoneState state = SystemTimeZone().GetTimeZoneInformation(information);
+            const bool daylightSaving = QByteArray(zone).contains('/') && QByteArray(zone) != "Asia/Kathmandu";
+            QCOMPARE(state == TimeZoneState::Unknown, !daylightSaving);
+            QCOMPARE(information.DaylightBias, daylightSaving ? -60 : 0);
+            const int biasMinutes = information.Bias + (state == TimeZoneState::Daylight ? information.DaylightBias
+                                                                                          : information.StandardBias);
+            QCOMPARE(-biasMinutes * 60, SystemClock().localNow().offsetFromUtc());
+        }
+        machineZone.isNull() ? qunsetenv("TZ") : qputenv("TZ", machineZone);
+        tzset();
+    }
+
+    // A handler of the test's own stands in for the desktop's browser.
+    void browserOpensTheAddress()
+    {
+        AddressCatcher browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("nocturo-test"), &browser, "open");
+        const QUrl address(QStringLiteral("nocturo-test:NGC%20224"));
+        QVERIFY(QtBrowser().openAddress(address));
+        QCOMPARE(browser.opened, address);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("nocturo-test"));
     }
 };
 
