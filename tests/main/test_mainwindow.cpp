@@ -200,8 +200,8 @@ private slots:
             if (step == u'g')
                 window.bGenList_Click();
             else
-                WindowFixture::clickHeading(fixture.grid(), step.right(1).toInt(), step.startsWith(u'r') ? Qt::RightButton : Qt::LeftButton,
-                                     step.startsWith(u'd'));
+                WindowFixture::clickHeading(fixture.grid(), step.right(1).toInt(),
+                                            step.startsWith(u'r') ? Qt::RightButton : Qt::LeftButton, step.startsWith(u'd'));
         }
         QCOMPARE(fixture.grid().TextMatrix(0, col), heading);
         QList<double> keys;  // negated when descending
@@ -314,9 +314,6 @@ private slots:
         Nocturo &window = fixture.start();
         QWidget *client = window.centralWidget();
         auto *chart = window.findChild<SkyPlot *>();
-        QCOMPARE(client->size(), QSize(857, 551));  // 12855 x 8265 twips
-        QCOMPARE(fixture.grid().geometry(), QRect(232, 32, 609, 513));
-        QCOMPARE(chart->geometry(), QRect(8, 456, 89, 81));
 
         // The window's own controls and the labels inside the chart; the line under the menu bar apart.
         QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
