@@ -129,8 +129,6 @@ private slots:
         const QByteArray three = catalogBytes("NGC", 3);
         QTest::newRow("header only") << QByteArray("Identifier,M,RA\r\n") << 0 << 0;
         QTest::newRow("empty file") << QByteArray() << 1 << 0;
-        QTest::newRow("LF") << catalogBytes("NGC", 3, "\n") << 0 << 3;
-        QTest::newRow("CR") << catalogBytes("NGC", 3, "\r") << 0 << 3;
         QTest::newRow("no final line end") << three.chopped(2) << 0 << 3;
         QTest::newRow("blank lines at the end") << three + "\r\n  \r\n\t\r\n" << 0 << 3;
         QTest::newRow("empty line inside") << catalogBytes("NGC", 2) + "\r\n" + objectLine("NGC", 3).toUtf8() << 4 << 2;

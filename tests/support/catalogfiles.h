@@ -12,11 +12,10 @@ inline QString objectLine(const QString &name, int n)
         .arg(name, QString::number(n), QString::number(n % 24));
 }
 
-inline QByteArray catalogBytes(const QString &name, int objectCount,
-                               const QByteArray &lineEnd = QByteArrayLiteral("\r\n"))
+inline QByteArray catalogBytes(const QString &name, int objectCount)
 {
-    QByteArray bytes = "Identifier,M,RA,Dec,Size,Mag,Type,Constellation,Comment" + lineEnd;
+    QByteArray bytes = "Identifier,M,RA,Dec,Size,Mag,Type,Constellation,Comment\r\n";
     for (int n = 1; n <= objectCount; ++n)
-        bytes += objectLine(name, n).toUtf8() + lineEnd;
+        bytes += objectLine(name, n).toUtf8() + "\r\n";
     return bytes;
 }

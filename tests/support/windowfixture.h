@@ -30,11 +30,10 @@ struct WindowFixture {
     FakePlatform fakes;
     std::unique_ptr<Nocturo> window;
 
-    explicit WindowFixture(bool withCatalog = true)
+    WindowFixture()
     {
-        if (withCatalog)
-            QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + QStringLiteral("/data/Objects.csv"),
-                        folder.filePath(QStringLiteral("Objects.csv")));
+        QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + QStringLiteral("/data/Objects.csv"),
+                    folder.filePath(QStringLiteral("Objects.csv")));
         QDir::setCurrent(folder.path());
     }
 
