@@ -1,3 +1,4 @@
+#include "ui/common/nightvision.h"
 #include "ui/location/fgetlatlon.h"
 #include "ui/main/proportionallayout.h"
 #include "ui/main/skyplot.h"
@@ -299,7 +300,9 @@ private slots:
         fixture.trigger(QStringLiteral("Night Vision"));
         QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
         const QImage shown = window.grab().toImage();
+        QVERIFY(rememberedNightVision());
         fixture.trigger(QStringLiteral("Night Vision"));
+        QVERIFY(!rememberedNightVision() && !isNightVision(QApplication::palette()));
         int colouredPixels = 0;
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x)

@@ -1,5 +1,4 @@
 #include "snapshot.h"
-#include "ui/common/nightvision.h"
 #include "ui/main/skyplot.h"
 #include "ui/night/nightchart.h"
 #include "ui/night/nightwindow.h"
@@ -137,22 +136,15 @@ private slots:
         QVERIFY(!window.horizon() && window.resultCount() == flatCount);
     }
 
-    void daylightAndNightVision()
+    void daylightNote()
     {
         WindowFixture fixture;
         Nocturo &window = startWorkedSession(fixture, QStringLiteral("13:39:0"));
         QVERIFY2(window.listStatus().contains(QStringLiteral("° up at the start")), qPrintable(window.listStatus()));
         fixture.type("txtTime", QStringLiteral("20:0:0"));
         QVERIFY2(window.listStatus().endsWith(QStringLiteral("astronomical twilight until 20:23")), qPrintable(window.listStatus()));
-
-        fixture.trigger(QStringLiteral("Night Vision"));
-        QCoreApplication::processEvents();  // the windows take the new palette from the event loop
-        QVERIFY(isNightVision(QApplication::palette()) && rememberedNightVision());
-        const QColor chartCorner = window.findChild<SkyPlot *>()->picture().pixelColor(1, 1);
-        QVERIFY2(chartCorner.red() > 0 && chartCorner.green() == 0 && chartCorner.blue() == 0, qPrintable(chartCorner.name()));
-        fixture.trigger(QStringLiteral("Night Vision"));
-        QVERIFY(!isNightVision(QApplication::palette()) && !rememberedNightVision());
     }
+
 };
 
 QTEST_MAIN(TestNightWindow)
