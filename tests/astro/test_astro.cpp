@@ -285,7 +285,6 @@ private slots:
         QTest::newRow("exclusive, end inside") << QStringList{"MinAz=230", "MaxAz=300", "Included=Exclusive"} << false;
         QTest::newRow("exclusive, equal edges") << QStringList{"MinAz=90", "MaxAz=90", "Included=Exclusive"} << true;
         QTest::newRow("inclusive, reversed") << QStringList{"MinAz=300", "MaxAz=100"} << false;
-        QTest::newRow("unknown caption is exclusive") << QStringList{"MinAz=230", "MaxAz=300", "Included=inclusive"} << false;
         QTest::newRow("size at minimum") << QStringList{"MinSize=10"} << true;
         QTest::newRow("size at maximum") << QStringList{"MaxSize=10"} << true;
         QTest::newRow("size below") << QStringList{"Size=9.9", "MinSize=10"} << false;
@@ -298,7 +297,6 @@ private slots:
         QTest::newRow("planetary, its box") << QStringList{"Type=planetary nebula", "chkNebula=0"} << true;
         QTest::newRow("cluster with nebula, open box") << QStringList{"Type=open cluster and nebula", "chkNebula=0"} << true;
         QTest::newRow("open inside a word") << QStringList{"Type=reopened", "chkNebula=0", "chkGalaxy=0"} << true;
-        QTest::newRow("grayed box is off") << QStringList{"Type=galaxy pair", "chkGalaxy=2"} << false;
         QTest::newRow("none of the words") << QStringList{"Type=double star"} << false;
     }
 

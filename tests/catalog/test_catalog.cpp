@@ -93,8 +93,6 @@ private slots:
         QTest::newRow("capital X") << "M 1,1,5 34.5,+22 01,6X4,8.4,Snr,Taurus,Crab" << "no \"x\" after the size";
         QTest::newRow("blank before the RA hours")
             << lineAt(" 0 42.7", "+41 16") << "the right-ascension hours are missing";
-        QTest::newRow("Dec minutes not a number")
-            << lineAt("0 42.7", "+41 l6") << "the declination minutes \"l6\" are not a number";
         QTest::newRow("decimal comma")
             << lineAt("0 42.7", "41,5 16") << "the declination degrees \"41,5\" are not a number";
         QTest::newRow("group separator") << "NGC 1,,1,000 30.0,+10 00,5x3,9.0,Galaxy,Leo,"
