@@ -40,8 +40,7 @@ private slots:
     {
         const QStringList list = QStringList{"list", "--folder", "."} + Session;
         const std::pair<QStringList, QString> cases[] = {  // a repeated option counts with its last value
-            {{"tonight"}, "there is no command \"tonight\""},
-            {{"list", "--folder", "."}, "\"list\" needs --date"},
+            {{"tonight"}, "there is no command \"tonight\""}, {{"list", "--folder", "."}, "\"list\" needs --date"},
             {{"night", "--latitude", "1"}, "Unknown option 'latitude'"},
             {{"night", "now"}, "takes no argument \"now\""},
             {Night + QStringList{"--date", "3/15/2006"}, "--date \"3/15/2006\" is not a date"},

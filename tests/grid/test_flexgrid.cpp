@@ -52,8 +52,7 @@ private slots:
     {
         const std::tuple<QString, QString, QString, QString> layouts[] = {  // headings and cells: "|" between
             {CityLayout, "City" + QString(36, u' ') + "|Lat        |Lon         ", "LRR", "|barred spiral galaxy|-122.41940000000"},
-            {"Name|>Qty", "Name|Qty", "LR", "|"},
-            {"<>x|>", ">x|", "LR", "|"}};  // the first mark only
+            {"Name|>Qty", "Name|Qty", "LR", "|"}, {"<>x|>", ">x|", "LR", "|"}};  // the first mark only
         for (const auto &[layout, headings, alignments, widestCells] : layouts) {
             FlexGrid grid;
             grid.setFormatString(layout);
@@ -132,8 +131,7 @@ private slots:
     {
         const std::tuple<const char *, int, QString, QString> cases[] = {  // locale, order, cells, sorted
             {"C", 1, "10.5|9.5|100|-3.50|1.5|2.00|-12.25|1.25", "-12.25|-3.50|1.25|1.5|2.00|9.5|10.5|100"},
-            {"en_US", 1, "1,234.00|999.00", "999.00|1,234.00"},
-            {"de_DE", 1, "10,5|-3,50|9,5", "-3,50|9,5|10,5"},
+            {"en_US", 1, "1,234.00|999.00", "999.00|1,234.00"}, {"de_DE", 1, "10,5|-3,50|9,5", "-3,50|9,5|10,5"},
             // Hours and minutes, degrees and minutes, as the list writes them.
             {"C", 1, "5 35.2|12 30.8|1 36.7|1 4.8|0 42.7", "0 42.7|1 4.8|1 36.7|5 35.2|12 30.8"},
             {"C", 1, "-21 30|-1 45|0 15|-21 10", "-21 10|-21 30|-1 45|0 15"},

@@ -21,7 +21,7 @@ QLabel *link(const QWidget *form) { return form->findChild<QLabel *>(QStringLite
 QString look(const Helpform &form)
 {
     const QFont font = link(&form)->font();
-    return QStringLiteral("bold %1, underline %2, %3, cursor %4") .arg(int(font.bold())).arg(int(font.underline()))
+    return QStringLiteral("bold %1, underline %2, %3, cursor %4").arg(int(font.bold())).arg(int(font.underline()))
         .arg(link(&form)->palette().color(QPalette::WindowText).name()).arg(form.cursor().shape());
 }
 

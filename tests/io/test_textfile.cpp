@@ -30,8 +30,7 @@ private slots:
         // One byte that is not UTF-8 makes the whole text Latin-1, so that no byte is lost; a
         // sequence cut at the end is such a byte.
         const std::pair<QByteArray, QString> cases[] = {
-            {"\xc3\xa9\xe2\x80\x93", QStringLiteral("\u00e9\u2013")},
-            {"\xc3\xa9 \xe9", QStringLiteral("\u00c3\u00a9 \u00e9")},
+            {"\xc3\xa9\xe2\x80\x93", QStringLiteral("\u00e9\u2013")}, {"\xc3\xa9 \xe9", QStringLiteral("\u00c3\u00a9 \u00e9")},
             {"ab\xc3", QStringLiteral("ab\u00c3")}};
         for (const auto &[bytes, text] : cases)
             QCOMPARE(::decodeText(bytes), text);
