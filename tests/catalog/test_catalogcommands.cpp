@@ -86,10 +86,10 @@ private slots:
 
         const QString missing = QStringLiteral("There is no file \"absent.csv\" in the folder \"%1\".")
                                     .arg(QDir::toNativeSeparators(QDir::currentPath()));
-        QCOMPARE(fakes.messages.log(), QStringList({failure(missing),
-                              failure("Only one catalog file can be loaded at a time, but 2 files were chosen."),
-                              failure("broken.csv, line 4: no \"x\" after the size")})
-                     .join(u'\n'));
+        const QStringList messages{failure(missing),
+                                   failure("Only one catalog file can be loaded at a time, but 2 files were chosen."),
+                                   failure("broken.csv, line 4: no \"x\" after the size")};
+        QCOMPARE(fakes.messages.log(), messages.join(u'\n'));
         QCOMPARE(catalog.CatalogCount, 3);
         QCOMPARE(catalog.Catalog.at(2).Identifier, QStringLiteral("Good 3"));
         // The next dialog opens where the last catalog was chosen.

@@ -210,6 +210,9 @@ private slots:
                      QList<qsizetype>({row >= 0 && col >= 0 ? row : 2, mouseUps.size()}));
         }
         mouseUps.clear();
+        QMouseEvent hover(QEvent::MouseMove, cellCentre(*grid, 2, 1), QCursor::pos(), Qt::NoButton, {}, {});
+        QApplication::sendEvent(grid->viewport(), &hover);
+        QCOMPARE(QList<int>({grid->MouseRow(), grid->MouseCol()}), QList<int>({2, 1}));
 
         QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cellCentre(*grid, 1, 0));
         QTest::mouseMove(grid->viewport(), cellCentre(*grid, 3, 1));
