@@ -45,7 +45,6 @@ private slots:
         const QString events = QGuiApplication::clipboard()->text();
         QVERIFY2(events.startsWith(QStringLiteral("sunset\t2006-03-15 18:4")), qPrintable(events));
         QVERIFY(events.endsWith(QStringLiteral("moon illumination\t99\n")));
-        QCOMPARE(night->table().Rows(), window.resultCount() + 1);
         QVERIFY(night->chart().scene().object.empty());
 
         // A click selects; the chart's curve passes through the grid's altitude at the start.
@@ -85,6 +84,7 @@ private slots:
         QVERIFY(bestAltitudes().size() > 3 && !std::ranges::is_sorted(bestAltitudes()));
         WindowFixture::clickHeading(night->table(), 5);
         fixture.type("txtSessLen", QStringLiteral("3"));
+        QCOMPARE(night->tableText().count(u'\n'), window.resultCount() + 1);
         QVERIFY(std::ranges::is_sorted(bestAltitudes()));
         WindowFixture::clickHeading(night->table(), 5);
         QVERIFY(std::ranges::is_sorted(bestAltitudes(), std::greater<>()));

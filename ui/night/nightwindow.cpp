@@ -156,7 +156,6 @@ void NightWindow::showTable(const std::vector<ListedVisibility> &rows, double gm
     for (const ListedVisibility &row : rows)
         rowTexts << visibilityCells(row, gmtDeviationHours, numbers).join(u'\t');
     const FlexGrid::UpdateBatch batch(*m_table);
-    m_table->Clear();
     m_table->setRows(1);
     m_table->setFormatString(TableLayout);
     m_table->appendRows(rowTexts);
