@@ -157,7 +157,7 @@ private slots:
     {
         const std::tuple<int, int, int, const char *> cases[] = {  // order, Row, RowSel, then the rows
             {1, 0, 0, "M42|m31|M13|M1"}, {2, 3, 3, "M1|M13|m31|M42"}, {0, 0, 0, "M42|M13|m31|M1"},
-            {2, 2, 1, "M13|M42|m31|M1"}, {2, 0, 2, "M13|M42|m31|M1"}, {1, 3, 4, "M42|M13|m31|M1"}};
+            {2, 2, 1, "M13|M42|m31|M1"}, {1, 0, 3, "M42|m31|M13|M1"}, {1, 3, 4, "M42|M13|m31|M1"}};
         for (const auto &[order, row, rowSel, expected] : cases) {
             FlexGrid grid;
             grid.setFormatString("<Identifier|<Alt");
@@ -193,7 +193,7 @@ private slots:
         QHeaderView *header = grid->horizontalHeader();
 
         const std::tuple<int, int, Qt::MouseButton, int> cases[] = {  // row (0: headings), col, button, code
-            {0, 1, Qt::LeftButton, 1}, {0, 2, Qt::RightButton, 2}, {0, -1, Qt::MiddleButton, 4},
+            {0, 1, Qt::LeftButton, 1}, {0, 2, Qt::RightButton, 2}, {0, -1, Qt::MiddleButton, 4}, {2, 1, Qt::BackButton, 0},
             {1, 0, Qt::RightButton, 2}, {-1, 2, Qt::LeftButton, 1}, {3, -1, Qt::LeftButton, 1}};
         for (const auto &[row, col, button, code] : cases) {
             grid->setRow(2);
@@ -201,9 +201,9 @@ private slots:
             const QPoint cell = cellCentre(*grid, row < 0 ? 3 : std::max(row, 1), std::max(col, 0));
             const QPoint pos(col < 0 ? header->length() + 10 : cell.x(),
                              row == 0 ? header->height() / 2 : row < 0 ? cell.y() + 40 : cell.y());
-            QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::AltModifier, pos);
+            QTest::mouseRelease(widget, button, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, pos);
             QCOMPARE(QList<int>({grid->MouseRow(), grid->MouseCol(), mouseUps.last()[0].toInt(), mouseUps.last()[1].toInt()}),
-                     QList<int>({row, col, code, 1 + 4}));  // Shift 1, Alt 4
+                     QList<int>({row, col, code, 1 + 2 + 4}));  // Shift 1, Ctrl 2, Alt 4
             QTest::mouseDClick(widget, button, {}, pos);
             QTest::mouseRelease(widget, button, {}, pos);
             QCOMPARE(QList<qsizetype>({grid->Row(), 2 * dblClicks.size()}),

@@ -49,10 +49,10 @@ private slots:
     void openDialogStartsWhereAsked()
     {
         QTemporaryDir folder;
-        QString seen;  // the folder, the name and the filter
+        QString seen;  // the folder, the name, the filter and the file mode (3: existing files only)
         whenOpen<QFileDialog>([&](QFileDialog *dialog) {
             seen = dialog->directory().absolutePath() + u'|' + dialog->findChild<QLineEdit *>()->text() + u'|'
-                   + dialog->selectedNameFilter();
+                   + dialog->selectedNameFilter() + u'|' + QString::number(dialog->fileMode());
             dialog->reject();
         });
 
@@ -60,7 +60,7 @@ private slots:
             {FileRequest::Purpose::Open, QStringLiteral("Objects.csv"), folder.path(), {QStringLiteral("Catalogs (*.csv)")}});
 
         QVERIFY(cancelled.cancelled);
-        QCOMPARE(seen, QDir(folder.path()).absolutePath() + QStringLiteral("|Objects.csv|Catalogs (*.csv)"));
+        QCOMPARE(seen, QDir(folder.path()).absolutePath() + QStringLiteral("|Objects.csv|Catalogs (*.csv)|3"));
     }
 
     void saveDialogAsksBeforeReplacing()
