@@ -49,11 +49,7 @@ struct ScriptedFileChooser : FileChooser {
 struct RecordingBrowser : Browser {
     QList<QUrl> opened;
     bool browserStarts = true;
-    bool openAddress(const QUrl &address) override
-    {
-        opened.append(address);
-        return browserStarts;
-    }
+    bool openAddress(const QUrl &address) override { opened.append(address); return browserStarts; }
 };
 
 struct FixedClock : Clock {
