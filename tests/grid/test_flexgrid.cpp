@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(QList<int>({grid.Rows(), grid.Row(), grid.RowSel(), grid.verticalHeader()->count()}),
                  QList<int>({2, 1, 1, 1}));
         grid.setFormatString("<Only");
+        grid.setCol(1);  // past the last column: refused
         QCOMPARE(grid.Col(), 0);
         grid.Clear();  // the headings too
         grid.setRows(-3);  // the heading row stays

@@ -113,7 +113,7 @@ void FlexGrid::setFormatString(const QString &layout)
 void FlexGrid::AddItem(const QString &rowText, int rowIndex)
 {
     const bool append = rowIndex < 0 || rowIndex > Rows();
-    m_model->insertGridRow(append ? Rows() : std::max(rowIndex, 1), rowText);
+    m_model->insertGridRow(append ? Rows() : rowIndex, rowText);  // the model keeps the heading row first
 }
 
 void FlexGrid::appendRows(QStringList rowTexts)
