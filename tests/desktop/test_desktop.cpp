@@ -51,8 +51,7 @@ private slots:
         QVERIFY(QFile::permissions("Objects.csv").testFlag(QFile::WriteOwner));
 
         writeFile(user + "/Objects.csv", "own catalog");
-        QVERIFY(QFile::remove(user + "/cities.csv"));
-        QVERIFY(QDir::setCurrent(terminal));
+        QVERIFY(QFile::remove(user + "/cities.csv") && QDir::setCurrent(terminal));
         QCOMPARE(start({"nocturo", "--desktop"}), user);
         QCOMPARE(fileBytes("Objects.csv") + fileBytes("cities.csv"), "own catalogshipped cities");
     }

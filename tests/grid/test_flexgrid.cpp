@@ -98,10 +98,10 @@ private slots:
         grid.setFormatString(CityLayout + "|<Country");
         QCOMPARE(grid.TextMatrix(3, 3), QString());  // the dropped part does not come back
         QList<QStringList> expected = allCells(grid);
-        expected[2][1] = "-0.20";
+        expected[2][2] = "-0.20";  // a part the row lacked
         expected[0][1] = "> Lat";
         expected[1][0] = "a b";  // a TAB would split the cell
-        grid.setTextMatrix(2, 1, "-0.20");
+        grid.setTextMatrix(2, 2, "-0.20");
         grid.setTextMatrix(0, 1, "> Lat");
         grid.setTextMatrix(1, 0, "a\tb");
         for (const QPoint cell : {QPoint(4, 0), QPoint(1, 4), QPoint(-1, 0), QPoint(0, -1)}) {
