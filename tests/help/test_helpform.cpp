@@ -85,7 +85,7 @@ private slots:
     {
         QPointer<Helpform> help;
         Helpform *first = showHelpForm(help, browser, GuideAddress);
-        QVERIFY(first != form && first->isVisible());
+        QVERIFY(first != form && first->isVisible() && first->windowTitle() == u"Help");
         QVERIFY(matchesSnapshot(*first, QStringLiteral("help")));
         first->Label2_MouseMove();
         first->showMinimized();

@@ -52,11 +52,7 @@ private slots:
             const QTemporaryDir folder;
             const QString path = folder.filePath("defaults.txt");
             QVERIFY(writeTextFile(path, "51.5\r\n-0.1\r\n").isEmpty());
-            QString reason;
-            {
-                const FileSizeLimit fullDisk;
-                reason = writeTextFile(path, QString(characters, u'x'));
-            }
+            const QString reason = [&] { const FileSizeLimit fullDisk; return writeTextFile(path, QString(characters, u'x')); }();
             QCOMPARE(reason, qt_error_string(EFBIG));  // the system's own words, never "Unknown error"
             QCOMPARE(fileBytes(path), QByteArray("51.5\r\n-0.1\r\n"));
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"defaults.txt"});

@@ -299,6 +299,8 @@ private slots:
     {
         WindowFixture fixture;
         Nocturo &window = fixture.start();
+        window.setLocationCaptions(QStringLiteral("91"), QStringLiteral("0"));  // a marked caption turns red too
+        window.bGenList_Click();
         fixture.trigger(QStringLiteral("Night Vision"));
         QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
         const QImage shown = window.grab().toImage();
