@@ -15,9 +15,8 @@ Nocturo &startWorkedSession(WindowFixture &fixture, const QString &time = QStrin
 {
     Nocturo &window = fixture.start();
     window.setLocationCaptions(QStringLiteral("42.93"), QStringLiteral("-85.48"));
-    fixture.field("txtDate")->setText(QStringLiteral("3/15/2006"));
-    fixture.field("txtGMTDev")->setText(QStringLiteral("-5"));
-    fixture.field("txtSessLen")->setText(QStringLiteral("2"));
+    for (const auto &[name, text] : {std::pair{"txtDate", "3/15/2006"}, {"txtGMTDev", "-5"}, {"txtSessLen", "2"}})
+        fixture.field(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
     fixture.type("txtTime", time);
     fixture.type("MinElev", QStringLiteral("0"));
     return window;
