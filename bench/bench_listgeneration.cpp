@@ -1,10 +1,10 @@
 #include "benchcatalog.h"
 #include "benchmain.h"
 
-#include "astro/listgeneration.h"
-#include "astro/vectorstate.h"
-#include "catalog/catalogloader.h"
-#include "night/horizonprofile.h"
+#include "plan/listgeneration.h"
+#include "sky/vectorstate.h"
+#include "formats/catalogloader.h"
+#include "sky/horizonprofile.h"
 #include "ui/grid/flexgrid.h"
 #include "ui/main/resultsgridlist.h"
 

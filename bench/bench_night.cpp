@@ -1,4 +1,4 @@
-#include "night/nightevents.h"
+#include "sky/nightevents.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "astro/siderealtime.h"
-#include "night/visibility.h"
+#include "sky/siderealtime.h"
+#include "sky/visibility.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "astro/sessionparameters.h"
-#include "io/textfile.h"
+#include "plan/sessionparameters.h"
+#include "formats/textfile.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -1,15 +1,15 @@
 #include "cli/commandline.h"
 
-#include "astro/fieldnumber.h"
-#include "astro/listgeneration.h"
-#include "astro/listgrid.h"
-#include "astro/sessiontext.h"
-#include "cli/foldersetup.h"
-#include "night/nighteventlines.h"
-#include "night/sessionvisibility.h"
-#include "ui/common/windowlook.h"
-#include "ui/main/resultstext.h"
-#include "ui/main/workingfolder.h"
+#include "plan/fieldnumber.h"
+#include "plan/listgeneration.h"
+#include "plan/listgrid.h"
+#include "plan/sessiontext.h"
+#include "formats/foldersetup.h"
+#include "plan/nighteventlines.h"
+#include "plan/sessionvisibility.h"
+#include "plan/application.h"
+#include "formats/resultstext.h"
+#include "formats/workingfolder.h"
 
 #include <QCommandLineParser>
 #include <QDate>

@@ -2,9 +2,9 @@
 // text to the loader as if it were a catalog file. Besides crashes and sanitizer reports it
 // stops on a broken promise of either.
 
-#include "catalog/catalogline.h"
-#include "catalog/catalogloader.h"
-#include "io/textfile.h"
+#include "formats/catalogline.h"
+#include "formats/catalogloader.h"
+#include "formats/textfile.h"
 
 #include <algorithm>
 #include <cstdint>

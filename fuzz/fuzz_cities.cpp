@@ -2,9 +2,9 @@
 // reports it stops on a broken promise: every row the city table gets has its three cells, and no
 // cell starts or ends with a blank or holds a tab that would shift the cells after it.
 
-#include "io/textfile.h"
+#include "formats/textfile.h"
 #include "tests/support/testfiles.h"
-#include "ui/location/citiesfile.h"
+#include "formats/citiesfile.h"
 
 #include <QTemporaryDir>
 

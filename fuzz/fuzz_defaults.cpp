@@ -4,8 +4,8 @@
 // value as the file holds it, a reading whose account matches what it applied, and a file that
 // reads back the same once written again.
 
-#include "io/textfile.h"
-#include "ui/settings/defaultsfile.h"
+#include "formats/textfile.h"
+#include "formats/defaultsfile.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
-#include "catalog/catalogline.h"
-#include "catalog/catalogloader.h"
+#include "formats/catalogline.h"
+#include "formats/catalogloader.h"
 #include "catalogfiles.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "desktop/nocturoicon.h"
 #include "testfiles.h"
-#include "ui/main/workingfolder.h"
+#include "formats/workingfolder.h"
 
 #include <QDir>
 #include <QFile>

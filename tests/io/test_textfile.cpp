@@ -1,5 +1,5 @@
 #include "filesizelimit.h"
-#include "io/textfile.h"
+#include "formats/textfile.h"
 #include "testfiles.h"
 
 #include <QDir>

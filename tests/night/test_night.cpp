@@ -1,11 +1,11 @@
-#include "astro/siderealtime.h"
+#include "sky/siderealtime.h"
 #include "nearcompare.h"
-#include "night/angles.h"
-#include "night/ephemeris.h"
-#include "night/horizonprofilefile.h"
-#include "night/moonphase.h"
-#include "night/nightevents.h"
-#include "night/visibility.h"
+#include "sky/angles.h"
+#include "sky/ephemeris.h"
+#include "formats/horizonprofilefile.h"
+#include "sky/moonphase.h"
+#include "sky/nightevents.h"
+#include "sky/visibility.h"
 
 #include <QPointF>
 #include <QTest>

@@ -2,11 +2,6 @@
 
 #include <QStringList>
 
-QString applicationVersion()
-{
-    return QStringLiteral(NOCTURO_VERSION);
-}
-
 QFont windowFont(double pointSize, bool bold)
 {
     QFont font;

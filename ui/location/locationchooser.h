@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/location/citiesfile.h"
+#include "formats/citiesfile.h"
 #include "ui/location/fgetlatlon.h"
 
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "ui/main/catalogcommands.h"
 
-#include "catalog/catalogloader.h"
+#include "formats/catalogloader.h"
 #include "ui/common/singlelinetext.h"
 #include "ui/common/windowlook.h"
-#include "ui/main/workingfolder.h"
+#include "formats/workingfolder.h"
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/objectcatalog.h"
+#include "plan/objectcatalog.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "ui/main/inputrules.h"
 
-#include "astro/fieldnumber.h"
-#include "io/blanks.h"
+#include "plan/fieldnumber.h"
+#include "formats/blanks.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "astro/sessioninputs.h"
-#include "catalog/objectcatalog.h"
-#include "night/horizonprofile.h"
+#include "plan/sessioninputs.h"
+#include "plan/objectcatalog.h"
+#include "sky/horizonprofile.h"
 #include "ui/location/locationowner.h"
 #include "ui/main/catalogcommands.h"
 #include "ui/main/proportionallayout.h"
 #include "ui/platform/filechooser.h"
 #include "ui/platform/platform.h"
-#include "ui/settings/defaultsfile.h"
+#include "formats/defaultsfile.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/listgrid.h"
+#include "plan/listgrid.h"
 #include "ui/grid/flexgrid.h"
 
 // The results grid as list generation sees it: a rebuild goes into the grid in one batch.

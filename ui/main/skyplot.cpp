@@ -1,6 +1,6 @@
 #include "ui/main/skyplot.h"
 
-#include "night/horizonprofile.h"
+#include "sky/horizonprofile.h"
 #include "ui/common/nightvision.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "astro/filters.h"
-#include "night/horizonprofile.h"
+#include "sky/filters.h"
+#include "sky/horizonprofile.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ui/night/nightchart.h"
 
-#include "night/localtime.h"
+#include "plan/localtime.h"
 #include "ui/common/nightvision.h"
 
 #include <QPainter>

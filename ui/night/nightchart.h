@@ -1,6 +1,6 @@
 #pragma once
 
-#include "night/nightcurves.h"
+#include "sky/nightcurves.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "astro/sessioninputs.h"
-#include "catalog/catalogobject.h"
-#include "night/darkness.h"
-#include "night/nightevents.h"
-#include "night/sessionvisibility.h"
+#include "plan/sessioninputs.h"
+#include "plan/catalogobject.h"
+#include "sky/darkness.h"
+#include "sky/nightevents.h"
+#include "plan/sessionvisibility.h"
 
 #include <QWidget>
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "sky/horizonprofile.h"
+
+#include <QString>
+#include <QStringList>
+
+// Horizon files: one "azimuth altitude" pair of degrees a line, the two separated by any run of
+// blanks, tabs, commas and semicolons, with "." as the decimal point. Blank lines and lines
+// starting with "#" or ";" are skipped. This is the two-column export of other planning and
+// imaging programs, so their files load as they are.
+
+struct HorizonProfileReading {
+    HorizonProfile profile;
+    int lineNumber = 0;  // of the problem, counting from 1; 0 when it is not on one line
+    QString problem;     // in plain words, empty when the file was read
+
+    bool ok() const { return problem.isEmpty(); }
+};
+
+HorizonProfileReading parseHorizonProfile(const QStringList &lines);
+
+// Reads a horizon file. A problem names the file and the line: "garden.hzn, line 4: ...", or
+// says why the file itself could not be read.
+HorizonProfileReading readHorizonProfileFile(const QString &path);

@@ -1,0 +1,103 @@
+#include "formats/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+
+namespace {
+
+QString shownPath(const QFileInfo &info)
+{
+    return QDir::toNativeSeparators(info.absoluteFilePath());
+}
+
+QString refusal(const QFileInfo &info)
+{
+    if (!info.exists())
+        return QStringLiteral("There is no file \"%1\" in the folder \"%2\".")
+            .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is not a file that can be read (a folder, a device or a pipe).")
+            .arg(shownPath(info));
+    if (info.size() > MaxTextFileBytes)
+        return QStringLiteral("\"%1\" is too large to be read (over %2 MB).")
+            .arg(shownPath(info))
+            .arg(MaxTextFileBytes / (1024 * 1024));
+    return {};
+}
+
+}  // namespace
+
+QString decodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes);
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(lineStart, i - lineStart));
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < text.size())
+        lines.append(text.mid(lineStart));
+    return lines;
+}
+
+TextFileLines readTextLines(const QString &path)
+{
+    const QFileInfo info(path);
+    if (const QString refused = refusal(info); !refused.isEmpty())
+        return {{}, refused};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("\"%1\" could not be opened: %2.").arg(shownPath(info), file.errorString())};
+    // A file that grew past the limit since it was looked at is still cut off there.
+    const QByteArray bytes = file.read(MaxTextFileBytes + 1);
+    if (bytes.size() > MaxTextFileBytes)
+        return {{}, refusal(QFileInfo(path))};
+    return {splitLines(decodeText(bytes)), {}};
+}
+
+QString writeTextFile(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = text.toUtf8();
+    // A buffered write that fails shows only at the flush, and commit() would still report
+    // success and leave a truncated file: everything must be on disk before committing.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int systemError = errno;
+        const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString joinLinesCrLf(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}

@@ -1,0 +1,6 @@
+#include "plan/application.h"
+
+QString applicationVersion()
+{
+    return QStringLiteral(NOCTURO_VERSION);
+}

@@ -1,0 +1,74 @@
+#include "plan/sessiontext.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTime>
+
+namespace {
+
+std::optional<int> readWholeNumber(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<CalendarDate> toCalendarDate(const QDate &date)
+{
+    if (!date.isValid())
+        return std::nullopt;
+    return CalendarDate{date.year(), date.month(), date.day()};
+}
+
+}  // namespace
+
+QString sessionDateFormat(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("M/d/yyyy");
+
+    // The short form often has a two-digit year; a session date always shows all four.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) {
+        static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+        format.replace(twoDigitYear, QStringLiteral("yyyy"));
+    }
+    return format;
+}
+
+std::optional<CalendarDate> readSessionDate(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    for (const QString &format : {sessionDateFormat(locale), QStringLiteral("M/d/yyyy"),
+                                  QStringLiteral("yyyy-MM-dd")}) {
+        if (const auto date = toCalendarDate(locale.toDate(trimmed, format)))
+            return date;
+    }
+    return std::nullopt;
+}
+
+std::optional<ClockTime> readSessionTime(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto hour = readWholeNumber(parts[0], 0, 23);
+    const auto minute = readWholeNumber(parts[1], 0, 59);
+    const auto second = readWholeNumber(parts[2], 0, 59);
+    if (!hour || !minute || !second)
+        return std::nullopt;
+    return ClockTime{*hour, *minute, *second};
+}
+
+QString writeSessionDate(const QDate &date, const QLocale &locale)
+{
+    return locale.toString(date, sessionDateFormat(locale));
+}
+
+QString writeSessionTime(const QTime &time)
+{
+    return QStringLiteral("%1:%2:%3").arg(time.hour()).arg(time.minute()).arg(time.second());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "sky/siderealtime.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+class QDate;
+class QTime;
+
+// The date and time fields of a session as the observer sees them.
+//
+// Dates are written in the locale's short form with a four-digit year (M/d/yyyy under the
+// C locale), and read in that form, as M/d/yyyy ("1/1/2006") or as ISO yyyy-MM-dd.
+// Times are "h:m:s" without leading zeros, 0 to 23 hours.
+
+QString sessionDateFormat(const QLocale &locale);
+
+std::optional<CalendarDate> readSessionDate(const QString &text, const QLocale &locale);
+
+// Hours, minutes and seconds between the colons, each a whole number in range; blanks
+// around a part are allowed. Anything else (fewer or more than two colons, 25:99:99, a
+// letter) is not a time.
+std::optional<ClockTime> readSessionTime(const QString &text);
+
+QString writeSessionDate(const QDate &date, const QLocale &locale);
+QString writeSessionTime(const QTime &time);

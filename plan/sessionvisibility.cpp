@@ -1,0 +1,67 @@
+#include "plan/sessionvisibility.h"
+
+#include "plan/localtime.h"
+#include "sky/nightevents.h"
+
+#include <cmath>
+
+namespace {
+
+const QString ClockFormat = QStringLiteral("HH:mm");
+const QString Never = QStringLiteral("-");
+
+}  // namespace
+
+VisibilityQuery visibilityQuery(const SessionInputs &inputs, const HorizonProfile *profile, DarknessLevel darkness)
+{
+    VisibilityQuery query;
+    query.latDeg = inputs.latDeg;
+    query.lonDeg = inputs.lonDeg;
+    query.session.startDays = inputs.startDays();
+    query.session.endDays = query.session.startDays + inputs.sessionLengthHours / 24.0;
+    query.minElevDeg = inputs.minElevDeg;
+    query.profile = profile;
+    query.azimuthWindow = inputs.azimuthWindow();
+    if (const auto sunLimit = sunLimitDeg(darkness))
+        query.darkSpans = sunBelow(Site{inputs.latDeg, inputs.lonDeg}, query.session, *sunLimit);
+    else
+        query.darkSpans = {query.session};
+    return query;
+}
+
+std::vector<ListedVisibility> listedVisibility(std::span<const CatalogObject> catalog, const VisibilityQuery &query)
+{
+    std::vector<const CatalogObject *> listed;
+    std::vector<EquatorialPosition> positions;
+    for (auto object = catalog.rbegin(); object != catalog.rend(); ++object) {
+        if (object->Listed) {
+            listed.push_back(&*object);
+            positions.push_back({object->RA, object->Dec});
+        }
+    }
+    std::vector<Visibility> visibilities = catalogVisibility(positions, query);
+    std::vector<ListedVisibility> rows;
+    rows.reserve(listed.size());
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        rows.push_back({listed[i], std::move(visibilities[i])});
+    return rows;
+}
+
+QStringList visibilityHeadings()
+{
+    return {QStringLiteral("Identifier"), QStringLiteral("From"), QStringLiteral("Until"),
+            QStringLiteral("Minutes"), QStringLiteral("Best"), QStringLiteral("Best altitude")};
+}
+
+QStringList visibilityCells(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &numbers)
+{
+    const Visibility &visibility = row.visibility;
+    if (visibility.spans.empty() || !visibility.highest)
+        return {row.object->Identifier, Never, Never, QStringLiteral("0"), Never, Never};
+    return {row.object->Identifier,
+            localTimeText(visibility.spans.front().startDays, gmtDeviationHours, ClockFormat),
+            localTimeText(visibility.spans.back().endDays, gmtDeviationHours, ClockFormat),
+            QString::number(std::lround(visibility.visibleMinutes)),
+            localTimeText(visibility.highest->atDays, gmtDeviationHours, ClockFormat),
+            numbers.fixed(visibility.highest->altDeg, 2)};
+}
