@@ -1,15 +1,13 @@
 #include "cli/commandline.h"
 
-#include "plan/fieldnumber.h"
-#include "plan/listgeneration.h"
-#include "plan/listgrid.h"
-#include "plan/sessiontext.h"
 #include "formats/foldersetup.h"
-#include "plan/nighteventlines.h"
-#include "plan/sessionvisibility.h"
-#include "plan/application.h"
 #include "formats/resultstext.h"
 #include "formats/workingfolder.h"
+#include "plan/application.h"
+#include "plan/fieldnumber.h"
+#include "plan/nighteventlines.h"
+#include "plan/sessiontext.h"
+#include "plan/sessionvisibility.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -97,24 +95,13 @@ void write(QIODevice &device, const QString &text)
     device.write(text.toUtf8());
 }
 
-// Collects the rows that a list shows, in their order.
-class ListRows : public ListGrid {
-public:
-    QStringList rows;
-
-    void resetList(const QString &) override { rows.clear(); }
-    void showRows(QStringList rowTexts) override { rows += rowTexts; }
-};
-
-// The session of a folder's list: its defaults with the date, time and deviation given.
+// The list of a folder: its defaults with the date, time and deviation given.
 struct FolderList {
     FolderSetup setup;
-    SessionReading reading;
-    ListRows rows;
-    int listed = 0;
+    ObservingList list;
 };
 
-bool makeFolderList(const Command &command, FolderList &list, QIODevice &err, const QString &horizonFile = {})
+std::optional<FolderList> makeFolderList(const Command &command, QIODevice &err, const QString &horizonFile = {})
 {
     const QString time = command.value(QStringLiteral("time"));
     if (!readSessionTime(time))
@@ -122,35 +109,33 @@ bool makeFolderList(const Command &command, FolderList &list, QIODevice &err, co
     const CalendarDate date = command.date();
     command.number(QStringLiteral("gmt-deviation"), -12, 14);  // refused here rather than in the list
 
-    list.setup = readFolderSetup(command.value(QStringLiteral("folder")), horizonFile);
-    if (!list.setup.ok()) {
-        write(err, QStringLiteral("nocturo: %1\n").arg(list.setup.problem));
-        return false;
+    Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")), horizonFile);
+    if (!setup.ok()) {
+        write(err, QStringLiteral("nocturo: %1\n").arg(problemText(setup.problem())));
+        return std::nullopt;
     }
-    SessionParameters parameters = list.setup.defaults;
-    parameters.txtDate = QDate(date.year, date.month, date.day).toString(Qt::ISODate);
-    parameters.txtTime = time;
-    parameters.txtGMTDev = command.value(QStringLiteral("gmt-deviation"));
-    list.reading = readSessionInputs(parameters, QLocale());
-    if (!list.reading.ok()) {
+    SessionTexts texts = setup.value().defaults.session;
+    texts[SessionField::Date] = QDate(date.year, date.month, date.day).toString(Qt::ISODate);
+    texts[SessionField::StartTime] = time;
+    texts[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    const Result<Session> session = readSession(texts, QLocale());
+    if (!session.ok()) {
         write(err, QStringLiteral("nocturo: the defaults file holds a value that cannot be read: %1\n")
-                       .arg(list.reading.problems.first().expected));
-        return false;
+                       .arg(session.problem().what));
+        return std::nullopt;
     }
-    list.listed = generateList(list.reading.inputs, list.setup.catalog.loaded(), list.rows, QLocale(),
-                               list.setup.horizon());
-    return true;
+    ObservingList list = generateList(session.value(), setup.value().catalog, horizonOf(setup.value()));
+    return FolderList{std::move(setup.value()), std::move(list)};
 }
 
 int listCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     Command command(QStringLiteral("list"), {"folder", "date", "time", "gmt-deviation"}, {});
     command.parse(arguments);
-    FolderList list;
-    if (!makeFolderList(command, list, err))
+    const std::optional<FolderList> folderList = makeFolderList(command, err);
+    if (!folderList)
         return FileProblem;
-    const auto cell = [&list](int row, int col) { return list.rows.rows.at(row - 1).section(u'\t', col, col); };
-    write(out, buildResultsText(list.listed, cell));
+    write(out, resultsText(folderList->list, listOrder(folderList->list), LocaleNumbers(QLocale())));
     return Done;
 }
 
@@ -174,15 +159,15 @@ int windowsCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
                                                  : darknessLevelNamed(darknessName.toStdString());
     if (!darkness)
         throw ArgumentError{QStringLiteral("--darkness \"%1\" is none, civil, nautical or astronomical").arg(darknessName)};
-    FolderList list;
-    if (!makeFolderList(command, list, err, command.value(QStringLiteral("horizon"))))
+    const std::optional<FolderList> folderList = makeFolderList(command, err, command.value(QStringLiteral("horizon")));
+    if (!folderList)
         return FileProblem;
-    const SessionInputs &inputs = list.reading.inputs;
-    const VisibilityQuery query = visibilityQuery(inputs, list.setup.horizon(), *darkness);
+    const Session &session = folderList->list.session;
+    const VisibilityQuery query = visibilityQuery(session, horizonOf(folderList->setup), *darkness);
     const LocaleNumbers numbers{QLocale()};
     QStringList lines{visibilityHeadings().join(u'\t')};
-    for (const ListedVisibility &row : listedVisibility(list.setup.catalog.loaded(), query))
-        lines << visibilityCells(row, inputs.gmtDeviationHours, numbers).join(u'\t');
+    for (const ListedVisibility &row : listedVisibility(folderList->list, query))
+        lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
     write(out, lines.join(u'\n') + u'\n');
     return Done;
 }

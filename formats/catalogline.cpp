@@ -148,40 +148,44 @@ Coordinates readCoordinates(const LineFields &fields)
     return {raDeg, decDeg, {}};
 }
 
+// A size or magnitude may carry a plus sign ("+5.3"), which the number reading refuses.
+QStringView withoutPlusSign(QStringView text)
+{
+    return text.startsWith(u'+') ? text.sliced(1) : text;
+}
+
 }  // namespace
 
-CatalogLineResult parseCatalogLine(QStringView line)
+Result<CatalogObject> parseCatalogLine(QStringView line)
 {
-    CatalogLineResult result;
-    if (line.isEmpty()) {
-        result.problem = QStringLiteral("the line is empty");
-        return result;
-    }
-    // A tab inside a field would split the field's cell in two in the results grid.
+    if (line.isEmpty())
+        return Problem{.what = QStringLiteral("the line is empty")};
+    // A tab inside a field would split the field's cell in two in the copied list.
     QString withoutTabs;
     if (line.contains(u'\t')) {
         withoutTabs = line.toString().replace(u'\t', u' ');
         line = withoutTabs;
     }
     LineFields fields;
-    result.problem = cutFields(line, fields);
-    if (!result.ok())
-        return result;
+    if (const QString problem = cutFields(line, fields); !problem.isEmpty())
+        return Problem{.what = problem};
     const Coordinates coordinates = readCoordinates(fields);
-    result.problem = coordinates.problem;
-    if (!result.ok())
-        return result;
+    if (!coordinates.problem.isEmpty())
+        return Problem{.what = coordinates.problem};
 
-    CatalogObject &object = result.object;
-    object.Identifier = fields[Identifier].toString();
-    object.Messier = fields[Messier].toString();
-    object.RA = coordinates.raDeg;
-    object.Dec = coordinates.decDeg;
-    object.Size = fields[Size].toString();
-    object.Size2 = fields[Size2].toString();
-    object.Mag = fields[Mag].toString();
-    object.ObjType = fields[ObjType].toString().toLower();
-    object.Constellation = fields[Constellation].toString();
-    object.Comment = fields[Comment].toString();
-    return result;
+    CatalogObject object;
+    object.identifier = fields[Identifier].toString();
+    object.messier = fields[Messier].toString();
+    object.raDeg = coordinates.raDeg;
+    object.decDeg = coordinates.decDeg;
+    object.sizeText = fields[Size].toString();
+    object.minorSizeText = fields[Size2].toString();
+    object.magnitudeText = fields[Mag].toString();
+    object.typeText = fields[ObjType].toString().toLower();
+    object.constellation = fields[Constellation].toString();
+    object.comment = fields[Comment].toString();
+    object.sizeArcmin = readNumber(withoutPlusSign(fields[Size]));
+    object.magnitude = readNumber(withoutPlusSign(fields[Mag]));
+    object.types = objectTypesNamed(object.typeText);
+    return object;
 }

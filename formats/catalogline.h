@@ -1,6 +1,7 @@
 #pragma once
 
-#include "plan/catalogobject.h"
+#include "plan/catalog.h"
+#include "plan/problem.h"
 
 #include <QString>
 #include <QStringView>
@@ -17,11 +18,6 @@
 // whatever the observer's locale, and the position must be on the sky: right ascension 0 to
 // 24 hours, declination -90 to 90 degrees.
 
-struct CatalogLineResult {
-    CatalogObject object;  // the file's ten fields; the list's own fields keep their defaults
-    QString problem;       // what is wrong with the line, empty when it was read
-
-    bool ok() const { return problem.isEmpty(); }
-};
-
-CatalogLineResult parseCatalogLine(QStringView line);
+// Size and magnitude are read into numbers as well, where they are numbers; the type text names
+// the object's filter types.
+Result<CatalogObject> parseCatalogLine(QStringView line);

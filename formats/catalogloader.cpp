@@ -7,21 +7,6 @@
 
 namespace {
 
-// A slot keeps the values the last list wrote into it until the next list overwrites them.
-void storeFileFields(CatalogObject &&read, CatalogObject &slot)
-{
-    slot.Identifier = std::move(read.Identifier);
-    slot.Messier = std::move(read.Messier);
-    slot.RA = read.RA;
-    slot.Dec = read.Dec;
-    slot.Size = std::move(read.Size);
-    slot.Size2 = std::move(read.Size2);
-    slot.Mag = std::move(read.Mag);
-    slot.ObjType = std::move(read.ObjType);
-    slot.Constellation = std::move(read.Constellation);
-    slot.Comment = std::move(read.Comment);
-}
-
 bool isBlankLine(QStringView line)
 {
     return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
@@ -38,29 +23,31 @@ qsizetype linesBeforeTrailingBlanks(const QStringList &lines)
 
 }  // namespace
 
-CatalogLoadResult loadCatalogFile(const QString &path, ObjectCatalog &catalog)
+Result<Catalog> loadCatalogFile(const QString &path)
 {
-    catalog.CatalogCount = 0;
     const TextFileLines file = readTextLines(path);
     if (!file.ok())
-        return {0, file.problem};
-    return loadCatalogLines(file.lines, catalog);
+        return Problem{.what = file.problem};
+    Result<Catalog> loaded = loadCatalogLines(file.lines);
+    if (loaded.ok())
+        return loaded;
+    Problem problem = loaded.problem();
+    problem.file = path;
+    return problem;
 }
 
-CatalogLoadResult loadCatalogLines(const QStringList &lines, ObjectCatalog &catalog)
+Result<Catalog> loadCatalogLines(const QStringList &lines)
 {
-    catalog.CatalogCount = 0;
     if (lines.isEmpty())
-        return {1, QStringLiteral("no header line, the file is empty")};
+        return Problem{.line = 1, .what = QStringLiteral("no header line, the file is empty")};
     const qsizetype lineCount = linesBeforeTrailingBlanks(lines);
+    std::vector<CatalogObject> objects;
+    objects.reserve(lineCount);
     for (qsizetype index = 1; index < lineCount; ++index) {
-        CatalogLineResult read = parseCatalogLine(lines.at(index));
+        Result<CatalogObject> read = parseCatalogLine(lines.at(index));
         if (!read.ok())
-            return {int(index) + 1, read.problem};
-        if (std::size_t(catalog.CatalogCount) == catalog.Catalog.size())
-            catalog.Catalog.emplace_back();
-        storeFileFields(std::move(read.object), catalog.Catalog[catalog.CatalogCount]);
-        ++catalog.CatalogCount;
+            return Problem{.line = int(index) + 1, .what = read.problem().what};
+        objects.push_back(std::move(read.value()));
     }
-    return {};
+    return Catalog(std::move(objects));
 }

@@ -1,24 +1,16 @@
 #pragma once
 
-#include "plan/objectcatalog.h"
+#include "plan/catalog.h"
+#include "plan/problem.h"
 
 #include <QString>
 #include <QStringList>
 
-// Where and why a load stopped. A load stops at the first fault: the objects read before it
-// stay in their slots and the count counts them.
-struct CatalogLoadResult {
-    int lineNumber = 0;  // the file line at fault, the header being line 1; 0 for the file itself
-    QString problem;     // empty when the whole file was loaded
+// Reads the catalog file at path. Line 1 is a header, ignored whatever it holds; every further
+// line is one object, and blank lines at the end of the file are ignored. A load stops at the
+// first line that cannot be read: its problem names the file and the line (the header being
+// line 1); a file that cannot be read at all is a problem whose reason names it.
+Result<Catalog> loadCatalogFile(const QString &path);
 
-    bool ok() const { return problem.isEmpty(); }
-};
-
-// Reads the catalog file at path into the table from slot 0 and sets the count to the number
-// of objects read. Line 1 is a header, ignored whatever it holds; every further line is one
-// object, and blank lines at the end of the file are ignored. The list's own fields of every
-// slot are left alone.
-CatalogLoadResult loadCatalogFile(const QString &path, ObjectCatalog &catalog);
-
-// The same for a file already split into lines.
-CatalogLoadResult loadCatalogLines(const QStringList &lines, ObjectCatalog &catalog);
+// The same for a file already split into lines; problems name the line only.
+Result<Catalog> loadCatalogLines(const QStringList &lines);

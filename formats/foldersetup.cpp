@@ -1,71 +1,60 @@
 #include "formats/foldersetup.h"
 
 #include "formats/catalogloader.h"
-#include "formats/textfile.h"
 #include "formats/horizonprofilefile.h"
+#include "formats/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-// A start without a defaults file keeps the window's own first values.
-SavedDefaults firstStartDefaults()
+std::optional<Problem> readDefaults(const QDir &folder, SavedDefaults &defaults)
 {
-    SavedDefaults defaults;
-    defaults.CatalogFile = DefaultCatalogFile;
-    return defaults;
-}
-
-QString readDefaults(const QDir &folder, SavedDefaults &defaults)
-{
-    const QString path = folder.filePath(defaultsFileName());
+    const QString path = folder.filePath(DefaultsFileName);
     if (!QFileInfo::exists(path))
-        return {};
+        return std::nullopt;  // a first start keeps the window's own first values
     const TextFileLines file = readTextLines(path);
     if (!file.ok())
-        return file.problem;
+        return Problem{.what = file.problem};
     const DefaultsReading reading = readDefaultsLines(file.lines, defaults);
     if (!reading.ok())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reading.problem);
-    return {};
+        return Problem{.file = QDir::toNativeSeparators(path), .what = reading.problem->what};
+    return std::nullopt;
 }
 
-QString loadCatalog(const QDir &folder, ObjectCatalog &catalog)
+Result<Catalog> loadCatalog(const QDir &folder, const QString &catalogFile)
 {
-    if (catalog.CatalogFile.isEmpty())
-        return QStringLiteral("No catalog file is named: line 15 of the defaults file is empty.");
-    const QString path = folder.filePath(catalog.CatalogFile);
-    const CatalogLoadResult result = loadCatalogFile(path, catalog);
-    if (result.ok())
-        return {};
-    if (result.lineNumber == 0)
-        return result.problem;
-    return QStringLiteral("%1, line %2: %3").arg(QDir::toNativeSeparators(path)).arg(result.lineNumber).arg(result.problem);
+    if (catalogFile.isEmpty())
+        return Problem{.what = QStringLiteral("No catalog file is named: line 15 of the defaults file is empty.")};
+    Result<Catalog> loaded = loadCatalogFile(folder.filePath(catalogFile));
+    if (loaded.ok())
+        return loaded;
+    Problem problem = loaded.problem();
+    problem.file = QDir::toNativeSeparators(problem.file);
+    return problem;
 }
 
 }  // namespace
 
-FolderSetup readFolderSetup(const QString &folderPath, const QString &horizonFile)
+Result<FolderSetup> readFolderSetup(const QString &folderPath, const QString &horizonFile)
 {
     const QDir folder(folderPath);
     FolderSetup setup;
-    setup.defaults = firstStartDefaults();
-    setup.problem = readDefaults(folder, setup.defaults);
-    if (!setup.ok())
-        return setup;
-    setup.catalog.CatalogFile = setup.defaults.CatalogFile;
-    setup.problem = loadCatalog(folder, setup.catalog);
-    if (!setup.ok())
-        return setup;
-    const QString profileFile = horizonFile.isEmpty() && !setup.defaults.HorizonProfile.isEmpty()
-                                    ? folder.filePath(setup.defaults.HorizonProfile)
+    if (const auto problem = readDefaults(folder, setup.defaults))
+        return *problem;
+    Result<Catalog> catalog = loadCatalog(folder, setup.defaults.catalogFile);
+    if (!catalog.ok())
+        return catalog.problems();
+    setup.catalog = std::move(catalog.value());
+    const QString profileFile = horizonFile.isEmpty() && !setup.defaults.horizonFile.isEmpty()
+                                    ? folder.filePath(setup.defaults.horizonFile)
                                     : horizonFile;
     if (profileFile.isEmpty())
         return setup;
     HorizonProfileReading reading = readHorizonProfileFile(profileFile);
-    setup.problem = reading.problem;
-    if (reading.ok())
-        setup.profile = std::move(reading.profile);
+    if (!reading.ok())
+        return Problem{.what = reading.problem};
+    setup.profile = std::move(reading.profile);
     return setup;
 }

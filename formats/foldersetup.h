@@ -1,8 +1,9 @@
 #pragma once
 
-#include "plan/objectcatalog.h"
-#include "sky/horizonprofile.h"
 #include "formats/defaultsfile.h"
+#include "plan/catalog.h"
+#include "plan/problem.h"
+#include "sky/horizonprofile.h"
 
 #include <QString>
 
@@ -13,14 +14,15 @@
 // in the defaults file are relative to the folder.
 struct FolderSetup {
     SavedDefaults defaults;
-    ObjectCatalog catalog;
+    Catalog catalog;
     std::optional<HorizonProfile> profile;
-    QString problem;  // what could not be read, naming the file; empty when all was read
-
-    bool ok() const { return problem.isEmpty(); }
-    const HorizonProfile *horizon() const { return profile ? &*profile : nullptr; }
 };
 
+inline const HorizonProfile *horizonOf(const FolderSetup &setup)
+{
+    return setup.profile ? &*setup.profile : nullptr;
+}
+
 // horizonFile, when not empty, stands instead of the profile the defaults file names (a relative
-// name is taken from the current folder, as a shell gives it).
-FolderSetup readFolderSetup(const QString &folder, const QString &horizonFile = {});
+// name is taken from the current folder, as a shell gives it). A problem names the file.
+Result<FolderSetup> readFolderSetup(const QString &folder, const QString &horizonFile = {});

@@ -1,28 +1,21 @@
 #include "formats/resultstext.h"
 
-#include <QStringList>
+#include "formats/textfile.h"
 
-namespace {
-
-constexpr int ResultColumnCount = 11;
-const QString LineEnd = QStringLiteral("\r\n");
-
-}  // namespace
-
-QString buildResultsText(int resultCount, const GridCellReader &cell)
+QString resultsText(const ObservingList &list, const std::vector<int> &order, const LocaleNumbers &numbers)
 {
-    static const QStringList headings{
-        QStringLiteral("Identifier"), QStringLiteral("Messier"), QStringLiteral("Type"),
-        QStringLiteral("Size"), QStringLiteral("Altitude"), QStringLiteral("Azimuth"),
-        QStringLiteral("RA"), QStringLiteral("DEC"), QStringLiteral("hrs to Transit"),
-        QStringLiteral("Magnitude"), QStringLiteral("Constellation")};
-
-    QString text = headings.join(u'\t') + LineEnd;
-    for (int row = 1; row <= resultCount; ++row) {
-        for (int col = 0; col < ResultColumnCount; ++col) {
-            if (col > 0)
+    QString text;
+    for (const ListColumnSpec &spec : ListColumns) {
+        if (spec.column != ListColumn::Identifier)
+            text += u'\t';
+        text += QString::fromUtf16(spec.textHeading);
+    }
+    text += LineEnd;
+    for (const int row : order) {
+        for (const ListColumnSpec &spec : ListColumns) {
+            if (spec.column != ListColumn::Identifier)
                 text += u'\t';
-            text += cell(row, col);
+            spec.appendCell(text, list.rows[std::size_t(row)], numbers);
         }
         text += LineEnd;
     }

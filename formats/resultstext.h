@@ -1,11 +1,11 @@
 #pragma once
 
+#include "plan/listcolumns.h"
+
 #include <QString>
 
-#include <functional>
+#include <vector>
 
-// The observing list as tab-separated text: a heading line of its own, then one line per
-// results-grid row in the order the grid shows them, every line ended by CR LF.
-using GridCellReader = std::function<QString(int row, int col)>;
-
-QString buildResultsText(int resultCount, const GridCellReader &cell);
+// The observing list as tab-separated text: the columns' text headings, then one line a row in
+// the order given, every line ended by CR LF. Copy, Save and the command line write these bytes.
+QString resultsText(const ObservingList &list, const std::vector<int> &order, const LocaleNumbers &numbers);

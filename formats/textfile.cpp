@@ -98,6 +98,6 @@ QString joinLinesCrLf(const QStringList &lines)
 {
     QString text;
     for (const QString &line : lines)
-        text += line + QStringLiteral("\r\n");
+        text += line + LineEnd;
     return text;
 }

@@ -34,5 +34,8 @@ TextFileLines readTextLines(const QString &path);
 // Returns an empty string, or the system's reason the file could not be written.
 QString writeTextFile(const QString &path, const QString &text);
 
-// Each line followed by CR LF.
+// How every file Nocturo writes ends its lines, whatever the system.
+inline const QString LineEnd = QStringLiteral("\r\n");
+
+// Each line followed by LineEnd.
 QString joinLinesCrLf(const QStringList &lines);

@@ -13,6 +13,14 @@ void appendSexagesimal(QString &text, double value, int minuteDecimals, const Lo
     numbers.appendFixed(text, (value - whole) * 60.0, minuteDecimals);
 }
 
+// The value whole units and sixtieths rounded to the given decimals stand for.
+double shownSexagesimal(double value, int minuteDecimals)
+{
+    const double whole = std::floor(value);
+    const double scale = std::pow(10.0, minuteDecimals);
+    return whole + std::round((value - whole) * 60.0 * scale) / scale / 60.0;
+}
+
 }  // namespace
 
 QString formatRA(double raDeg, const LocaleNumbers &numbers)
@@ -37,4 +45,14 @@ QString formatDec(double decDeg, const LocaleNumbers &numbers)
 void appendDec(QString &text, double decDeg, const LocaleNumbers &numbers)
 {
     appendSexagesimal(text, decDeg, 0, numbers);
+}
+
+double shownRAHours(double raDeg)
+{
+    return shownSexagesimal(raDeg / 15.0, 1);
+}
+
+double shownDecDeg(double decDeg)
+{
+    return shownSexagesimal(decDeg, 0);
 }

@@ -14,3 +14,8 @@ void appendRA(QString &text, double raDeg, const LocaleNumbers &numbers);
 // The degrees are rounded down, also south of the equator, and the minutes count up from there.
 QString formatDec(double decDeg, const LocaleNumbers &numbers);
 void appendDec(QString &text, double decDeg, const LocaleNumbers &numbers);
+
+// The values those texts stand for, in hours and in degrees, so that a column sorts by what it
+// shows: "5 35.2" is 5 + 35.2 / 60 hours.
+double shownRAHours(double raDeg);
+double shownDecDeg(double decDeg);

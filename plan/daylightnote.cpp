@@ -40,10 +40,10 @@ QString endNote(double sunAltDeg, const char *end, const char *untilOrFrom, cons
 
 }  // namespace
 
-QString daylightNote(const SessionInputs &inputs)
+QString daylightNote(const Session &inputs)
 {
     const Site site{inputs.latDeg, inputs.lonDeg};
-    const TimeSpan session{inputs.startDays(), inputs.startDays() + inputs.sessionLengthHours / 24.0};
+    const TimeSpan session{inputs.startDays(), inputs.endDays()};
     const std::vector<TimeSpan> dark = sunBelow(site, session, AstronomicalTwilightAltitudeDeg);
     const auto darkStart = dark.empty() ? std::nullopt : std::optional<double>(dark.front().startDays);
     const auto darkEnd = dark.empty() ? std::nullopt : std::optional<double>(dark.back().endDays);

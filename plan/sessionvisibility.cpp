@@ -12,13 +12,13 @@ const QString Never = QStringLiteral("-");
 
 }  // namespace
 
-VisibilityQuery visibilityQuery(const SessionInputs &inputs, const HorizonProfile *profile, DarknessLevel darkness)
+VisibilityQuery visibilityQuery(const Session &inputs, const HorizonProfile *profile, DarknessLevel darkness)
 {
     VisibilityQuery query;
     query.latDeg = inputs.latDeg;
     query.lonDeg = inputs.lonDeg;
     query.session.startDays = inputs.startDays();
-    query.session.endDays = query.session.startDays + inputs.sessionLengthHours / 24.0;
+    query.session.endDays = inputs.endDays();
     query.minElevDeg = inputs.minElevDeg;
     query.profile = profile;
     query.azimuthWindow = inputs.azimuthWindow();
@@ -29,21 +29,17 @@ VisibilityQuery visibilityQuery(const SessionInputs &inputs, const HorizonProfil
     return query;
 }
 
-std::vector<ListedVisibility> listedVisibility(std::span<const CatalogObject> catalog, const VisibilityQuery &query)
+std::vector<ListedVisibility> listedVisibility(const ObservingList &list, const VisibilityQuery &query)
 {
-    std::vector<const CatalogObject *> listed;
     std::vector<EquatorialPosition> positions;
-    for (auto object = catalog.rbegin(); object != catalog.rend(); ++object) {
-        if (object->Listed) {
-            listed.push_back(&*object);
-            positions.push_back({object->RA, object->Dec});
-        }
-    }
+    positions.reserve(list.rows.size());
+    for (const ListedObject &row : list.rows)
+        positions.push_back({row.object->raDeg, row.object->decDeg});
     std::vector<Visibility> visibilities = catalogVisibility(positions, query);
     std::vector<ListedVisibility> rows;
-    rows.reserve(listed.size());
-    for (std::size_t i = 0; i < listed.size(); ++i)
-        rows.push_back({listed[i], std::move(visibilities[i])});
+    rows.reserve(list.rows.size());
+    for (std::size_t i = 0; i < list.rows.size(); ++i)
+        rows.push_back({list.rows[i].object, std::move(visibilities[i])});
     return rows;
 }
 
@@ -57,8 +53,8 @@ QStringList visibilityCells(const ListedVisibility &row, double gmtDeviationHour
 {
     const Visibility &visibility = row.visibility;
     if (visibility.spans.empty() || !visibility.highest)
-        return {row.object->Identifier, Never, Never, QStringLiteral("0"), Never, Never};
-    return {row.object->Identifier,
+        return {row.object->identifier, Never, Never, QStringLiteral("0"), Never, Never};
+    return {row.object->identifier,
             localTimeText(visibility.spans.front().startDays, gmtDeviationHours, ClockFormat),
             localTimeText(visibility.spans.back().endDays, gmtDeviationHours, ClockFormat),
             QString::number(std::lround(visibility.visibleMinutes)),

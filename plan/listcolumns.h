@@ -1,0 +1,54 @@
+#pragma once
+
+#include "plan/localenumbers.h"
+#include "plan/observinglist.h"
+#include "plan/sortkey.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The columns of the observing list, in the order the grid, Copy, Save and the command line show
+// them.
+enum class ListColumn {
+    Identifier,
+    Messier,
+    Type,
+    Size,
+    Altitude,
+    Azimuth,
+    RightAscension,
+    Declination,
+    HoursToTransit,
+    Magnitude,
+    Constellation,
+};
+inline constexpr int ListColumnCount = 11;
+
+// Everything about one column, written once: adding a column is one row of ListColumns plus the
+// value it shows.
+struct ListColumnSpec {
+    ListColumn column;
+    const char16_t *gridHeading;  // the grid's heading; its trailing blanks widen the column
+    const char16_t *textHeading;  // the heading of the copied and saved text
+    void (*appendCell)(QString &text, const ListedObject &row, const LocaleNumbers &numbers);
+    SortKey (*sortKey)(const ListedObject &row);
+};
+
+extern const std::array<ListColumnSpec, ListColumnCount> ListColumns;
+
+inline const ListColumnSpec &listColumnSpec(int column)
+{
+    return ListColumns[std::size_t(column)];
+}
+
+// One cell as the grid and the results text write it.
+QString listCell(const ListedObject &row, int column, const LocaleNumbers &numbers);
+
+// The list's rows in the order of a column, ascending or descending; rows whose keys are equal
+// keep the order they have in the list.
+std::vector<int> sortedRows(const ObservingList &list, int column, Qt::SortOrder order);
+
+// The list's own order, 0 to size - 1.
+std::vector<int> listOrder(const ObservingList &list);

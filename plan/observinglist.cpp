@@ -1,0 +1,53 @@
+#include "plan/observinglist.h"
+
+#include "sky/horizonprofile.h"
+
+namespace {
+
+bool passesSizeAndMagnitude(const CatalogObject &object, const Session &session)
+{
+    return object.sizeArcmin && object.magnitude && *object.sizeArcmin >= session.minSizeArcmin
+           && *object.sizeArcmin <= session.maxSizeArcmin && *object.magnitude <= session.faintestMag;
+}
+
+bool clearsProfile(const ObjectPlacement &placement, const HorizonProfile &profile)
+{
+    return placement.start.Alt >= profile.altitudeDeg(placement.start.Az)
+           && placement.end.Alt >= profile.altitudeDeg(placement.end.Az);
+}
+
+}  // namespace
+
+ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg, double latDeg,
+                            double sessionLengthHours)
+{
+    const double startHaDeg = hourAngleDeg(localSiderealDeg, raDeg);
+    const double endHaDeg = sessionEndHourAngleDeg(startHaDeg, sessionLengthHours);
+    return ObjectPlacement{getAltAz(startHaDeg, decDeg, latDeg), getAltAz(endHaDeg, decDeg, latDeg),
+                           hoursToTransit(startHaDeg)};
+}
+
+bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement, const Session &session,
+                   const HorizonProfile *profile)
+{
+    return passesAzimuthTest(placement.start, placement.end, session.azimuthWindow())
+           && passesElevationTest(placement.start, placement.end, session.minElevDeg)
+           && (!profile || clearsProfile(placement, *profile)) && passesSizeAndMagnitude(object, session)
+           && object.types.intersects(session.types);
+}
+
+ObservingList generateList(const Session &session, const Catalog &catalog, const HorizonProfile *profile)
+{
+    ObservingList list{session, catalog, {}};
+    // Every object sees the same instant, so the sidereal time is worked out once.
+    const double localSiderealDeg =
+        getSiderealTime(session.date, session.startTime, session.gmtDeviationHours, session.lonDeg);
+    const std::span<const CatalogObject> objects = catalog.objects();
+    for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
+        const ObjectPlacement placement = placeObject(localSiderealDeg, object->raDeg, object->decDeg,
+                                                      session.latDeg, session.sessionLengthHours);
+        if (passesFilters(*object, placement, session, profile))
+            list.rows.push_back({&*object, placement});
+    }
+    return list;
+}
