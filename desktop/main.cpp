@@ -3,7 +3,7 @@
 #include "desktop/nocturoicon.h"
 #include "ui/common/nightvision.h"
 #include "ui/common/windowlook.h"
-#include "ui/main/nocturo.h"
+#include "ui/main/mainwindow.h"
 #include "formats/workingfolder.h"
 #include "ui/platform/qtplatform.h"
 
@@ -43,8 +43,8 @@ int main(int argc, char *argv[])
     enterWorkingFolder(app.arguments(), installedDataFolder(), defaultUserDataFolder());
 
     QtPlatform qtPlatform;
-    auto *window = new Nocturo(qtPlatform.platform());
+    auto *window = new MainWindow(qtPlatform.platform());
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Form_Load();
+    window->start();
     return app.exec();
 }

@@ -1,13 +1,13 @@
 #include "ui/main/catalogcommands.h"
 
 #include "formats/catalogloader.h"
-#include "ui/common/singlelinetext.h"
-#include "ui/common/windowlook.h"
 #include "formats/workingfolder.h"
+#include "plan/application.h"
+#include "plan/planner.h"
+#include "ui/common/singlelinetext.h"
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -15,28 +15,19 @@ namespace {
 // The file dialog follows every failure message.
 const QString ChooseAnotherFile = QStringLiteral("\n\nChoose the catalog file to load.");
 
-QString loadFailureText(const QString &path, const CatalogLoadResult &result)
-{
-    if (result.lineNumber == 0)  // the file itself: the reason already names it
-        return result.problem;
-    return QStringLiteral("%1, line %2: %3")
-        .arg(QFileInfo(path).fileName(), QString::number(result.lineNumber), result.problem);
-}
-
 }  // namespace
 
-CatalogCommands::CatalogCommands(ObjectCatalog &catalog, FileChooser &files, Messages &messages,
-                                 RememberedFolders &folders)
-    : catalog(catalog), files(files), messages(messages), folders(folders)
+CatalogCommands::CatalogCommands(Planner &planner, FileChooser &files, Messages &messages, RememberedFolders &folders)
+    : planner(planner), files(files), messages(messages), folders(folders)
 {
 }
 
-bool CatalogCommands::loadCatalog()
+bool CatalogCommands::loadNamedCatalog()
 {
-    return askUntilLoaded(loadCurrentFile());
+    return askUntilLoaded(loadNamedFile());
 }
 
-bool CatalogCommands::LoadObj_Click()
+bool CatalogCommands::chooseCatalog()
 {
     const FileChoice choice = files.chooseFile(catalogFileRequest());
     if (choice.cancelled)
@@ -55,14 +46,20 @@ FileRequest CatalogCommands::catalogFileRequest() const
 }
 
 // Returns what went wrong, or an empty string when the catalog loaded.
-QString CatalogCommands::loadCurrentFile()
+QString CatalogCommands::loadNamedFile()
 {
-    if (catalog.CatalogFile.isEmpty()) {
-        catalog.CatalogCount = 0;
+    const QString file = planner.catalogFile();
+    if (file.isEmpty())
         return QStringLiteral("No catalog file is named: line 15 of the defaults file is empty.");
+    Result<Catalog> loaded = loadCatalogFile(file);
+    if (!loaded.ok()) {
+        Problem problem = loaded.problem();
+        if (!problem.file.isEmpty())
+            problem.file = QFileInfo(problem.file).fileName();
+        return problemText(problem);
     }
-    const CatalogLoadResult result = loadCatalogFile(catalog.CatalogFile, catalog);
-    return result.ok() ? QString() : loadFailureText(catalog.CatalogFile, result);
+    planner.setCatalog(std::move(loaded.value()));
+    return {};
 }
 
 QString CatalogCommands::loadChoice(const FileChoice &choice)
@@ -75,8 +72,8 @@ QString CatalogCommands::loadChoice(const FileChoice &choice)
         return QStringLiteral("The file name \"%1\" holds a line break, which the defaults file cannot keep.")
             .arg(withoutLineBreaksOrTabs(path));
     folders.remember(FileKind::Catalog, path);
-    catalog.CatalogFile = nameForDefaults(path);
-    return loadCurrentFile();
+    planner.setCatalogFile(nameForDefaults(path));
+    return loadNamedFile();
 }
 
 // The fall-back after a failed load: a loop, not a recursion, so that failing choices never
@@ -85,10 +82,10 @@ bool CatalogCommands::askUntilLoaded(QString failure)
 {
     while (!failure.isEmpty()) {
         messages.showMessage(ApplicationTitle, failure + ChooseAnotherFile);
-        catalog.CatalogFile = DefaultCatalogFile;
+        planner.setCatalogFile(DefaultCatalogFile);
         const FileChoice choice = files.chooseFile(catalogFileRequest());
         if (choice.cancelled) {
-            catalog.CatalogCount = 0;
+            planner.setCatalog(Catalog());
             return false;
         }
         failure = loadChoice(choice);

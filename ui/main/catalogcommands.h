@@ -1,11 +1,10 @@
 #pragma once
 
-#include "plan/objectcatalog.h"
-
 #include <QString>
 
 class FileChooser;
 class Messages;
+class Planner;
 class RememberedFolders;
 struct FileChoice;
 struct FileRequest;
@@ -18,24 +17,22 @@ struct FileRequest;
 // elsewhere by its full path, so that the defaults file finds it again either way.
 class CatalogCommands {
 public:
-    CatalogCommands(ObjectCatalog &catalog, FileChooser &files, Messages &messages,
-                    RememberedFolders &folders);
+    CatalogCommands(Planner &planner, FileChooser &files, Messages &messages, RememberedFolders &folders);
 
-    // Loads the catalog's file. Returns whether a catalog loaded. Neither command regenerates the
-    // list: the window does that after either.
-    bool loadCatalog();
+    // Loads the catalog file the planner names. Returns whether a catalog loaded.
+    bool loadNamedCatalog();
 
-    // "Load Objects File": asks for a catalog file and loads it. Cancelling keeps the catalog
-    // that is loaded and its file name.
-    bool LoadObj_Click();
+    // Asks for a catalog file and loads it. Cancelling keeps the catalog that is loaded and its
+    // file name.
+    bool chooseCatalog();
 
 private:
     FileRequest catalogFileRequest() const;
-    QString loadCurrentFile();
+    QString loadNamedFile();
     QString loadChoice(const FileChoice &choice);
     bool askUntilLoaded(QString failure);
 
-    ObjectCatalog &catalog;
+    Planner &planner;
     FileChooser &files;
     Messages &messages;
     RememberedFolders &folders;

@@ -4,7 +4,6 @@ class Browser;
 class Clock;
 class FileChooser;
 class Messages;
-class TimeZoneSource;
 
 // Everything outside the program that the windows talk to. The program passes the Qt-backed
 // implementations; tests pass fakes.
@@ -13,5 +12,4 @@ struct Platform {
     Messages &messages;
     Browser &browser;
     Clock &clock;
-    TimeZoneSource &timeZone;
 };

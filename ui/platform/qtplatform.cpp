@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTimeZone>
 
 FileChoice QtFileChooser::chooseFile(const FileRequest &request)
 {
@@ -42,23 +41,3 @@ QDateTime SystemClock::localNow() const
     return QDateTime::currentDateTime();
 }
 
-TimeZoneState SystemTimeZone::GetTimeZoneInformation(TimeZoneInformation &information) const
-{
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    if (!zone.isValid())
-        return TimeZoneState::Failure;
-
-    // Qt counts offsets east of Greenwich as positive; the bias counts them the other way.
-    const QDateTime now = QDateTime::currentDateTime();
-    const int standardOffsetSeconds = zone.standardTimeOffset(now);
-    information.Bias = -standardOffsetSeconds / 60;
-    information.StandardBias = 0;
-    information.DaylightBias = -(zone.offsetFromUtc(now) - standardOffsetSeconds) / 60;
-    if (!zone.hasDaylightTime())
-        return TimeZoneState::Unknown;
-    if (zone.isDaylightTime(now))
-        return TimeZoneState::Daylight;
-    // Outside daylight saving the offsets agree; use the usual hour for the daylight bias.
-    information.DaylightBias = -60;
-    return TimeZoneState::Standard;
-}

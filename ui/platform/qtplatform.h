@@ -5,11 +5,10 @@
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/timezonesource.h"
 
 class QWidget;
 
-// The real dialogs, browser, clock and time zone.
+// The real dialogs, browser and clock.
 
 class QtFileChooser : public FileChooser {
 public:
@@ -31,18 +30,12 @@ public:
     QDateTime localNow() const override;
 };
 
-class SystemTimeZone : public TimeZoneSource {
-public:
-    TimeZoneState GetTimeZoneInformation(TimeZoneInformation &information) const override;
-};
-
 // Owns one of each, for the program's main().
 struct QtPlatform {
     QtFileChooser files;
     QtMessages messages;
     QtBrowser browser;
     SystemClock clock;
-    SystemTimeZone timeZone;
 
-    Platform platform() { return Platform{files, messages, browser, clock, timeZone}; }
+    Platform platform() { return Platform{files, messages, browser, clock}; }
 };

@@ -1,4 +1,4 @@
-#include "ui/main/skyplot.h"
+#include "ui/main/skychart.h"
 
 #include "sky/horizonprofile.h"
 #include "ui/common/nightvision.h"
@@ -59,27 +59,27 @@ AdmittedArc admittedArc(const AzimuthWindow &window)
     return {maxAzDeg, 360.0 - (maxAzDeg - minAzDeg)};
 }
 
-SkyPlot::SkyPlot(QWidget *parent)
+SkyChart::SkyChart(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SkyPlot::drawSkyPlot(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile)
+void SkyChart::showAzimuthWindow(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile)
 {
     m_window = window;
     m_profile = profile ? std::optional(*profile) : std::nullopt;
     render();
 }
 
-void SkyPlot::changeEvent(QEvent *event)
+void SkyChart::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         render();
 }
 
-void SkyPlot::render()
+void SkyChart::render()
 {
     const Colours colours = coloursFor(isNightVision(palette()));
     for (QLabel *label : findChildren<QLabel *>()) {
@@ -125,7 +125,7 @@ void SkyPlot::render()
     update();
 }
 
-void SkyPlot::paintEvent(QPaintEvent *)
+void SkyChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (image.isNull())

@@ -12,17 +12,15 @@
 // the azimuths the list admits in white and the rest of the sky blocked, and the observer's
 // horizon profile blocking the sky from the rim inwards. The picture is kept, so covering the
 // window needs no redraw.
-class SkyPlot : public QWidget {
+class SkyChart : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SkyPlot(QWidget *parent = nullptr);
+    explicit SkyChart(QWidget *parent = nullptr);
 
     // Redraws the chart for an azimuth window; without one (a field that is not a number) the
     // disc is drawn empty. The profile, when there is one, is drawn over it.
-    void drawSkyPlot(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile = nullptr);
-
-    const QImage &picture() const { return image; }
+    void showAzimuthWindow(const std::optional<AzimuthWindow> &window, const HorizonProfile *profile = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

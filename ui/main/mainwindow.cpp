@@ -1,0 +1,756 @@
+#include "ui/main/mainwindow.h"
+
+#include "formats/defaultsfile.h"
+#include "formats/horizonprofilefile.h"
+#include "formats/installeddata.h"
+#include "formats/resultstext.h"
+#include "formats/textfile.h"
+#include "formats/workingfolder.h"
+#include "plan/daylightnote.h"
+#include "plan/fieldnumber.h"
+#include "plan/sessiontext.h"
+#include "ui/common/fieldmark.h"
+#include "ui/common/nightvision.h"
+#include "ui/common/singlelinetext.h"
+#include "ui/common/twips.h"
+#include "ui/common/windowlook.h"
+#include "ui/help/helpwindow.h"
+#include "ui/help/userguide.h"
+#include "ui/location/locationchooser.h"
+#include "ui/main/imagesearch.h"
+#include "ui/main/inputrules.h"
+#include "ui/main/nowcommand.h"
+#include "ui/main/skychart.h"
+#include "ui/main/wrappingbutton.h"
+#include "ui/night/nightwindow.h"
+#include "ui/platform/browser.h"
+#include "ui/platform/clock.h"
+#include "ui/platform/messages.h"
+#include "ui/results/resultsmodel.h"
+#include "ui/results/resultsview.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+const QSize DesignClientTwips(12855, 8265);
+constexpr int StatusMessageMs = 10000;
+
+BoxState boxState(const QCheckBox *box)
+{
+    switch (box->checkState()) {
+    case Qt::Unchecked: return BoxState::Clear;
+    case Qt::Checked: return BoxState::Checked;
+    case Qt::PartiallyChecked: return BoxState::Grayed;
+    }
+    return BoxState::Clear;
+}
+
+Qt::CheckState checkStateFor(BoxState state)
+{
+    switch (state) {
+    case BoxState::Clear: return Qt::Unchecked;
+    case BoxState::Checked: return Qt::Checked;
+    case BoxState::Grayed: return Qt::PartiallyChecked;
+    }
+    return Qt::Unchecked;
+}
+
+QString controlText(const QWidget *control)
+{
+    if (const auto *field = qobject_cast<const QLineEdit *>(control))
+        return field->text();
+    return static_cast<const QLabel *>(control)->text();
+}
+
+void setControlText(QWidget *control, const QString &text)
+{
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        field->setText(text);
+    else
+        static_cast<QLabel *>(control)->setText(withoutLineBreaksOrTabs(text));
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
+}
+
+bool isAzimuthField(SessionField field)
+{
+    return field == SessionField::MinAzimuth || field == SessionField::MaxAzimuth;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const Platform &platform, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_planner(locale())
+    , m_catalogCommands(m_planner, platform.files, platform.messages, m_folders)
+{
+    setWindowTitle(ApplicationTitle);
+    setFont(windowFont());
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+    createControls();
+    createMenus();
+    m_statusLine = new QLabel(statusBar());
+    statusBar()->addWidget(m_statusLine, 1);
+    setTabOrder();
+    connectControls();
+    m_laidOutClientSize = twipsToPixels(DesignClientTwips);
+    m_client->resize(m_laidOutClientSize);
+    // Below the design size the controls would cover each other's texts.
+    const int framePx = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    setMinimumSize(m_laidOutClientSize.width(), m_laidOutClientSize.height() + framePx);
+    resize(minimumSize());
+    m_client->installEventFilter(this);
+    drawSkyChart();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---- controls -------------------------------------------------------------------------
+
+void MainWindow::place(QWidget *control, QRect twips)
+{
+    control->setGeometry(twipsToPixels(twips));
+    m_layout.recordControl(control, twips, DesignClientTwips);
+}
+
+QLabel *MainWindow::addCaption(const QString &caption, QRect twips, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent ? parent : m_client);
+    place(label, twips);
+    return label;
+}
+
+QLineEdit *MainWindow::addField(SessionField field, QRect twips)
+{
+    auto *edit = new QLineEdit(QString::fromUtf16(sessionFieldSpec(field).firstValue), m_client);
+    edit->setAccessibleName(sessionFieldCaption(field));
+    place(edit, twips);
+    edit->installEventFilter(this);
+    keepOnOneLine(edit);
+    m_fieldControls[std::size_t(field)] = edit;
+    return edit;
+}
+
+// The location's values may be wider than their designed boxes; they may use the room up to
+// "Set Your Location", which keeps a value clear of its caption.
+QLabel *MainWindow::addLocationCaption(SessionField field, QRect twips)
+{
+    QLabel *label = addCaption(QString::fromUtf16(sessionFieldSpec(field).firstValue), twips);
+    label->setAccessibleName(sessionFieldCaption(field));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_fieldControls[std::size_t(field)] = label;
+    return label;
+}
+
+QCheckBox *MainWindow::addTypeBox(ObjectType type, QRect twips)
+{
+    auto *box = new QCheckBox(objectTypeCaption(type), m_client);
+    box->setCheckState(Qt::Checked);
+    place(box, twips);
+    m_typeBoxes[std::size_t(type)] = box;
+    return box;
+}
+
+QPushButton *MainWindow::addButton(const QString &caption, QRect twips)
+{
+    auto *button = new WrappingButton(caption, m_client);
+    button->setAutoDefault(false);
+    place(button, twips);
+    return button;
+}
+
+void MainWindow::createControls()
+{
+    using F = SessionField;
+    addLocationCaption(F::Latitude, QRect(1320, 120, 825, 255));
+    addLocationCaption(F::Longitude, QRect(1200, 360, 945, 255));
+    m_locationButton = addButton(QStringLiteral("Set Your Location"), QRect(2160, 105, 855, 495));
+    addField(F::GmtDeviation, QRect(1800, 1140, 495, 285));
+    m_nowButton = addButton(QStringLiteral("Now"), QRect(2520, 1080, 615, 375));
+    addField(F::Date, QRect(2040, 1680, 975, 285));
+    addField(F::StartTime, QRect(2040, 2040, 975, 285));
+    addField(F::SessionLength, QRect(2040, 2400, 375, 285));
+    m_refreshButton = addButton(QStringLiteral("Refresh List"), QRect(240, 3120, 975, 495));
+    m_saveDefaultsButton = addButton(QStringLiteral("Save Defaults"), QRect(240, 3720, 975, 615));
+    m_loadDefaultsButton = addButton(QStringLiteral("Load Defaults"), QRect(240, 4440, 975, 615));
+    addTypeBox(ObjectType::Galaxy, QRect(1560, 3360, 1695, 255));
+    addTypeBox(ObjectType::Nebula, QRect(1560, 3720, 1695, 255));
+    addTypeBox(ObjectType::PlanetaryNebula, QRect(1560, 4080, 1695, 255));
+    addTypeBox(ObjectType::GlobularCluster, QRect(1560, 4440, 1695, 255));
+    addTypeBox(ObjectType::OpenCluster, QRect(1560, 4800, 1695, 255));
+    addField(F::FaintestMagnitude, QRect(2160, 5400, 615, 285));
+    addField(F::MinSize, QRect(1800, 5880, 495, 285));
+    addField(F::MaxSize, QRect(2280, 5880, 495, 285));
+    addField(F::MinElevation, QRect(2160, 6360, 615, 285));
+    createSkyChart();
+    addField(F::MinAzimuth, QRect(1920, 7320, 375, 285));
+    addField(F::MaxAzimuth, QRect(2280, 7320, 375, 285));
+    m_azimuthModeButton = addButton(InclusiveCaption, QRect(1800, 7800, 975, 255));
+    createResults();
+    m_quitButton = addButton(QStringLiteral("Quit"), QRect(10680, 60, 615, 375));
+    createCaptions();
+
+    // The separator under the menu bar keeps its designed length at any window size.
+    auto *separator = new QFrame(m_client);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(0, 0, twipsToPixels(12120), 2);
+}
+
+void MainWindow::createCaptions()
+{
+    addCaption(QStringLiteral("Latitude"), QRect(480, 120, 615, 375));
+    addCaption(QStringLiteral("Longitude"), QRect(480, 360, 735, 375));
+    addCaption(QStringLiteral("Date (mm/dd/yyyy local)"), QRect(120, 1720, 1815, 255));
+    addCaption(QStringLiteral("Session Start Time (local)"), QRect(120, 2080, 1905, 255));
+    addCaption(QStringLiteral("GMT Deviation (EST=-5, EDT=-4)"), QRect(240, 1080, 1455, 495))->setWordWrap(true);
+    addCaption(QStringLiteral("Object Type"), QRect(1680, 3000, 1455, 255))->setFont(windowFont(9.75, true));
+    addCaption(QStringLiteral("Min Elevation (deg)"), QRect(480, 6420, 1455, 255));
+    addCaption(QStringLiteral("Min Brightness (mag)"), QRect(480, 5440, 1575, 255));
+    // Its text is a few pixels wider than designed; it starts further left rather than run under
+    // the size field.
+    addCaption(QStringLiteral("Size (arcmin)  Min:"), QRect(420, 5920, 1380, 255));
+    addCaption(QStringLiteral("Max"), QRect(2800, 5920, 495, 255));
+    addCaption(QStringLiteral("Az Range (deg)"), QRect(1800, 7080, 1335, 255));
+    addCaption(QStringLiteral("Max"), QRect(2760, 7360, 375, 255));
+    addCaption(QStringLiteral("Session Length (hrs)"), QRect(120, 2440, 1695, 255));
+    addCaption(QStringLiteral("Min"), QRect(1560, 7360, 375, 255));
+    addCaption(QStringLiteral("Click Heading to Sort"), QRect(4080, 120, 1575, 255));
+    addCaption(QStringLiteral("Double Click entry for Google Images"), QRect(6360, 120, 3000, 255));
+}
+
+void MainWindow::createSkyChart()
+{
+    m_skyChart = new SkyChart(m_client);
+    m_skyChart->setFocusPolicy(Qt::TabFocus);
+    place(m_skyChart, QRect(120, 6840, 1335, 1215));
+
+    // The compass labels sit inside the chart, just outside the drawn disc.
+    const auto compassLabel = [this](const QString &caption, const QRect &twips, Qt::Alignment alignment) {
+        addCaption(caption, twips, m_skyChart)->setAlignment(alignment);
+    };
+    compassLabel(QStringLiteral("0/360"), QRect(360, 0, 495, 175), Qt::AlignHCenter | Qt::AlignTop);
+    compassLabel(QStringLiteral("90"), QRect(0, 480, 195, 255), Qt::AlignLeft | Qt::AlignTop);
+    compassLabel(QStringLiteral("180"), QRect(400, 960, 375, 180), Qt::AlignHCenter | Qt::AlignTop);
+    compassLabel(QStringLiteral("270"), QRect(940, 480, 300, 175), Qt::AlignRight | Qt::AlignTop);
+}
+
+void MainWindow::createResults()
+{
+    m_resultsModel = new ResultsModel(this);
+    m_resultsView = new ResultsView(m_client);
+    m_resultsView->setFont(windowFont());
+    m_resultsView->setModel(m_resultsModel);
+    place(m_resultsView, QRect(3480, 480, 9135, 7695));
+}
+
+void MainWindow::createMenus()
+{
+    const auto addItem = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut,
+                                void (MainWindow::*command)()) {
+        QAction *action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, command);
+    };
+
+    QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    addItem(fileMenu, QStringLiteral("Load Objects File"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::loadCatalog);
+    addItem(fileMenu, QStringLiteral("Save Results to File"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::saveResults);
+    addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::loadDefaults);
+    addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDefaults);
+    fileMenu->addSeparator();
+    addItem(fileMenu, QStringLiteral("Load Horizon Profile..."), QKeySequence(), &MainWindow::loadHorizon);
+    addItem(fileMenu, QStringLiteral("Clear Horizon Profile"), QKeySequence(), &MainWindow::clearHorizon);
+    fileMenu->addSeparator();
+    addItem(fileMenu, QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::close);
+
+    QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    addItem(editMenu, QStringLiteral("Copy Results to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C),
+            &MainWindow::copyResults);
+
+    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    addItem(viewMenu, QStringLiteral("Night"), QKeySequence(Qt::Key_F2), &MainWindow::showNight);
+    QAction *nightVision = viewMenu->addAction(QStringLiteral("Night Vision"));
+    nightVision->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    nightVision->setCheckable(true);
+    nightVision->setChecked(isNightVision(QApplication::palette()));
+    connect(nightVision, &QAction::toggled, this, &MainWindow::setNightVision);
+
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    addItem(helpMenu, QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
+    addItem(helpMenu, QStringLiteral("About"), QKeySequence(), &MainWindow::showAbout);
+}
+
+void MainWindow::setTabOrder()
+{
+    const auto field = [this](SessionField f) { return m_fieldControls[std::size_t(f)]; };
+    const auto box = [this](ObjectType type) { return static_cast<QWidget *>(m_typeBoxes[std::size_t(type)]); };
+    using F = SessionField;
+    using T = ObjectType;
+    const QList<QWidget *> focusOrder{
+        m_nowButton, field(F::Date), field(F::StartTime), field(F::GmtDeviation), box(T::Nebula),
+        field(F::MinElevation), field(F::FaintestMagnitude), field(F::MinSize), field(F::MaxSize),
+        box(T::PlanetaryNebula), box(T::Galaxy), box(T::GlobularCluster), box(T::OpenCluster),
+        field(F::MinAzimuth), field(F::MaxAzimuth), field(F::SessionLength), m_resultsView, m_quitButton,
+        m_saveDefaultsButton, m_loadDefaultsButton, m_locationButton, m_skyChart, m_refreshButton,
+        m_azimuthModeButton};
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        QWidget::setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
+}
+
+void MainWindow::connectControls()
+{
+    connect(&m_planner, &Planner::listChanged, this, &MainWindow::showList);
+    connect(m_refreshButton, &QPushButton::clicked, this, &MainWindow::generateList);
+    connect(m_locationButton, &QPushButton::clicked, this, &MainWindow::chooseLocation);
+    connect(m_nowButton, &QPushButton::clicked, this, &MainWindow::takeClockTime);
+    connect(m_loadDefaultsButton, &QPushButton::clicked, this, &MainWindow::loadDefaults);
+    connect(m_saveDefaultsButton, &QPushButton::clicked, this, &MainWindow::saveDefaults);
+    connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(m_azimuthModeButton, &QPushButton::clicked, this, &MainWindow::toggleAzimuthMode);
+    for (QCheckBox *box : m_typeBoxes) {
+        // Only the defaults file can gray a box; once it is clicked again it has two states.
+        connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+            if (state != Qt::PartiallyChecked)
+                box->setTristate(false);
+        });
+        // A box changed by the defaults file makes a new list just as a click does.
+        connect(box, &QCheckBox::stateChanged, this, &MainWindow::generateList);
+    }
+    connect(m_resultsView, &ResultsView::currentObjectChanged, this, &MainWindow::selectObject);
+    connect(m_resultsView, &ResultsView::objectActivated, this, &MainWindow::searchImages);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize) {
+        if (m_client->size() != m_laidOutClientSize)
+            layOutControls();
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this window counts as leaving a field: opening
+        // a menu or switching to another window leaves the typed text as it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const auto field = fieldOf(watched);
+        if (field && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            leaveField(*field);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+std::optional<SessionField> MainWindow::fieldOf(const QObject *control) const
+{
+    for (const SessionFieldSpec &spec : SessionFields) {
+        if (m_fieldControls[std::size_t(spec.field)] == control)
+            return spec.field;
+    }
+    return std::nullopt;
+}
+
+// ---- start-up and list --------------------------------------------------------------
+
+void MainWindow::start()
+{
+    takeClockTime();
+    show();
+    m_nowButton->setFocus();
+    applyDefaultsFile(false);
+    m_catalogCommands.loadNamedCatalog();
+    generateList();
+}
+
+SessionTexts MainWindow::sessionTexts() const
+{
+    SessionTexts texts;
+    for (const SessionFieldSpec &spec : SessionFields)
+        texts[spec.field] = controlText(m_fieldControls[std::size_t(spec.field)]);
+    for (const ObjectTypeSpec &spec : ObjectTypes)
+        texts[spec.type] = boxState(m_typeBoxes[std::size_t(spec.type)]);
+    texts.azimuthMode = m_azimuthModeButton->text();
+    return texts;
+}
+
+void MainWindow::showSessionTexts(const SessionTexts &texts)
+{
+    for (const SessionFieldSpec &spec : SessionFields)
+        setControlText(m_fieldControls[std::size_t(spec.field)], texts[spec.field]);
+    m_azimuthModeButton->setText(withoutLineBreaksOrTabs(texts.azimuthMode));
+    for (const ObjectTypeSpec &spec : ObjectTypes)
+        m_typeBoxes[std::size_t(spec.type)]->setCheckState(checkStateFor(texts[spec.type]));
+}
+
+SavedDefaults MainWindow::savedDefaults() const
+{
+    return SavedDefaults{sessionTexts(), m_planner.catalogFile(), m_planner.horizonFile()};
+}
+
+void MainWindow::generateList()
+{
+    m_planner.setSessionTexts(sessionTexts());
+}
+
+void MainWindow::showList()
+{
+    m_resultsModel->showList(m_planner.list(), locale());
+    const std::optional<Session> &session = m_planner.session();
+    m_daylightNote = session ? daylightNote(*session) : QString();
+    showProblems();
+    m_statusLine->setText(listStatus());
+    drawSkyChart();
+    refreshNightWindow();
+}
+
+// Marks the fields that cannot be read.
+void MainWindow::showProblems()
+{
+    const QList<Problem> &problems = m_planner.problems();
+    if (problems == m_shownProblems)
+        return;  // restyling at every keystroke would cost more than the list
+    for (const Problem &problem : std::as_const(m_shownProblems))
+        clearMark(m_fieldControls[std::size_t(*problem.field)]);
+    for (const Problem &problem : problems)
+        markUnreadable(m_fieldControls[std::size_t(*problem.field)], problem.what);
+    m_shownProblems = problems;
+}
+
+QString MainWindow::listStatus() const
+{
+    const QList<Problem> &problems = m_planner.problems();
+    if (problems.isEmpty()) {
+        const int count = m_planner.list().size();
+        const QString listed = count == 1 ? QStringLiteral("1 object listed")
+                                          : QStringLiteral("%1 objects listed").arg(locale().toString(count));
+        return m_daylightNote.isEmpty() ? listed : listed + QStringLiteral("; ") + m_daylightNote;
+    }
+    const Problem &first = problems.first();
+    QString text = QStringLiteral("Nothing listed: %1 cannot be read. %2.")
+                       .arg(sessionFieldCaption(*first.field), first.what);
+    if (problems.size() > 1)
+        text += QStringLiteral(" %1 more fields are marked in red.").arg(problems.size() - 1);
+    return text;
+}
+
+void MainWindow::drawSkyChart()
+{
+    const SessionTexts texts = sessionTexts();
+    const auto minAzDeg = readFieldNumber(texts[SessionField::MinAzimuth], locale());
+    const auto maxAzDeg = readFieldNumber(texts[SessionField::MaxAzimuth], locale());
+    std::optional<AzimuthWindow> window;
+    if (minAzDeg && maxAzDeg) {
+        // The chart shows the window exactly as the list applies it.
+        const bool inclusive = texts.azimuthMode == InclusiveCaption;
+        window = AzimuthWindow{*minAzDeg, *maxAzDeg,
+                               inclusive ? AzimuthWindowMode::Inclusive : AzimuthWindowMode::Exclusive};
+    }
+    m_skyChart->showAzimuthWindow(window, m_planner.horizon());
+}
+
+// Every resize makes the list again, then places every control in proportion.
+void MainWindow::layOutControls()
+{
+    generateList();
+    m_laidOutClientSize = m_client->size();
+    m_layout.placeControls(m_laidOutClientSize);
+    drawSkyChart();
+}
+
+// ---- session fields -------------------------------------------------------------------
+
+void MainWindow::leaveField(SessionField field)
+{
+    auto *edit = qobject_cast<QLineEdit *>(m_fieldControls[std::size_t(field)]);
+    if (!edit)
+        return;  // the location's captions are not typed into
+    const QString refill = QString::fromUtf16(sessionFieldSpec(field).refill);
+    if (field == SessionField::StartTime)
+        edit->setText(normalizeTimeText(edit->text()));
+    else if (edit->text().isEmpty())
+        edit->setText(refill);
+    if (isAzimuthField(field))
+        checkAzimuthOrder(field);
+    generateList();
+}
+
+void MainWindow::checkAzimuthOrder(SessionField field)
+{
+    const SessionTexts texts = sessionTexts();
+    if (!azimuthWindowReversed(texts[SessionField::MinAzimuth], texts[SessionField::MaxAzimuth], locale()))
+        return;
+    showMessage(QStringLiteral("Min Azimuth must be less than Max Azimuth"));
+    setControlText(m_fieldControls[std::size_t(field)], QString::fromUtf16(sessionFieldSpec(field).refill));
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+void MainWindow::showMessage(const QString &text)
+{
+    m_platform.messages.showMessage(ApplicationTitle, text);
+}
+
+void MainWindow::showStatus(const QString &text)
+{
+    statusBar()->showMessage(text, StatusMessageMs);
+}
+
+void MainWindow::takeClockTime()
+{
+    const QDateTime now = m_platform.clock.localNow();
+    setControlText(m_fieldControls[std::size_t(SessionField::Date)], writeSessionDate(now.date(), locale()));
+    setControlText(m_fieldControls[std::size_t(SessionField::StartTime)], writeSessionTime(now.time()));
+    setControlText(m_fieldControls[std::size_t(SessionField::GmtDeviation)],
+                   gmtDeviationText(now.offsetFromUtc() / 3600.0, locale()));
+    generateList();
+}
+
+void MainWindow::toggleAzimuthMode()
+{
+    m_azimuthModeButton->setText(m_azimuthModeButton->text() == InclusiveCaption ? ExclusiveCaption
+                                                                                  : InclusiveCaption);
+    generateList();
+}
+
+// The list is made again after every load, failed and cancelled ones too, so that it never
+// shows objects of a catalog that is no longer there.
+void MainWindow::loadCatalogAndList(bool chooseFile)
+{
+    const bool loaded = chooseFile ? m_catalogCommands.chooseCatalog() : m_catalogCommands.loadNamedCatalog();
+    generateList();
+    if (loaded)
+        showStatus(QStringLiteral("Loaded %1 objects from \"%2\".")
+                       .arg(locale().toString(m_planner.catalog().size()), shownPath(m_planner.catalogFile())));
+}
+
+void MainWindow::loadCatalog()
+{
+    loadCatalogAndList(true);
+}
+
+void MainWindow::chooseLocation()
+{
+    showLocationChooser(m_locationChooser, *this, m_platform.messages, this);
+}
+
+void MainWindow::showHelp()
+{
+    // The guide lies beside the program in a build, and in the data folder once installed.
+    showHelpWindow(m_helpWindow, m_platform.browser,
+                   userGuideAddress({QCoreApplication::applicationDirPath(), installedDataFolder()}));
+}
+
+void MainWindow::showAbout()
+{
+    showMessage(QStringLiteral("Nocturo v%1\n\n"
+                               "A planner for visual deep-sky observing. Free software under the "
+                               "MIT License.\n\n"
+                               "Object catalog: OpenNGC database by Mattia Verga, CC-BY-SA 4.0.\n"
+                               "City positions: GeoNames, CC-BY 4.0.")
+                    .arg(applicationVersion()));
+}
+
+QString MainWindow::latitudeCaption() const
+{
+    return controlText(m_fieldControls[std::size_t(SessionField::Latitude)]);
+}
+
+QString MainWindow::longitudeCaption() const
+{
+    return controlText(m_fieldControls[std::size_t(SessionField::Longitude)]);
+}
+
+void MainWindow::setLocationCaptions(const QString &latitude, const QString &longitude)
+{
+    setControlText(m_fieldControls[std::size_t(SessionField::Latitude)], latitude);
+    setControlText(m_fieldControls[std::size_t(SessionField::Longitude)], longitude);
+}
+
+// ---- the list -------------------------------------------------------------------------
+
+void MainWindow::selectObject(const QString &identifier)
+{
+    m_selectedIdentifier = identifier;
+    refreshNightWindow();
+}
+
+void MainWindow::searchImages(const QString &identifier)
+{
+    // No browser is no failure worth a message: the list stays as it is.
+    m_platform.browser.openAddress(imageSearchAddress(identifier));
+}
+
+QString MainWindow::resultsText() const
+{
+    return ::resultsText(m_planner.list(), m_resultsModel->displayOrder(), LocaleNumbers(locale()));
+}
+
+void MainWindow::copyResults()
+{
+    QGuiApplication::clipboard()->setText(resultsText());
+}
+
+void MainWindow::saveResults()
+{
+    FileRequest request;
+    request.purpose = FileRequest::Purpose::Save;
+    request.presetName = QStringLiteral("results.txt");
+    request.initialFolder = m_folders.folderFor(FileKind::Results);
+    request.nameFilters = resultsNameFilters();
+    const FileChoice choice = m_platform.files.chooseFile(request);
+    if (choice.cancelled)
+        return;
+    if (choice.paths.size() != 1) {
+        showMessage(QStringLiteral("The results were not saved: %1 files were chosen (%2). Choose one file.")
+                        .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
+        return;
+    }
+    const QString path = choice.paths.first();
+    m_folders.remember(FileKind::Results, path);
+    const QString reason = writeTextFile(path, resultsText());
+    if (reason.isEmpty())
+        showStatus(QStringLiteral("Results saved to \"%1\".").arg(shownPath(path)));
+    else
+        showMessage(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), reason));
+}
+
+// ---- defaults file --------------------------------------------------------------------
+
+void MainWindow::saveDefaults()
+{
+    const QString path = shownPath(DefaultsFileName);
+    const QString reason = writeTextFile(DefaultsFileName, defaultsText(savedDefaults()));
+    if (reason.isEmpty())
+        showStatus(QStringLiteral("Defaults saved to \"%1\".").arg(path));
+    else
+        showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, reason));
+}
+
+// Applies the defaults file. A missing file leaves the first values at start-up without a word;
+// asked for from the menu, it is reported.
+void MainWindow::applyDefaultsFile(bool askedFor)
+{
+    const QString path = shownPath(DefaultsFileName);
+    const TextFileLines file = readTextLines(DefaultsFileName);
+    if (!file.ok()) {
+        m_planner.setCatalogFile(DefaultCatalogFile);
+        if (askedFor)
+            showMessage(QStringLiteral("No defaults were loaded. %1").arg(file.problem));
+        return;
+    }
+    SavedDefaults defaults = savedDefaults();
+    const DefaultsReading reading = readDefaultsLines(file.lines, defaults);
+    showSessionTexts(defaults.session);
+    m_planner.setCatalogFile(defaults.catalogFile);
+    if (reading.linesApplied == int(DefaultsLines.size())) {
+        if (defaults.horizonFile.isEmpty())
+            m_planner.setHorizon(std::nullopt, {});
+        else
+            applyHorizonFile(defaults.horizonFile, defaults.horizonFile);
+    }
+    if (reading.ok()) {
+        if (askedFor)  // not the silent start
+            showStatus(QStringLiteral("Defaults loaded from \"%1\".").arg(path));
+        return;
+    }
+    m_planner.setCatalogFile(DefaultCatalogFile);
+    // One arg() call for all parts, so that a "%1" in a folder name stays as it is.
+    showMessage(reading.linesApplied == 0
+                    ? QStringLiteral("None of the defaults in \"%1\" were applied: %2.").arg(path, reading.problem->what)
+                    : QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
+                          .arg(path, QString::number(reading.linesApplied), reading.problem->what));
+}
+
+void MainWindow::loadDefaults()
+{
+    applyDefaultsFile(true);
+    generateList();
+}
+
+// ---- the horizon and the night ---------------------------------------------------------------
+
+// A profile that cannot be read is explained, and the one in use stays.
+bool MainWindow::applyHorizonFile(const QString &path, const QString &nameForDefaults)
+{
+    HorizonProfileReading reading = readHorizonProfileFile(path);
+    if (!reading.ok()) {
+        showMessage(QStringLiteral("The horizon profile was not loaded. %1").arg(reading.problem));
+        return false;
+    }
+    m_planner.setHorizon(std::move(reading.profile), nameForDefaults);
+    return true;
+}
+
+void MainWindow::loadHorizon()
+{
+    FileRequest request;
+    request.purpose = FileRequest::Purpose::Open;
+    request.initialFolder = m_folders.folderFor(FileKind::HorizonProfile);
+    request.nameFilters = horizonProfileNameFilters();
+    const FileChoice choice = m_platform.files.chooseFile(request);
+    if (choice.cancelled)
+        return;
+    const QString path = choice.paths.value(0);
+    if (choice.paths.size() != 1 || holdsLineBreak(path)) {
+        showMessage(QStringLiteral("The horizon profile was not loaded: choose one file whose name holds no line break."));
+        return;
+    }
+    m_folders.remember(FileKind::HorizonProfile, path);
+    if (!applyHorizonFile(path, nameForDefaults(path)))
+        return;
+    generateList();
+    showStatus(QStringLiteral("Horizon profile loaded from \"%1\".").arg(shownPath(path)));
+}
+
+void MainWindow::clearHorizon()
+{
+    m_planner.setHorizon(std::nullopt, {});
+    generateList();
+}
+
+void MainWindow::refreshNightWindow()
+{
+    if (!m_nightWindow || !m_nightWindow->isVisible())
+        return;
+    const ObservingList &list = m_planner.list();
+    const auto selected = std::find_if(list.rows.begin(), list.rows.end(), [this](const ListedObject &row) {
+        return row.object->identifier == m_selectedIdentifier;
+    });
+    m_nightWindow->showSession(NightSession{m_planner.session(), &list,
+                                            selected == list.rows.end() ? nullptr : selected->object,
+                                            m_planner.horizon()});
+}
+
+void MainWindow::showNight()
+{
+    if (!m_nightWindow) {
+        m_nightWindow = new NightWindow(this);
+        m_nightWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_nightWindow, &NightWindow::darknessChanged, this, &MainWindow::refreshNightWindow);
+    }
+    m_nightWindow->show();
+    m_nightWindow->raise();
+    m_nightWindow->activateWindow();
+    refreshNightWindow();
+}
+
+void MainWindow::setNightVision(bool on)
+{
+    applyNightVision(on);
+    rememberNightVision(on);
+    for (QWidget *control : m_fieldControls)
+        refreshMark(control);
+    drawSkyChart();
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "plan/planner.h"
+#include "ui/location/locationowner.h"
+#include "ui/main/catalogcommands.h"
+#include "ui/main/proportionallayout.h"
+#include "ui/platform/filechooser.h"
+#include "ui/platform/platform.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class HelpWindow;
+class LocationChooser;
+class NightWindow;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ResultsModel;
+class ResultsView;
+class SkyChart;
+struct SavedDefaults;
+
+// The main window: the session's fields, the observing list, the horizon chart and the commands.
+// It reads its controls into the planner and shows what the planner answers.
+class MainWindow : public QMainWindow, public LocationOwner {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const Platform &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up: the clock's date and time, the window, the defaults file, the catalog, the list.
+    void start();
+
+    const Planner &planner() const { return m_planner; }
+
+    // LocationOwner: the location captions and the new list that follows a chosen place.
+    QString latitudeCaption() const override;
+    QString longitudeCaption() const override;
+    void setLocationCaptions(const QString &latitude, const QString &longitude) override;
+    void generateList() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void showList();
+    void takeClockTime();
+    void toggleAzimuthMode();
+    void chooseLocation();
+    void loadCatalog();
+    void saveResults();
+    void copyResults();
+    void loadDefaults();
+    void saveDefaults();
+    void loadHorizon();
+    void clearHorizon();
+    void showNight();
+    void setNightVision(bool on);
+    void showHelp();
+    void showAbout();
+    void selectObject(const QString &identifier);
+    void searchImages(const QString &identifier);
+
+private:
+    void createControls();
+    void createCaptions();
+    void createSkyChart();
+    void createResults();
+    void createMenus();
+    void setTabOrder();
+    void connectControls();
+    void place(QWidget *control, QRect twips);
+    QLabel *addCaption(const QString &caption, QRect twips, QWidget *parent = nullptr);
+    QLineEdit *addField(SessionField field, QRect twips);
+    QLabel *addLocationCaption(SessionField field, QRect twips);
+    QCheckBox *addTypeBox(ObjectType type, QRect twips);
+    QPushButton *addButton(const QString &caption, QRect twips);
+
+    SessionTexts sessionTexts() const;
+    void showSessionTexts(const SessionTexts &texts);
+    SavedDefaults savedDefaults() const;
+    std::optional<SessionField> fieldOf(const QObject *control) const;
+    void leaveField(SessionField field);
+    void checkAzimuthOrder(SessionField field);
+    void showProblems();
+    QString listStatus() const;
+    void drawSkyChart();
+    void layOutControls();
+    void applyDefaultsFile(bool askedFor);
+    void loadCatalogAndList(bool chooseFile);
+    bool applyHorizonFile(const QString &path, const QString &nameForDefaults);
+    void showMessage(const QString &text);
+    void showStatus(const QString &text);
+    void refreshNightWindow();
+    QString resultsText() const;
+
+    const Platform m_platform;
+    Planner m_planner;
+    RememberedFolders m_folders;
+    CatalogCommands m_catalogCommands;
+    ProportionalLayout m_layout;
+    QSize m_laidOutClientSize;
+    QList<Problem> m_shownProblems;
+    QString m_selectedIdentifier;
+    QString m_daylightNote;
+
+    QWidget *m_client = nullptr;
+    std::array<QWidget *, SessionFieldCount> m_fieldControls{};  // a text field, or a location caption
+    std::array<QCheckBox *, ObjectTypeCount> m_typeBoxes{};
+    QPushButton *m_locationButton = nullptr;
+    QPushButton *m_nowButton = nullptr;
+    QPushButton *m_refreshButton = nullptr;
+    QPushButton *m_saveDefaultsButton = nullptr;
+    QPushButton *m_loadDefaultsButton = nullptr;
+    QPushButton *m_azimuthModeButton = nullptr;
+    QPushButton *m_quitButton = nullptr;
+    SkyChart *m_skyChart = nullptr;
+    ResultsModel *m_resultsModel = nullptr;
+    ResultsView *m_resultsView = nullptr;
+    QLabel *m_statusLine = nullptr;
+    QPointer<LocationChooser> m_locationChooser;
+    QPointer<HelpWindow> m_helpWindow;
+    QPointer<NightWindow> m_nightWindow;
+};
