@@ -39,29 +39,29 @@ private slots:
     void savedSetupComesBack()
     {
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
+        MainWindow &window = fixture.start();
         writeDefaults(Saved);
         fixture.trigger(QStringLiteral("Load Defaults"));
         // A catalog in the working folder is saved by its name, so that the folder can move.
         const QString mine = fixture.folder.filePath(QStringLiteral("Mine.csv"));
         QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), mine));
         fixture.fakes.files.answer({mine});
-        window.LoadObj_Click();
+        fixture.trigger(QStringLiteral("Load Objects File"));
         QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
-        window.saveDef_Click();
-        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Defaults saved to \"%1\".").arg(defaultsPath()));
+        fixture.trigger(QStringLiteral("Save Defaults"));
+        QCOMPARE(fixture.window->statusBar()->currentMessage(), QStringLiteral("Defaults saved to \"%1\".").arg(defaultsPath()));
         QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), Saved.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
 
-        window.Included_Click();
+        QTest::mouseClick(fixture.azimuthMode(), Qt::LeftButton);
         fixture.fakes.files.answer({fixture.folder.filePath(QStringLiteral("Objects.csv"))});
-        window.LoadObj_Click();
-        window.loadDef_Click();
+        fixture.trigger(QStringLiteral("Load Objects File"));
+        fixture.trigger(QStringLiteral("Load Defaults"));
         QCOMPARE(fixture.shownValues(), Saved);
         QCOMPARE(fixture.messages(), QString());
 
         // Loaded from the menu, a missing file is reported; the fields stay.
         QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
-        window.loadDef_Click();
+        fixture.trigger(QStringLiteral("Load Defaults"));
         QVERIFY(fixture.messages().contains(QStringLiteral("There is no file \"defaults.txt\"")));
         QCOMPARE(fixture.shownValues(), with(Saved, {{15, "Objects.csv"}}));
 
@@ -99,37 +99,39 @@ private slots:
         QFETCH(QString, folder);
 
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
+        fixture.start();
         writeDefaults(Other);
-        window.loadDef_Click();
+        fixture.trigger(QStringLiteral("Load Defaults"));
         if (!folder.isEmpty())
             QVERIFY(QDir().mkdir(folder) && QDir::setCurrent(folder));
         writeDefaults(lines);
         QStringList valuesThen;
-        int generationsThen = 0;
+        qsizetype generationsThen = 0;
         // Connected after the window's own handler, so it runs after that regeneration.
-        connect(window.findChild<QCheckBox *>(QStringLiteral("chkNebula")), &QCheckBox::stateChanged, this, [&] {
+        QCheckBox *nebula = *std::ranges::find(fixture.window->findChildren<QCheckBox *>(), QStringLiteral("Nebula"),
+                                               &QCheckBox::text);
+        connect(nebula, &QCheckBox::stateChanged, this, [&] {
             valuesThen = fixture.shownValues();
-            generationsThen = window.listGenerations();
+            generationsThen = fixture.lists->size();
         });
-        const int generationsBefore = window.listGenerations();
+        fixture.lists->clear();
 
-        window.loadDef_Click();
+        fixture.trigger(QStringLiteral("Load Defaults"));
         QStringList expected = lines.mid(0, applied) + Other.mid(applied);
         if (applied < 16)
             expected[14] = QStringLiteral("Objects.csv");
         if (QTest::currentDataTag() == QLatin1String("box as a decimal"))
             expected = with(Other, {{11, "0"}, {13, "2"}});  // a half rounds to the even state
         QCOMPARE(fixture.shownValues(), expected);
-        QCOMPARE(window.listGenerations(), generationsBefore + regenerations);
+        QCOMPARE(fixture.lists->size(), regenerations);
         // The list shown is the list of the fields shown.
         const QStringList listAfterLoad = fixture.column(0);
-        window.bGenList_Click();
+        QTest::mouseClick(fixture.button(QStringLiteral("Refresh List")), Qt::LeftButton);
         QCOMPARE(listAfterLoad, fixture.column(0));
         // Line 10 changing the nebula box regenerates with lines 1 to 9 in and 11 to 16 not yet.
         const bool nebulaChanged = applied >= 10 && lines[9] != Other[9];
         QCOMPARE(valuesThen, nebulaChanged ? lines.mid(0, 10) + Other.mid(10) : QStringList());
-        QCOMPARE(generationsThen, nebulaChanged ? generationsBefore + 1 : 0);
+        QCOMPARE(generationsThen, nebulaChanged ? 1 : 0);
         const QString message = fixture.messages();
         QCOMPARE(message.isEmpty(), applied == 16);
         QVERIFY(message.isEmpty() || (message.contains(defaultsPath()) && message.contains(QStringLiteral("line %1 ").arg(applied + 1))
@@ -143,7 +145,7 @@ private slots:
         QTest::addColumn<int>("messageLine");  // the line a message names; 0 for none
 
         const auto lines = [](const char *catalog) {
-            return with(DesignValues, {{1, "40"}, {4, "10"}, {7, "9"}, {12, "0"}, {15, catalog}});
+            return with(FirstValues, {{1, "40"}, {4, "10"}, {7, "9"}, {12, "0"}, {15, catalog}});
         };
         QTest::newRow("another catalog") << lines("Mine.csv") << "Mine.csv" << 0;
         QTest::newRow("15 lines") << lines("Missing.csv").mid(0, 15) << "Objects.csv" << 16;
@@ -159,17 +161,17 @@ private slots:
         QVERIFY(QFile::rename(QStringLiteral("Objects.csv"), catalog) || catalog == QLatin1String("Objects.csv"));
         writeDefaults(lines);
 
-        Nocturo &window = fixture.start();
+        MainWindow &window = fixture.start();
         QVERIFY(fixture.fakes.files.requests.isEmpty());
-        QCOMPARE(window.objectCatalog().CatalogCount, 501);
-        QStringList expected = lines + DesignValues.mid(lines.size());
+        QCOMPARE(window.planner().catalog().size(), 501);
+        QStringList expected = lines + FirstValues.mid(lines.size());
         expected[14] = catalog;
         QCOMPARE(fixture.shownValues(), expected);
-        QCOMPARE(window.listGenerations(), 3);  // "Now", the galaxy box, the list after the catalog
-        QVERIFY(window.resultCount() > 0);
+        QCOMPARE(fixture.lists->size(), 4);  // "Now", the galaxy box, the catalog, the list after it
+        QVERIFY(fixture.listed() > 0);
         QVERIFY(std::ranges::all_of(fixture.column(9), [](const QString &mag) { return mag.toDouble() <= 9; }));
-        QCOMPARE(fixture.field("txtDate")->text() + u' ' + fixture.field("txtTime")->text() + u' '
-                     + fixture.field("txtGMTDev")->text(), QStringLiteral("3/15/2006 21:5:7 -5"));
+        QCOMPARE(fixture.field("Date")->text() + u' ' + fixture.field("Session Start Time")->text() + u' '
+                     + fixture.field("GMT Deviation")->text(), QStringLiteral("3/15/2006 21:5:7 -5"));
         QCOMPARE(fixture.messages().isEmpty(), messageLine == 0);
         QVERIFY(fixture.messages().isEmpty() || fixture.messages().contains(QStringLiteral("line %1 ").arg(messageLine)));
     }

@@ -5,7 +5,7 @@
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/timezonesource.h"
+#include <QTimeZone>
 
 #include <QList>
 #include <QQueue>
@@ -53,14 +53,8 @@ struct RecordingBrowser : Browser {
 };
 
 struct FixedClock : Clock {
-    QDateTime now = QDateTime(QDate(2006, 3, 15), QTime(21, 5, 7));
+    QDateTime now = QDateTime(QDate(2006, 3, 15), QTime(21, 5, 7), QTimeZone(-5 * 3600));
     QDateTime localNow() const override { return now; }
-};
-
-struct FixedTimeZone : TimeZoneSource {
-    TimeZoneInformation information{300, 0, -60};
-    TimeZoneState state = TimeZoneState::Standard;
-    TimeZoneState GetTimeZoneInformation(TimeZoneInformation &out) const override { out = information; return state; }
 };
 
 struct FakePlatform {
@@ -68,7 +62,6 @@ struct FakePlatform {
     RecordingMessages messages;
     RecordingBrowser browser;
     FixedClock clock;
-    FixedTimeZone timeZone;
 
-    Platform platform() { return Platform{files, messages, browser, clock, timeZone}; }
+    Platform platform() { return Platform{files, messages, browser, clock}; }
 };

@@ -202,6 +202,7 @@ void MainWindow::createControls()
     addField(F::MinAzimuth, QRect(1920, 7320, 375, 285));
     addField(F::MaxAzimuth, QRect(2280, 7320, 375, 285));
     m_azimuthModeButton = addButton(InclusiveCaption, QRect(1800, 7800, 975, 255));
+    m_azimuthModeButton->setAccessibleName(QStringLiteral("Azimuth mode"));
     createResults();
     m_quitButton = addButton(QStringLiteral("Quit"), QRect(10680, 60, 615, 375));
     createCaptions();
@@ -238,6 +239,7 @@ void MainWindow::createCaptions()
 void MainWindow::createSkyChart()
 {
     m_skyChart = new SkyChart(m_client);
+    m_skyChart->setAccessibleName(QStringLiteral("Horizon chart"));
     m_skyChart->setFocusPolicy(Qt::TabFocus);
     place(m_skyChart, QRect(120, 6840, 1335, 1215));
 
@@ -255,6 +257,7 @@ void MainWindow::createResults()
 {
     m_resultsModel = new ResultsModel(this);
     m_resultsView = new ResultsView(m_client);
+    m_resultsView->setAccessibleName(QStringLiteral("Observing list"));
     m_resultsView->setFont(windowFont());
     m_resultsView->setModel(m_resultsModel);
     place(m_resultsView, QRect(3480, 480, 9135, 7695));
@@ -655,10 +658,10 @@ void MainWindow::applyDefaultsFile(bool askedFor)
     showSessionTexts(defaults.session);
     m_planner.setCatalogFile(defaults.catalogFile);
     if (reading.linesApplied == int(DefaultsLines.size())) {
-        if (defaults.horizonFile.isEmpty())
-            m_planner.setHorizon(std::nullopt, {});
-        else
+        if (!defaults.horizonFile.isEmpty())
             applyHorizonFile(defaults.horizonFile, defaults.horizonFile);
+        else if (m_planner.horizon())
+            m_planner.setHorizon(std::nullopt, {});
     }
     if (reading.ok()) {
         if (askedFor)  // not the silent start
