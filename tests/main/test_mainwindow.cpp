@@ -57,7 +57,7 @@ private slots:
             menus << menu->text();
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
         fixture.trigger(QStringLiteral("Help"));
-        QVERIFY(std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget *w) { return w->objectName() == u"Helpform"; }));
+        QVERIFY(std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget *w) { return w->objectName() == u"helpWindow"; }));
         fixture.trigger(QStringLiteral("About"));
         for (const char *part : {"Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
             QVERIFY2(fixture.messages().contains(QLatin1String(part)), part);
