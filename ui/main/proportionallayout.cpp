@@ -2,17 +2,16 @@
 
 #include <QWidget>
 
-void ProportionalLayout::RecordControlRatios(QWidget *control, const QRect &designTwips,
-                                             const QSize &designClientTwips)
+void ProportionalLayout::recordControl(QWidget *control, const QRect &designTwips, const QSize &designClientTwips)
 {
     const float clientWidth = float(designClientTwips.width());
     const float clientHeight = float(designClientTwips.height());
-    ControlRatios ratios;
-    ratios.HeightRatio = float(designTwips.height()) / clientHeight;
-    ratios.WidthRatio = float(designTwips.width()) / clientWidth;
-    ratios.TopRatio = float(designTwips.top()) / clientHeight;
-    ratios.LeftRatio = float(designTwips.left()) / clientWidth;
-    controls.append({control, ratios});
+    ControlProportions proportions;
+    proportions.heightShare = float(designTwips.height()) / clientHeight;
+    proportions.widthShare = float(designTwips.width()) / clientWidth;
+    proportions.topShare = float(designTwips.top()) / clientHeight;
+    proportions.leftShare = float(designTwips.left()) / clientWidth;
+    controls.append({control, proportions});
 }
 
 void ProportionalLayout::placeControls(const QSize &clientSizePx) const
@@ -21,10 +20,9 @@ void ProportionalLayout::placeControls(const QSize &clientSizePx) const
         return;
     const float widthPx = float(clientSizePx.width());
     const float heightPx = float(clientSizePx.height());
-    for (const Entry &entry : controls) {
-        entry.control->setGeometry(qRound(widthPx * entry.ratios.LeftRatio),
-                                   qRound(heightPx * entry.ratios.TopRatio),
-                                   qRound(widthPx * entry.ratios.WidthRatio),
-                                   qRound(heightPx * entry.ratios.HeightRatio));
+    for (const RecordedControl &recorded : controls) {
+        const ControlProportions &share = recorded.proportions;
+        recorded.control->setGeometry(qRound(widthPx * share.leftShare), qRound(heightPx * share.topShare),
+                                      qRound(widthPx * share.widthShare), qRound(heightPx * share.heightShare));
     }
 }

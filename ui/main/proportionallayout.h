@@ -11,27 +11,26 @@ class QWidget;
 // afresh from them, so no sequence of resizes makes the layout drift.
 class ProportionalLayout {
 public:
-    struct ControlRatios {
-        float HeightRatio = 0.0f;
-        float WidthRatio = 0.0f;
-        float TopRatio = 0.0f;
-        float LeftRatio = 0.0f;
-    };
-
     // designTwips is the control's place in its parent, in twips, as designed for a client
     // area of designClientTwips.
-    void RecordControlRatios(QWidget *control, const QRect &designTwips, const QSize &designClientTwips);
+    void recordControl(QWidget *control, const QRect &designTwips, const QSize &designClientTwips);
 
     // Moves and sizes every recorded control for a client area of clientSizePx pixels.
     // An empty client area (a minimised window) moves nothing.
     void placeControls(const QSize &clientSizePx) const;
 
-    int controlCount() const { return int(controls.size()); }
-
 private:
-    struct Entry {
-        QWidget *control = nullptr;
-        ControlRatios ratios;
+    // A control's place as fractions of the client area: heights and tops of its height,
+    // widths and lefts of its width. Single precision, like the layouts they were drawn for.
+    struct ControlProportions {
+        float heightShare = 0.0f;
+        float widthShare = 0.0f;
+        float topShare = 0.0f;
+        float leftShare = 0.0f;
     };
-    QList<Entry> controls;
+    struct RecordedControl {
+        QWidget *control = nullptr;
+        ControlProportions proportions;
+    };
+    QList<RecordedControl> controls;
 };

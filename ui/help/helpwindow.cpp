@@ -1,0 +1,109 @@
+#include "ui/help/helpwindow.h"
+
+#include "ui/common/twips.h"
+#include "ui/common/windowlook.h"
+#include "ui/platform/browser.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+HelpWindow::HelpWindow(Browser &browser, const QUrl &guideAddress, QWidget *parent)
+    : QWidget(parent, Qt::Window), browser(browser), guideAddress(guideAddress)
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(QStringLiteral("Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(windowFont());
+    setFixedSize(twipsToPixels(QSize(3915, 1650)));
+
+    guideText = new QLabel(QStringLiteral("For assistance, please visit the Nocturo website at"), this);
+    guideText->setObjectName(QStringLiteral("guideText"));
+    guideText->setGeometry(twipsToPixels(QRect(120, 120, 3735, 375)));
+    guideText->setWordWrap(true);
+
+    // The link names what it opens; where the guide lies is in the tool tip.
+    guideLink = new QLabel(QStringLiteral("Nocturo User Guide"), this);
+    guideLink->setObjectName(QStringLiteral("guideLink"));
+    guideLink->setGeometry(twipsToPixels(QRect(600, 480, 2775, 375)));
+    guideLink->setToolTip(guideAddress.toDisplayString(QUrl::PreferLocalFile));
+
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(twipsToPixels(QRect(1440, 960, 975, 495)));
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // Pointer moves without a button pressed reach only widgets that track the mouse.
+    setMouseTracking(true);
+    guideLink->setMouseTracking(true);
+    guideLink->installEventFilter(this);
+    showLinkIdle();
+}
+
+bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == guideLink) {
+        if (event->type() == QEvent::MouseMove) {
+            showLinkHovered();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            // A click is a press and a release of the left button over the link.
+            const auto *release = static_cast<QMouseEvent *>(event);
+            if (release->button() == Qt::LeftButton && guideLink->rect().contains(release->position().toPoint()))
+                openGuide();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over a control that passes them on arrive here too; only the background counts.
+    if (childAt(event->position().toPoint()) == nullptr)
+        showLinkIdle();
+    QWidget::mouseMoveEvent(event);
+}
+
+void HelpWindow::showLinkHovered()
+{
+    setLinkLook(true, QColor(0, 0, 255));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void HelpWindow::showLinkIdle()
+{
+    setLinkLook(false, QColor(0, 0, 0));
+    unsetCursor();
+}
+
+void HelpWindow::setLinkLook(bool underline, const QColor &colour)
+{
+    QFont font = guideLink->font();
+    font.setBold(false);
+    font.setUnderline(underline);
+    guideLink->setFont(font);
+
+    QPalette palette = guideLink->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    guideLink->setPalette(palette);
+}
+
+void HelpWindow::openGuide()
+{
+    // A browser that cannot be started is not reported: the guide's address stays in view,
+    // in the link's tool tip, for the observer to open by hand.
+    browser.openAddress(guideAddress);
+}
+
+HelpWindow *showHelpWindow(QPointer<HelpWindow> &help, Browser &browser, const QUrl &guideAddress)
+{
+    // No parent: the help window stays open when the main window closes, and the program
+    // ends when the last of its windows closes.
+    if (help.isNull())
+        help = new HelpWindow(browser, guideAddress);
+    help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
