@@ -27,10 +27,13 @@ private slots:
     void copyAndSaveWriteTheSortedGrid()
     {
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
-        WindowFixture::clickHeading(fixture.grid(), 9);
-        WindowFixture::clickHeading(fixture.grid(), 9);
-        fixture.grid().setTextMatrix(2, 10, QStringLiteral("Boötes"));
+        QFile catalog(QStringLiteral("Objects.csv"));
+        QVERIFY(catalog.open(QIODevice::Append));
+        catalog.write("Bootes I,,14 0.0,+14 30,1x1,9.0,galaxy,Bo\xc3\xb6tes,\r\n");
+        catalog.close();
+        MainWindow &window = fixture.start();
+        fixture.clickHeading(9);
+        fixture.clickHeading(9);
         const QString path = fixture.folder.filePath(QStringLiteral("results.txt"));
         writeFile(path, QByteArray(200000, 'x'));
         QGuiApplication::clipboard()->clear();
@@ -45,7 +48,7 @@ private slots:
             QCOMPARE(line.count(u'\t'), 10);
             magnitudes << line.section(u'\t', 9, 9).toDouble();
         }
-        QCOMPARE(magnitudes.size(), window.resultCount());
+        QCOMPARE(magnitudes.size(), fixture.listed());
         QVERIFY(magnitudes.size() > 10 && std::ranges::is_sorted(magnitudes, std::greater<>()));
         QCOMPARE(fileBytes(path), copied.toUtf8());
         QCOMPARE(fixture.messages(), QString());
@@ -53,8 +56,8 @@ private slots:
         const FileRequest &request = fixture.fakes.files.requests.first();
         QCOMPARE(request.purpose, FileRequest::Purpose::Save);
         QCOMPARE(request.presetName + u' ' + request.nameFilters.value(0), QStringLiteral("results.txt Text files (*.txt)"));
-        fixture.type("MinElev", QStringLiteral("91"));
-        QCOMPARE(window.resultsText(), HeadingLine);  // an empty list
+        fixture.type("Min Elevation", QStringLiteral("91"));
+        QCOMPARE(fixture.copied(), HeadingLine);  // an empty list
     }
 
     void failedSaveKeepsWhatWasThere_data()
@@ -73,17 +76,17 @@ private slots:
         QFETCH(QString, message);
 
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
+        fixture.start();
         const QString earlier = fixture.folder.filePath(QStringLiteral("results.txt"));
         fixture.fakes.files.answer({earlier});
-        window.export_Click();
+        fixture.trigger(QStringLiteral("Save Results to File"));
         const QByteArray earlierBytes = fileBytes(earlier);
         const QStringList before = folderEntries(fixture.folder.path());
 
-        fixture.type("MinElev", QStringLiteral("60"));
+        fixture.type("Min Elevation", QStringLiteral("60"));
         if (!chosen.isEmpty())
             fixture.fakes.files.answer(QStringList{fixture.folder.filePath(chosen.first())} + chosen.mid(1));
-        window.export_Click();
+        fixture.trigger(QStringLiteral("Save Results to File"));
 
         QCOMPARE(fixture.fakes.files.requests.size(), 2);
         QCOMPARE(fixture.messages().isEmpty(), message.isEmpty());
@@ -97,14 +100,12 @@ private slots:
     void dialogsNeverMoveTheWorkingFolder()
     {
         WindowFixture fixture;
-        Nocturo &window = fixture.start();
+        fixture.start();
         QVERIFY(QDir().mkdir(QStringLiteral("night")));
         const QString night = QDir(QStringLiteral("night")).absolutePath();
         fixture.fakes.files.answer({night + QStringLiteral("/results.txt")});
-        window.export_Click();
-        window.saveDef_Click();
-        window.export_Click();  // cancelled
-        window.LoadObj_Click();  // cancelled
+        for (const char *command : {"Save Results to File", "Save Defaults", "Save Results to File", "Load Objects File"})
+            fixture.trigger(QLatin1String(command));  // the last two cancelled
 
         const QList<FileRequest> &requests = fixture.fakes.files.requests;
         QCOMPARE(QDir(requests.at(0).initialFolder).absolutePath(), QDir(fixture.folder.path()).absolutePath());

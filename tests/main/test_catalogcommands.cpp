@@ -1,5 +1,6 @@
 #include "catalogfiles.h"
 #include "fakeplatform.h"
+#include "plan/planner.h"
 #include "ui/main/catalogcommands.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ private slots:
     void cleanupTestCase() { QDir::setCurrent(QDir::tempPath()); }
     void init()
     {
-        catalog = {};
+        planner = std::make_unique<Planner>();
         folders = {};
         fakes = {};
     }
@@ -60,29 +61,29 @@ private slots:
     {
         QFETCH(QString, fileName);
         QFETCH(QByteArray, bytes);
-        catalog.CatalogFile = fileName;
+        planner->setCatalogFile(fileName);
         if (!fileName.isEmpty())
             writeFile(fileName, bytes);
 
-        QVERIFY(!commands().loadCatalog());
+        QVERIFY(!commands().loadNamedCatalog());
 
         QFETCH(QString, problem);
         QCOMPARE(fakes.messages.log(), failure(problem));
         QCOMPARE(fakes.files.requests.size(), 1);
-        QCOMPARE(catalog.CatalogCount, 0);
-        QCOMPARE(catalog.CatalogFile, DefaultCatalogFile);
+        QCOMPARE(planner->catalog().size(), 0);
+        QCOMPARE(planner->catalogFile(), DefaultCatalogFile);
     }
 
     void fallBackAsksUntilACatalogLoads()
     {
-        catalog.CatalogFile = QStringLiteral("absent.csv");
+        planner->setCatalogFile(QStringLiteral("absent.csv"));
         const QString broken = writeFile("broken.csv", catalogBytes("Old", 2) + "NGC 3,,3 30.0,+1 0,5");
         const QString good = writeFile(elsewhere.filePath("good.csv"), catalogBytes("Good", 3));
         fakes.files.answer({broken, good});  // several files at once are refused
         fakes.files.answer({broken});
         fakes.files.answer({good});
 
-        QVERIFY(commands().loadCatalog());
+        QVERIFY(commands().loadNamedCatalog());
 
         const QString missing = QStringLiteral("There is no file \"absent.csv\" in the folder \"%1\".")
                                     .arg(QDir::toNativeSeparators(QDir::currentPath()));
@@ -90,8 +91,8 @@ private slots:
                                    failure("Only one catalog file can be loaded at a time, but 2 files were chosen."),
                                    failure("broken.csv, line 4: no \"x\" after the size")};
         QCOMPARE(fakes.messages.log(), messages.join(u'\n'));
-        QCOMPARE(catalog.CatalogCount, 3);
-        QCOMPARE(catalog.Catalog.at(2).Identifier, QStringLiteral("Good 3"));
+        QCOMPARE(planner->catalog().size(), 3);
+        QCOMPARE(planner->catalog().objects()[2].identifier, QStringLiteral("Good 3"));
         // The next dialog opens where the last catalog was chosen.
         QCOMPARE(folders.folderFor(FileKind::Catalog), QDir(elsewhere.path()).absolutePath());
     }
@@ -105,40 +106,40 @@ private slots:
         const QString broken = writeFile(elsewhere.filePath("two\nlines.csv"), catalogBytes("Two", 1));
 
         fakes.files.answer({here});
-        QVERIFY(commands().LoadObj_Click());
-        QCOMPARE(catalog.CatalogFile, QStringLiteral("spring.csv"));
+        QVERIFY(commands().chooseCatalog());
+        QCOMPARE(planner->catalogFile(), QStringLiteral("spring.csv"));
 
         fakes.files.answer({there});
-        QVERIFY(commands().LoadObj_Click());
-        QCOMPARE(catalog.CatalogFile, there);
-        QCOMPARE(catalog.CatalogCount, 4);
+        QVERIFY(commands().chooseCatalog());
+        QCOMPARE(planner->catalogFile(), there);
+        QCOMPARE(planner->catalog().size(), 4);
 
         fakes.files.answer({broken});  // then cancelled
-        QVERIFY(!commands().LoadObj_Click());
+        QVERIFY(!commands().chooseCatalog());
         QVERIFY(fakes.messages.log().contains(QStringLiteral("holds a line break")));
-        QCOMPARE(catalog.CatalogCount, 0);
+        QCOMPARE(planner->catalog().size(), 0);
     }
 
     void menuCancelChangesNothing()
     {
         writeFile(DefaultCatalogFile, catalogBytes("Default", 5));  // a reload of it would show
-        catalog.CatalogFile = writeFile("spring.csv", catalogBytes("Spring", 2));
-        QVERIFY(commands().loadCatalog());
+        planner->setCatalogFile(writeFile("spring.csv", catalogBytes("Spring", 2)));
+        QVERIFY(commands().loadNamedCatalog());
 
-        QVERIFY(!commands().LoadObj_Click());
+        QVERIFY(!commands().chooseCatalog());
 
         QCOMPARE(fakes.files.requests.size(), 1);
         QVERIFY(fakes.messages.shown.isEmpty());
-        QCOMPARE(catalog.CatalogCount, 2);
-        QCOMPARE(catalog.Catalog.at(0).Identifier, QStringLiteral("Spring 1"));
+        QCOMPARE(planner->catalog().size(), 2);
+        QCOMPARE(planner->catalog().objects()[0].identifier, QStringLiteral("Spring 1"));
     }
 
 private:
-    CatalogCommands commands() { return {catalog, fakes.files, fakes.messages, folders}; }
+    CatalogCommands commands() { return {*planner, fakes.files, fakes.messages, folders}; }
 
     QTemporaryDir folder;  // the working folder while the tests run
     QTemporaryDir elsewhere;
-    ObjectCatalog catalog;
+    std::unique_ptr<Planner> planner;
     RememberedFolders folders;
     FakePlatform fakes;
 };
