@@ -5,6 +5,7 @@
 #include "formats/workingfolder.h"
 #include "plan/application.h"
 #include "plan/fieldnumber.h"
+#include "plan/localtime.h"
 #include "plan/nighteventlines.h"
 #include "plan/sessiontext.h"
 #include "plan/sessionvisibility.h"
@@ -78,7 +79,7 @@ public:
 
     CalendarDate date() const
     {
-        const QDate date = QDate::fromString(value(QStringLiteral("date")), QStringLiteral("yyyy-MM-dd"));
+        const QDate date = QDate::fromString(value(QStringLiteral("date")), IsoDateFormat);
         if (!date.isValid())
             throw ArgumentError{QStringLiteral("--date \"%1\" is not a date as YYYY-MM-DD").arg(value(QStringLiteral("date")))};
         return {date.year(), date.month(), date.day()};

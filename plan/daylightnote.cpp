@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString ClockFormat = QStringLiteral("HH:mm");
 
 const char *twilightName(double sunAltDeg)
 {

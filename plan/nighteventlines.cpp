@@ -7,11 +7,10 @@
 
 namespace {
 
-const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 QString eventText(const std::optional<double> &atDays, double gmtDeviationHours)
 {
-    return atDays ? localTimeText(*atDays, gmtDeviationHours, TimeFormat) : QStringLiteral("none");
+    return atDays ? localTimeText(*atDays, gmtDeviationHours, DateAndClockFormat) : QStringLiteral("none");
 }
 
 void appendEach(QStringList &lines, const char *name, const std::vector<double> &instants, double gmtDeviationHours)

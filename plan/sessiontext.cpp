@@ -1,5 +1,7 @@
 #include "plan/sessiontext.h"
 
+#include "plan/localtime.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QStringList>
@@ -43,7 +45,7 @@ std::optional<CalendarDate> readSessionDate(const QString &text, const QLocale &
 {
     const QString trimmed = text.trimmed();
     for (const QString &format : {sessionDateFormat(locale), QStringLiteral("M/d/yyyy"),
-                                  QStringLiteral("yyyy-MM-dd")}) {
+                                  IsoDateFormat}) {
         if (const auto date = toCalendarDate(locale.toDate(trimmed, format)))
             return date;
     }

@@ -7,7 +7,6 @@
 
 namespace {
 
-const QString ClockFormat = QStringLiteral("HH:mm");
 const QString Never = QStringLiteral("-");
 
 }  // namespace
