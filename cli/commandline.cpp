@@ -68,12 +68,14 @@ public:
 
     QString value(const QString &option) const { return m_parser.value(option); }
 
-    double number(const QString &option, double minValue, double maxValue) const
+    // The option's number, within the limits of the session field it stands for.
+    double number(const QString &option, SessionField field) const
     {
+        const SessionFieldSpec &spec = sessionFieldSpec(field);
         const auto read = readFieldNumber(value(option), QLocale());
-        if (!read || *read < minValue || *read > maxValue)
+        if (!read || *read < spec.minValue || *read > spec.maxValue)
             throw ArgumentError{QStringLiteral("--%1 \"%2\" is not a number from %3 to %4")
-                                    .arg(option, value(option)).arg(minValue).arg(maxValue)};
+                                    .arg(option, value(option)).arg(spec.minValue).arg(spec.maxValue)};
         return *read;
     }
 
@@ -108,7 +110,7 @@ std::optional<FolderList> makeFolderList(const Command &command, QIODevice &err,
     if (!readSessionTime(time))
         throw ArgumentError{QStringLiteral("--time \"%1\" is not a time as H:MM:SS").arg(time)};
     const CalendarDate date = command.date();
-    command.number(QStringLiteral("gmt-deviation"), -12, 14);  // refused here rather than in the list
+    command.number(QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);  // refused here rather than in the list
 
     Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")), horizonFile);
     if (!setup.ok()) {
@@ -144,8 +146,9 @@ int nightCommand(const QStringList &arguments, QIODevice &out)
 {
     Command command(QStringLiteral("night"), {"lat", "lon", "date", "gmt-deviation"}, {});
     command.parse(arguments);
-    const Site site{command.number(QStringLiteral("lat"), -90, 90), command.number(QStringLiteral("lon"), -180, 180)};
-    const double gmtDeviationHours = command.number(QStringLiteral("gmt-deviation"), -12, 14);
+    const Site site{command.number(QStringLiteral("lat"), SessionField::Latitude),
+                    command.number(QStringLiteral("lon"), SessionField::Longitude)};
+    const double gmtDeviationHours = command.number(QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
     const NightEvents events = nightEvents(site, command.date(), gmtDeviationHours);
     write(out, nightEventLines(events, gmtDeviationHours).join(u'\n') + u'\n');
     return Done;
