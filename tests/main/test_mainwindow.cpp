@@ -33,6 +33,18 @@ bool whiteAt(const QImage &shown, double azDeg, double radiusFraction = 0.6)
     return shown.pixelColor(pixel) == QColor(Qt::white);
 }
 
+// Grand Rapids, 15 March 2006 from the given time EST for two hours, everything above the horizon.
+MainWindow &startWorkedSession(WindowFixture &fixture, const QString &time = QStringLiteral("21:30:0"))
+{
+    MainWindow &window = fixture.start();
+    window.setLocationCaptions(QStringLiteral("42.93"), QStringLiteral("-85.48"));
+    for (const auto &[caption, text] : {std::pair{"Date", "3/15/2006"}, {"GMT Deviation", "-5"}, {"Session Length", "2"}})
+        fixture.field(QString::fromLatin1(caption))->setText(QString::fromLatin1(text));
+    fixture.type("Session Start Time", time);
+    fixture.type("Min Elevation", QStringLiteral("0"));
+    return window;
+}
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -418,6 +430,60 @@ private slots:
                 QVERIFY2(!whiteAt(shown, azDeg.toDouble()), qPrintable(azDeg));
             QVERIFY(!whiteAt(shown, 0, 1.3) && !whiteAt(shown, 180, 1.3));  // outside the disc
         }
+    }
+
+    void horizonProfile_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::addColumn<QString>("problem");  // empty: the profile loads
+
+        QTest::newRow("a wall in the east") << QByteArray("# garden\n0 0\n60 0\n70 60\n290 60\n300 0\n") << "";
+        QTest::newRow("bad azimuth") << QByteArray("0 10\n400 5\n") << "garden.hzn, line 2: the azimuth \"400\"";
+        QTest::newRow("no pairs") << QByteArray("# nothing\n") << "garden.hzn: there is no azimuth";
+    }
+
+    // The profile cuts the list, shows on the chart, goes into the defaults' seventeenth line, and a
+    // bad file changes nothing but says why.
+    void horizonProfile()
+    {
+        QFETCH(QByteArray, profile);
+        QFETCH(QString, problem);
+        WindowFixture fixture;
+        MainWindow &window = startWorkedSession(fixture);
+        const int flatCount = fixture.listed();
+        fixture.fakes.files.answer({writeFile(QStringLiteral("garden.hzn"), profile)});
+
+        fixture.trigger(QStringLiteral("Load Horizon Profile..."));
+        fixture.trigger(QStringLiteral("Save Defaults"));
+
+        const QStringList saved = QString::fromUtf8(fileBytes(DefaultsFileName)).split(QStringLiteral("\r\n"));
+        QVERIFY2(fixture.messages().contains(problem), qPrintable(fixture.messages()));
+        QCOMPARE(fixture.messages().isEmpty(), problem.isEmpty());
+        QCOMPARE(window.planner().horizon() != nullptr, problem.isEmpty());
+        QCOMPARE(fixture.listed() < flatCount, problem.isEmpty());
+        QCOMPARE(saved.size(), problem.isEmpty() ? 18 : 17);  // 17 or 16 lines, each ended
+        if (!problem.isEmpty())
+            return;
+        QCOMPARE(saved.at(16), QStringLiteral("garden.hzn"));
+        fixture.trigger(QStringLiteral("Clear Horizon Profile"));
+        QCOMPARE(fixture.listed(), flatCount);
+        fixture.trigger(QStringLiteral("Load Defaults"));  // the seventeenth line brings it back
+        QVERIFY(window.planner().horizon() && fixture.listed() < flatCount);
+        fixture.type("Min Azimuth", QStringLiteral("100"));
+        QVERIFY(matchesSnapshot(*window.findChild<SkyChart *>(), QStringLiteral("sky-chart")));
+        writeFile(DefaultsFileName, saved.mid(0, 16).join(QStringLiteral("\r\n")).toUtf8());
+        fixture.trigger(QStringLiteral("Load Defaults"));  // without it, the horizon is flat again
+        QVERIFY(!window.planner().horizon() && fixture.listed() == flatCount);
+    }
+
+    // The status line says when the session starts in daylight or ends in twilight.
+    void daylightNote()
+    {
+        WindowFixture fixture;
+        startWorkedSession(fixture, QStringLiteral("13:39:0"));
+        QVERIFY2(fixture.status().contains(QStringLiteral("° up at the start")), qPrintable(fixture.status()));
+        fixture.type("Session Start Time", QStringLiteral("20:0:0"));
+        QVERIFY2(fixture.status().endsWith(QStringLiteral("astronomical twilight until 20:23")), qPrintable(fixture.status()));
     }
 };
 
