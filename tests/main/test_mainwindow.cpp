@@ -1,5 +1,5 @@
 #include "ui/common/nightvision.h"
-#include "ui/location/fgetlatlon.h"
+#include "ui/location/locationchooser.h"
 #include "ui/main/proportionallayout.h"
 #include "ui/main/skyplot.h"
 #include "nearcompare.h"
@@ -280,10 +280,10 @@ private slots:
         WindowFixture fixture;
         Nocturo &window = fixture.start();
         window.GetLatLon_Click();
-        auto *chooser = window.findChild<fgetlatlon *>();
-        chooser->findChild<QLineEdit *>(QStringLiteral("Lat"))->setText(QStringLiteral("42.9634"));
-        chooser->findChild<QLineEdit *>(QStringLiteral("Lon"))->setText(QStringLiteral("-85.6681"));
-        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        auto *chooser = window.findChild<LocationChooser *>();
+        chooser->findChild<QLineEdit *>(QStringLiteral("latitudeField"))->setText(QStringLiteral("42.9634"));
+        chooser->findChild<QLineEdit *>(QStringLiteral("longitudeField"))->setText(QStringLiteral("-85.6681"));
+        QTest::mouseClick(chooser->findChild<QPushButton *>(QStringLiteral("updateButton")), Qt::LeftButton);
         QCOMPARE(window.latitudeCaption() + u' ' + window.longitudeCaption(), QStringLiteral("42.9634 -85.6681"));
         QVERIFY(window.resultCount() > 0 && !window.listStatus().startsWith(QStringLiteral("Nothing")));
 

@@ -417,7 +417,7 @@ void Nocturo::bGenList_Click()
     {
         const FlexGrid::UpdateBatch batch(*gResults);
         ResultsGridList list(*gResults);
-        outcome = generateList(sessionParameters(), catalog.loaded(), list, locale(), horizon());
+        outcome = ::generateList(sessionParameters(), catalog.loaded(), list, locale(), horizon());
         ResultCount = outcome.ResultCount;
         applySortState();
     }

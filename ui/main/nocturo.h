@@ -18,8 +18,8 @@
 
 class FlexGrid;
 class Helpform;
+class LocationChooser;
 class NightWindow;
-class fgetlatlon;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -42,7 +42,8 @@ public:
     void Form_Load();
 
     // Regenerates the observing list from the current inputs.
-    void bGenList_Click() override;
+    void bGenList_Click();
+    void generateList() override { bGenList_Click(); }
 
     // Hour angle in degrees at the session start for a right ascension in degrees, with the
     // date, time and GMT deviation read as the list reads them; nothing when one cannot be read.
@@ -165,7 +166,7 @@ private:
     QSize laidOutClientSize;
     QList<InputField> inputs;
     QList<TypeBox> typeBoxes;
-    QPointer<fgetlatlon> locationChooser;
+    QPointer<LocationChooser> locationChooser;
     QPointer<Helpform> helpForm;
     QPointer<NightWindow> nightWindow;
     std::optional<HorizonProfile> horizonProfile;
