@@ -6,14 +6,17 @@
 namespace {
 
 constexpr QChar FieldSeparator = u',';
-constexpr QChar CellSeparator = u'\t';
 
 }  // namespace
 
-std::optional<PlaceFields> splitPlaceLine(const QString &line)
+QString City::name() const
 {
-    // A tab inside a field would split the field's cell in two in the city table.
-    const QString withoutTabs = line.contains(CellSeparator) ? QString(line).replace(CellSeparator, u' ') : line;
+    return firstNamePart + FieldSeparator + secondNamePart;
+}
+
+std::optional<City> splitPlaceLine(const QString &line)
+{
+    const QString withoutTabs = line.contains(u'\t') ? QString(line).replace(u'\t', u' ') : line;
     const QStringView text(withoutTabs);
     const qsizetype firstComma = text.indexOf(FieldSeparator);
     if (firstComma < 0)
@@ -25,7 +28,7 @@ std::optional<PlaceFields> splitPlaceLine(const QString &line)
     if (thirdComma < 0)
         return std::nullopt;
 
-    return PlaceFields{
+    return City{
         trimBlanks(text.first(firstComma)).toString(),
         trimBlanks(text.sliced(firstComma + 1, secondComma - firstComma - 1)).toString(),
         trimBlanks(text.sliced(secondComma + 1, thirdComma - secondComma - 1)).toString(),
@@ -33,19 +36,13 @@ std::optional<PlaceFields> splitPlaceLine(const QString &line)
     };
 }
 
-QString cityRowText(const PlaceFields &place)
-{
-    return place.firstNamePart + FieldSeparator + place.secondNamePart + CellSeparator
-           + place.latitude + CellSeparator + place.longitude;
-}
-
-CityRows readCityRows(const QString &path)
+CitiesFile readCitiesFile(const QString &path)
 {
     const TextFileLines file = readTextLines(path);
-    CityRows cities{{}, file.problem};
+    CitiesFile read{{}, file.problem};
     for (qsizetype i = 1; i < file.lines.size(); ++i) {
-        if (const std::optional<PlaceFields> place = splitPlaceLine(file.lines.at(i)))
-            cities.rows.append(cityRowText(*place));
+        if (std::optional<City> city = splitPlaceLine(file.lines.at(i)))
+            read.cities.append(std::move(*city));
     }
-    return cities;
+    return read;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -12,30 +12,29 @@
 
 inline const QString DefaultCitiesFile = QStringLiteral("cities.csv");
 
-struct PlaceFields {
+struct City {
     QString firstNamePart;
     QString secondNamePart;
     QString latitude;
     QString longitude;
+
+    // The two name parts as one: "Tucson,AZ", no blank around the comma.
+    QString name() const;
 };
 
 // Fields 1 to 3 end at the first, second and third comma; field 4 is the rest of the line,
-// further commas included. Every field is trimmed of blanks. A line with fewer than three
-// commas is no place: nullopt.
-std::optional<PlaceFields> splitPlaceLine(const QString &line);
+// further commas included. Every field is trimmed of blanks. A tab counts as a blank: the city
+// is shown and handed on as one-line texts, where a tab has no place. A line with fewer than
+// three commas is no city: nullopt.
+std::optional<City> splitPlaceLine(const QString &line);
 
-// The city grid's row for a place: "first,second" (no blank around the comma), latitude and
-// longitude, separated by TABs.
-QString cityRowText(const PlaceFields &place);
-
-struct CityRows {
-    QStringList rows;
-    QString problem;  // why the file could not be read; empty when it was
+struct CitiesFile {
+    QList<City> cities;  // in file order
+    QString problem;     // why the file could not be read; empty when it was
 
     bool ok() const { return problem.isEmpty(); }
 };
 
-// The grid rows for every place line of the file, in file order. The first line is the heading
-// and is dropped whatever it holds; lines that are no place are skipped. A tab in a field becomes
-// a blank. A file that is missing or cannot be read gives no rows and says why.
-CityRows readCityRows(const QString &path);
+// The first line is the heading and is dropped whatever it holds; lines that are no city are
+// skipped. A file that is missing or cannot be read gives no cities and says why.
+CitiesFile readCitiesFile(const QString &path);

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the cities reader as a cities file. Besides crashes and sanitizer
-// reports it stops on a broken promise: every row the city table gets has its three cells, and no
-// cell starts or ends with a blank or holds a tab that would shift the cells after it.
+// reports it stops on a broken promise: no text the city table shows starts or ends with a blank
+// or holds a tab.
 
 #include "formats/textfile.h"
 #include "tests/support/testfiles.h"
@@ -13,11 +13,13 @@
 
 namespace {
 
-void checkRow(const QString &row)
+void checkCity(const City &city)
 {
-    const QStringList cells = row.split(u'\t');
-    const auto blankEdge = [](const QString &cell) { return cell.startsWith(u' ') || cell.endsWith(u' '); };
-    if (cells.size() != 3 || std::any_of(cells.begin(), cells.end(), blankEdge))
+    const QString texts[] = {city.firstNamePart, city.secondNamePart, city.latitude, city.longitude};
+    const auto untidy = [](const QString &text) {
+        return text.startsWith(u' ') || text.endsWith(u' ') || text.contains(u'\t');
+    };
+    if (std::any_of(std::begin(texts), std::end(texts), untidy))
         __builtin_trap();
 }
 
@@ -27,15 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     for (const QString &line : splitLines(decodeText(bytes))) {
-        if (const std::optional<PlaceFields> place = splitPlaceLine(line))
-            checkRow(cityRowText(*place));
+        if (const std::optional<City> city = splitPlaceLine(line))
+            checkCity(*city);
     }
     // The whole file as the chooser reads it.
     static const QTemporaryDir folder;
-    const CityRows cities = readCityRows(writeFile(folder.filePath(QStringLiteral("cities.csv")), bytes));
-    if (!cities.ok())
+    const CitiesFile read = readCitiesFile(writeFile(folder.filePath(QStringLiteral("cities.csv")), bytes));
+    if (!read.ok())
         __builtin_trap();
-    for (const QString &row : cities.rows)
-        checkRow(row);
+    for (const City &city : read.cities)
+        checkCity(city);
     return 0;
 }

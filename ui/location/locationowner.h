@@ -11,5 +11,5 @@ public:
     virtual QString latitudeCaption() const = 0;
     virtual QString longitudeCaption() const = 0;
     virtual void setLocationCaptions(const QString &latitude, const QString &longitude) = 0;
-    virtual void bGenList_Click() = 0;
+    virtual void generateList() = 0;
 };

@@ -256,10 +256,9 @@ void MainWindow::createSkyChart()
 void MainWindow::createResults()
 {
     m_resultsModel = new ResultsModel(this);
-    m_resultsView = new ResultsView(m_client);
+    m_resultsView = new ResultsView(m_resultsModel, m_client);
     m_resultsView->setAccessibleName(QStringLiteral("Observing list"));
     m_resultsView->setFont(windowFont());
-    m_resultsView->setModel(m_resultsModel);
     place(m_resultsView, QRect(3480, 480, 9135, 7695));
 }
 
