@@ -9,20 +9,83 @@ namespace {
 
 const QString Never = QStringLiteral("-");
 
+bool neverVisible(const ListedVisibility &row)
+{
+    return row.visibility.spans.empty() || !row.visibility.highest;
+}
+
+// One of the instants of an object that is visible at all.
+using InstantOf = double (*)(const Visibility &visibility);
+
+double firstVisibleDays(const Visibility &visibility)
+{
+    return visibility.spans.front().startDays;
+}
+
+double lastVisibleDays(const Visibility &visibility)
+{
+    return visibility.spans.back().endDays;
+}
+
+double highestDays(const Visibility &visibility)
+{
+    return visibility.highest->atDays;
+}
+
+template <InstantOf instant>
+QString clockCell(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &)
+{
+    return neverVisible(row) ? Never : localTimeText(instant(row.visibility), gmtDeviationHours, ClockFormat);
+}
+
+// The instant to the minute the clock shows, so that rows that read the same keep their order.
+template <InstantOf instant>
+SortKey clockKey(const ListedVisibility &row, double gmtDeviationHours)
+{
+    if (neverVisible(row))
+        return SortKey::text(Never);
+    return SortKey::number(double(localDateTime(instant(row.visibility), gmtDeviationHours).toSecsSinceEpoch()));
+}
+
+long visibleMinutes(const ListedVisibility &row)
+{
+    return neverVisible(row) ? 0 : std::lround(row.visibility.visibleMinutes);
+}
+
 }  // namespace
 
-VisibilityQuery visibilityQuery(const Session &inputs, const HorizonProfile *profile, DarknessLevel darkness)
+const std::array<VisibilityColumnSpec, VisibilityColumnCount> VisibilityColumns = {{
+    {u"Identifier       ", u"Identifier", Qt::AlignLeft,
+     [](const ListedVisibility &row, double, const LocaleNumbers &) { return row.object->identifier; },
+     [](const ListedVisibility &row, double) { return SortKey::text(row.object->identifier); }},
+    {u"From ", u"From", Qt::AlignLeft, clockCell<firstVisibleDays>, clockKey<firstVisibleDays>},
+    {u"Until", u"Until", Qt::AlignLeft, clockCell<lastVisibleDays>, clockKey<lastVisibleDays>},
+    {u"Minutes", u"Minutes", Qt::AlignRight,
+     [](const ListedVisibility &row, double, const LocaleNumbers &) { return QString::number(visibleMinutes(row)); },
+     [](const ListedVisibility &row, double) { return SortKey::number(double(visibleMinutes(row))); }},
+    {u"Best ", u"Best", Qt::AlignLeft, clockCell<highestDays>, clockKey<highestDays>},
+    {u"Best altitude", u"Best altitude", Qt::AlignRight,
+     [](const ListedVisibility &row, double, const LocaleNumbers &numbers) {
+         return neverVisible(row) ? Never : numbers.fixed(row.visibility.highest->altDeg, 2);
+     },
+     [](const ListedVisibility &row, double) {
+         return neverVisible(row) ? SortKey::text(Never)
+                                  : SortKey::number(std::round(row.visibility.highest->altDeg * 100.0) / 100.0);
+     }},
+}};
+
+VisibilityQuery visibilityQuery(const Session &session, const HorizonProfile *profile, DarknessLevel darkness)
 {
     VisibilityQuery query;
-    query.latDeg = inputs.latDeg;
-    query.lonDeg = inputs.lonDeg;
-    query.session.startDays = inputs.startDays();
-    query.session.endDays = inputs.endDays();
-    query.minElevDeg = inputs.minElevDeg;
+    query.latDeg = session.latDeg;
+    query.lonDeg = session.lonDeg;
+    query.session.startDays = session.startDays();
+    query.session.endDays = session.endDays();
+    query.minElevDeg = session.minElevDeg;
     query.profile = profile;
-    query.azimuthWindow = inputs.azimuthWindow();
+    query.azimuthWindow = session.azimuthWindow();
     if (const auto sunLimit = sunLimitDeg(darkness))
-        query.darkSpans = sunBelow(Site{inputs.latDeg, inputs.lonDeg}, query.session, *sunLimit);
+        query.darkSpans = sunBelow(Site{session.latDeg, session.lonDeg}, query.session, *sunLimit);
     else
         query.darkSpans = {query.session};
     return query;
@@ -44,19 +107,16 @@ std::vector<ListedVisibility> listedVisibility(const ObservingList &list, const 
 
 QStringList visibilityHeadings()
 {
-    return {QStringLiteral("Identifier"), QStringLiteral("From"), QStringLiteral("Until"),
-            QStringLiteral("Minutes"), QStringLiteral("Best"), QStringLiteral("Best altitude")};
+    QStringList headings;
+    for (const VisibilityColumnSpec &spec : VisibilityColumns)
+        headings << QString::fromUtf16(spec.textHeading);
+    return headings;
 }
 
 QStringList visibilityCells(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &numbers)
 {
-    const Visibility &visibility = row.visibility;
-    if (visibility.spans.empty() || !visibility.highest)
-        return {row.object->identifier, Never, Never, QStringLiteral("0"), Never, Never};
-    return {row.object->identifier,
-            localTimeText(visibility.spans.front().startDays, gmtDeviationHours, ClockFormat),
-            localTimeText(visibility.spans.back().endDays, gmtDeviationHours, ClockFormat),
-            QString::number(std::lround(visibility.visibleMinutes)),
-            localTimeText(visibility.highest->atDays, gmtDeviationHours, ClockFormat),
-            numbers.fixed(visibility.highest->altDeg, 2)};
+    QStringList cells;
+    for (const VisibilityColumnSpec &spec : VisibilityColumns)
+        cells << spec.cell(row, gmtDeviationHours, numbers);
+    return cells;
 }

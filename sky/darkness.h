@@ -2,6 +2,7 @@
 
 #include "sky/nightevents.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -10,25 +11,37 @@
 // of the twilights, or no condition at all.
 enum class DarknessLevel { None, Civil, Nautical, Astronomical };
 
-inline constexpr std::array<std::string_view, 4> DarknessNames = {"none", "civil", "nautical", "astronomical"};
+struct DarknessSpec {
+    DarknessLevel level;
+    std::string_view name;              // the command line's word
+    std::optional<double> sunLimitDeg;  // the Sun's altitude it must be below; none: no limit
+    std::string_view caption;           // as the Night window offers it
+};
 
-// The Sun's altitude that the level asks the Sun to be below; none for DarknessLevel::None.
+// One row a level, from the lightest sky to the darkest: names, limits and captions are
+// written here only.
+inline constexpr std::array<DarknessSpec, 4> DarknessLevels = {{
+    {DarknessLevel::None, "none", std::nullopt, "No darkness needed"},
+    {DarknessLevel::Civil, "civil", CivilTwilightAltitudeDeg, "Civil darkness"},
+    {DarknessLevel::Nautical, "nautical", NauticalTwilightAltitudeDeg, "Nautical darkness"},
+    {DarknessLevel::Astronomical, "astronomical", AstronomicalTwilightAltitudeDeg, "Astronomical darkness"},
+}};
+
+// What is asked for until the observer chooses another level.
+inline constexpr DarknessLevel DefaultDarkness = DarknessLevel::Astronomical;
+
+inline const DarknessSpec &darknessSpec(DarknessLevel level)
+{
+    return *std::ranges::find(DarknessLevels, level, &DarknessSpec::level);
+}
+
 inline std::optional<double> sunLimitDeg(DarknessLevel level)
 {
-    switch (level) {
-    case DarknessLevel::Civil: return CivilTwilightAltitudeDeg;
-    case DarknessLevel::Nautical: return NauticalTwilightAltitudeDeg;
-    case DarknessLevel::Astronomical: return AstronomicalTwilightAltitudeDeg;
-    case DarknessLevel::None: break;
-    }
-    return std::nullopt;
+    return darknessSpec(level).sunLimitDeg;
 }
 
 inline std::optional<DarknessLevel> darknessLevelNamed(std::string_view name)
 {
-    for (std::size_t i = 0; i < DarknessNames.size(); ++i) {
-        if (DarknessNames[i] == name)
-            return DarknessLevel(i);
-    }
-    return std::nullopt;
+    const auto spec = std::ranges::find(DarknessLevels, name, &DarknessSpec::name);
+    return spec == DarknessLevels.end() ? std::nullopt : std::optional(spec->level);
 }

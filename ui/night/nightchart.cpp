@@ -31,13 +31,13 @@ Colours coloursFor(bool nightVision)
 
 QColor skyColour(double sunAltDeg, const Colours &colours)
 {
-    if (sunAltDeg >= -0.833)
+    if (sunAltDeg >= SunsetAltitudeDeg)
         return colours.day;
-    if (sunAltDeg >= -6.0)
+    if (sunAltDeg >= CivilTwilightAltitudeDeg)
         return colours.civil;
-    if (sunAltDeg >= -12.0)
+    if (sunAltDeg >= NauticalTwilightAltitudeDeg)
         return colours.nautical;
-    if (sunAltDeg >= -18.0)
+    if (sunAltDeg >= AstronomicalTwilightAltitudeDeg)
         return colours.astronomical;
     return colours.night;
 }
@@ -51,9 +51,9 @@ NightChart::NightChart(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void NightChart::setScene(NightChartScene scene)
+void NightChart::setCurves(NightCurves curves)
 {
-    m_scene = std::move(scene);
+    m_curves = std::move(curves);
     update();
 }
 
@@ -65,7 +65,7 @@ QRectF NightChart::plotArea() const
 QPointF NightChart::toPixels(double atDays, double altDeg) const
 {
     const QRectF area = plotArea();
-    const double x = area.left() + (atDays - m_scene.shown.startDays) / m_scene.shown.lengthDays() * area.width();
+    const double x = area.left() + (atDays - m_curves.shown.startDays) / m_curves.shown.lengthDays() * area.width();
     const double clampedAlt = std::clamp(altDeg, LowestAltDeg, HighestAltDeg);
     const double y = area.bottom() - (clampedAlt - LowestAltDeg) / (HighestAltDeg - LowestAltDeg) * area.height();
     return {x, y};
@@ -76,16 +76,16 @@ void NightChart::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const Colours colours = coloursFor(isNightVision(palette()));
     painter.fillRect(rect(), colours.night);
-    if (m_scene.shown.lengthDays() <= 0.0)
+    if (m_curves.shown.lengthDays() <= 0.0)
         return;
     drawTwilight(painter);  // strips side by side, without seams between them
     painter.setRenderHint(QPainter::Antialiasing);
     drawSpans(painter);
     drawAxes(painter);
-    drawCurve(painter, m_scene.sun, colours.sun, 1.5);
-    drawCurve(painter, m_scene.moon, colours.moon, 1.5);
-    drawCurve(painter, m_scene.horizon, colours.horizon, 1.5);
-    drawCurve(painter, m_scene.object, colours.object, 2.5);
+    drawCurve(painter, m_curves.sun, colours.sun, 1.5);
+    drawCurve(painter, m_curves.moon, colours.moon, 1.5);
+    drawCurve(painter, m_curves.horizon, colours.horizon, 1.5);
+    drawCurve(painter, m_curves.object, colours.object, 2.5);
     drawLegend(painter);
 }
 
@@ -112,9 +112,9 @@ void NightChart::drawTwilight(QPainter &painter) const
 {
     const Colours colours = coloursFor(isNightVision(palette()));
     const QRectF area = plotArea();
-    for (std::size_t i = 1; i < m_scene.sun.size(); ++i) {
-        const CurvePoint &from = m_scene.sun[i - 1];
-        const CurvePoint &to = m_scene.sun[i];
+    for (std::size_t i = 1; i < m_curves.sun.size(); ++i) {
+        const CurvePoint &from = m_curves.sun[i - 1];
+        const CurvePoint &to = m_curves.sun[i];
         const double left = toPixels(from.atDays, 0).x();
         const double right = toPixels(to.atDays, 0).x();
         painter.fillRect(QRectF(left, area.top(), right - left + 0.5, area.height()),
@@ -131,18 +131,18 @@ void NightChart::drawSpans(QPainter &painter) const
         const double right = toPixels(span.endDays, 0).x();
         painter.fillRect(QRectF(left, area.top(), right - left, area.height()).intersected(area), colour);
     };
-    for (const TimeSpan &span : m_scene.visible)
+    for (const TimeSpan &span : m_curves.visible)
         band(span, colours.visible);
-    if (m_scene.session) {
-        band(*m_scene.session, colours.session);
+    if (m_curves.session) {
+        band(*m_curves.session, colours.session);
         painter.setPen(QPen(colours.text, 1, Qt::DashDotLine));
-        for (const double atDays : {m_scene.session->startDays, m_scene.session->endDays}) {
+        for (const double atDays : {m_curves.session->startDays, m_curves.session->endDays}) {
             const double x = toPixels(atDays, 0).x();
             painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         }
     }
     painter.setPen(QPen(colours.object, 1, Qt::DashLine));
-    const double y = toPixels(0, m_scene.minElevDeg).y();
+    const double y = toPixels(0, m_curves.minElevDeg).y();
     painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
 }
 
@@ -160,11 +160,11 @@ void NightChart::drawAxes(QPainter &painter) const
     }
     // Whole local hours along the bottom.
     const double hourDays = 1.0 / 24.0;
-    const double offsetDays = m_scene.gmtDeviationHours / 24.0;
-    const double firstHour = std::ceil((m_scene.shown.startDays + offsetDays) / hourDays) * hourDays - offsetDays;
-    const int step = m_scene.shown.lengthDays() > 0.6 ? 3 : 1;
-    for (double atDays = firstHour; atDays <= m_scene.shown.endDays; atDays += hourDays) {
-        const QDateTime local = localDateTime(atDays, m_scene.gmtDeviationHours);
+    const double offsetDays = m_curves.gmtDeviationHours / 24.0;
+    const double firstHour = std::ceil((m_curves.shown.startDays + offsetDays) / hourDays) * hourDays - offsetDays;
+    const int step = m_curves.shown.lengthDays() > 0.6 ? 3 : 1;
+    for (double atDays = firstHour; atDays <= m_curves.shown.endDays; atDays += hourDays) {
+        const QDateTime local = localDateTime(atDays, m_curves.gmtDeviationHours);
         if (local.time().hour() % step != 0)
             continue;
         const double x = toPixels(atDays, 0).x();

@@ -1,25 +1,10 @@
 #pragma once
 
-#include "sky/nightcurves.h"
+#include "plan/nightplan.h"
 
 #include <QWidget>
 
-#include <optional>
-
-// What the chart of a night shows: altitude against local time.
-struct NightChartScene {
-    TimeSpan shown;
-    double gmtDeviationHours = 0.0;
-    std::vector<CurvePoint> sun;      // also shades the twilights
-    std::vector<CurvePoint> moon;
-    std::vector<CurvePoint> object;   // the object selected in the list, if any
-    std::vector<CurvePoint> horizon;  // the profile's altitude along the object's path, if any
-    std::vector<TimeSpan> visible;    // when the object is visible
-    std::optional<TimeSpan> session;
-    double minElevDeg = 0.0;
-};
-
-// Draws a NightChartScene to the widget's size: day, the three twilights and night shaded from the
+// Draws a night's curves to the widget's size: day, the three twilights and night shaded from the
 // Sun's altitude, the session span, the minimum elevation, the curves and the object's visible
 // spans. Under night vision every colour is a shade of red.
 class NightChart : public QWidget {
@@ -28,8 +13,7 @@ class NightChart : public QWidget {
 public:
     explicit NightChart(QWidget *parent = nullptr);
 
-    void setScene(NightChartScene scene);
-    const NightChartScene &scene() const { return m_scene; }
+    void setCurves(NightCurves curves);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -43,5 +27,5 @@ private:
     void drawAxes(QPainter &painter) const;
     void drawLegend(QPainter &painter) const;
 
-    NightChartScene m_scene;
+    NightCurves m_curves;
 };

@@ -1,35 +1,26 @@
 #include "ui/night/nightwindow.h"
 
 #include "plan/localenumbers.h"
-#include "sky/vectorstate.h"
-#include "sky/diurnaltrack.h"
-#include "plan/localtime.h"
-#include "sky/moonphase.h"
 #include "plan/nighteventlines.h"
+#include "sky/moonphase.h"
 #include "ui/common/windowlook.h"
-#include "ui/grid/flexgrid.h"
 #include "ui/night/nightchart.h"
+#include "ui/night/tablelook.h"
+#include "ui/night/visibilitytablemodel.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int ChartSamples = 300;
-const QString TableLayout = QStringLiteral("<Identifier       |<From |<Until|>Minutes|<Best |>Best altitude");
-const QStringList DarknessCaptions = {QStringLiteral("No darkness needed"), QStringLiteral("Civil darkness"),
-                                      QStringLiteral("Nautical darkness"), QStringLiteral("Astronomical darkness")};
-
-}  // namespace
-
-NightWindow::NightWindow(QWidget *mainWindow)
-    : QWidget(mainWindow, Qt::Window)
+NightWindow::NightWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Night"));
     setObjectName(QStringLiteral("NightWindow"));
@@ -46,16 +37,21 @@ void NightWindow::createControls()
     m_moon = new QLabel(this);
     m_moon->setObjectName(QStringLiteral("moon"));
     m_darkness = new QComboBox(this);
-    m_darkness->addItems(DarknessCaptions);
-    m_darkness->setCurrentIndex(int(DarknessLevel::Astronomical));
-    connect(m_darkness, &QComboBox::currentIndexChanged, this, &NightWindow::darknessChanged);
-    m_chart = new NightChart(this);
-    m_table = new FlexGrid(this);
-    m_table->setObjectName(QStringLiteral("visibility"));
-    connect(m_table, &FlexGrid::MouseUp, this, [this] {
-        if (m_table->MouseRow() == 0 && m_table->MouseCol() >= 0)
-            sortTable(m_table->MouseCol());
+    for (const DarknessSpec &spec : DarknessLevels)
+        m_darkness->addItem(QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size())));
+    m_darkness->setCurrentIndex(int(&darknessSpec(DefaultDarkness) - DarknessLevels.data()));
+    connect(m_darkness, &QComboBox::currentIndexChanged, this, [this] {
+        showTable();
+        showChart();  // the object's visible spans
     });
+    m_chart = new NightChart(this);
+    m_model = new VisibilityTableModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("visibility"));
+    m_table->setModel(m_model);
+    setUpTextTable(*m_table);
+    m_columnFit = new ColumnFit(*m_table);
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, &NightWindow::sortByHeading);
     auto *copyButton = new QPushButton(QStringLiteral("Copy Table"), this);
     connect(copyButton, &QPushButton::clicked, this, &NightWindow::copyTable);
 
@@ -72,71 +68,47 @@ void NightWindow::createControls()
     layout->addWidget(m_chart, 3);
     layout->addWidget(m_table, 2);
 
-    new QShortcut(QKeySequence::Copy, this, [this] { QGuiApplication::clipboard()->setText(eventsText()); });
+    new QShortcut(QKeySequence::Copy, this, [this] { copyEvents(); });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] { copyTable(); });
 }
 
 DarknessLevel NightWindow::darkness() const
 {
-    return DarknessLevel(m_darkness->currentIndex());
+    return DarknessLevels[std::size_t(m_darkness->currentIndex())].level;
 }
 
-QString NightWindow::eventsText() const
+void NightWindow::showSession(const NightSession &night)
 {
-    return m_eventLines.join(u'\n') + u'\n';
+    m_hasSession = night.session.has_value();
+    if (m_hasSession)
+        m_plan.setSession(*night.session);
+    m_list = night.list ? *night.list : ObservingList{};
+    m_profile = night.profile ? std::optional(*night.profile) : std::nullopt;
+    m_selected = night.selected;
+    showEvents();
+    showTable();
+    showChart();
 }
 
-QString NightWindow::tableText() const
+void NightWindow::showSelected(const CatalogObject *object)
 {
-    QStringList lines;
-    for (int row = 0; row < m_table->Rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < m_table->Cols(); ++col)
-            cells << m_table->TextMatrix(row, col).trimmed();
-        lines << cells.join(u'\t');
-    }
-    lines[0] = visibilityHeadings().join(u'\t');  // without the blanks and the sort marker
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    m_selected = object;
+    showChart();
 }
 
-void NightWindow::copyTable() const
+// "name<TAB>value" lines, as Ctrl+C copies them; the Moon's illumination is shown beside.
+void NightWindow::showEvents()
 {
-    QGuiApplication::clipboard()->setText(tableText());
-}
-
-void NightWindow::showSession(const NightSession &session)
-{
-    if (!session.inputs) {
-        m_events->setText(QStringLiteral("The night cannot be shown while a field of the main window cannot be read."));
+    if (!m_hasSession) {
         m_eventLines.clear();
-        m_chart->setScene({});
-        showTable({}, 0.0);
+        m_events->setText(QStringLiteral("The night cannot be shown while a field of the main window cannot be read."));
+        m_moon->clear();
         return;
     }
-    const SessionInputs &inputs = *session.inputs;
-    const SkyKey key{inputs.latDeg, inputs.lonDeg, inputs.gmtDeviationHours,
-                     inputs.date.year, inputs.date.month, inputs.date.day};
-    if (m_skyKey != key) {
-        m_skyKey = key;
-        m_sky.emplace(Site{inputs.latDeg, inputs.lonDeg}, nightOf(inputs.date, inputs.gmtDeviationHours));
-        m_nightEvents = nightEvents(*m_sky);
-    }
-    showEvents(m_nightEvents, inputs.gmtDeviationHours);
-
-    const VisibilityQuery query = visibilityQuery(inputs, session.profile, darkness());
-    const std::vector<ListedVisibility> rows = listedVisibility(session.catalog, query);
-    showTable(rows, inputs.gmtDeviationHours);
-    const auto selectedRow = std::find_if(rows.begin(), rows.end(), [&](const ListedVisibility &row) {
-        return row.object == session.selected;
-    });
-    showChart(session, m_nightEvents, selectedRow == rows.end() ? nullptr : &selectedRow->visibility);
-}
-
-void NightWindow::showEvents(const NightEvents &events, double gmtDeviationHours)
-{
-    m_eventLines = nightEventLines(events, gmtDeviationHours);
+    const NightEvents &events = m_plan.events();
+    m_eventLines = nightEventLines(events, m_plan.session().gmtDeviationHours);
     QString html = QStringLiteral("<table>");
-    for (const QString &line : m_eventLines.mid(0, m_eventLines.size() - 1)) {  // the Moon's is beside
+    for (const QString &line : m_eventLines.mid(0, m_eventLines.size() - 1)) {
         const QString name = line.section(u'\t', 0, 0);
         html += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;%2</td></tr>")
                     .arg(name.left(1).toUpper() + name.mid(1), line.section(u'\t', 1));
@@ -148,62 +120,38 @@ void NightWindow::showEvents(const NightEvents &events, double gmtDeviationHours
                         .arg(QLatin1String(moonPhaseName(midnightDays))));
 }
 
-void NightWindow::showTable(const std::vector<ListedVisibility> &rows, double gmtDeviationHours)
+void NightWindow::showTable()
 {
-    const LocaleNumbers numbers(locale());
-    QStringList rowTexts;
-    rowTexts.reserve(qsizetype(rows.size()));
-    for (const ListedVisibility &row : rows)
-        rowTexts << visibilityCells(row, gmtDeviationHours, numbers).join(u'\t');
-    const FlexGrid::UpdateBatch batch(*m_table);
-    m_table->setRows(1);
-    m_table->setFormatString(TableLayout);
-    m_table->appendRows(rowTexts);
-    applySort();
+    const HorizonProfile *profile = m_profile ? &*m_profile : nullptr;
+    std::vector<ListedVisibility> rows;
+    if (m_hasSession)
+        rows = m_plan.visibility(m_list, profile, darkness());
+    m_model->setRows(std::move(rows), m_plan.session().gmtDeviationHours, LocaleNumbers(locale()));
+    m_columnFit->fit();
 }
 
-void NightWindow::sortTable(int col)
+void NightWindow::showChart()
 {
-    m_sortOrder = col == m_sortColumn && m_sortOrder == FlexGrid::SortGenericAscending
-                      ? FlexGrid::SortGenericDescending
-                      : FlexGrid::SortGenericAscending;
-    m_sortColumn = col;
-    applySort();
-}
-
-void NightWindow::applySort()
-{
-    if (m_sortColumn < 0)
+    if (!m_hasSession) {
+        m_chart->setCurves({});
         return;
-    m_table->setCol(m_sortColumn);
-    m_table->setRow(0);
-    m_table->setRowSel(0);
-    m_table->setSort(m_sortOrder);
+    }
+    const HorizonProfile *profile = m_profile ? &*m_profile : nullptr;
+    m_chart->setCurves(m_plan.curves(m_selected, m_model->visibilityOf(m_selected), profile));
 }
 
-void NightWindow::showChart(const NightSession &session, const NightEvents &events, const Visibility *selectedVisibility)
+void NightWindow::sortByHeading(int column)
 {
-    const SessionInputs &inputs = *session.inputs;
-    clearUpperVectorState();
-    NightChartScene scene;
-    scene.shown = chartSpan(events);
-    scene.gmtDeviationHours = inputs.gmtDeviationHours;
-    scene.sun = sampleCurve(scene.shown, ChartSamples, [this](double atDays) { return m_sky->sunAltAz(atDays).Alt; });
-    scene.moon = sampleCurve(scene.shown, ChartSamples, [this](double atDays) { return m_sky->moonAltAz(atDays).Alt; });
-    scene.session = TimeSpan{inputs.startDays(), inputs.startDays() + inputs.sessionLengthHours / 24.0};
-    scene.minElevDeg = inputs.minElevDeg;
-    if (const CatalogObject *object = session.selected) {
-        const DiurnalTrack track(object->RA, object->Dec, inputs.latDeg, inputs.lonDeg);
-        scene.object = sampleCurve(scene.shown, ChartSamples,
-                                   [&track](double atDays) { return track.positionAt(atDays).Alt; },
-                                   scene.session->startDays);
-        if (const HorizonProfile *profile = session.profile) {
-            scene.horizon = sampleCurve(scene.shown, ChartSamples, [&](double atDays) {
-                return profile->altitudeDeg(track.positionAt(atDays).Az);
-            });
-        }
-        if (selectedVisibility)
-            scene.visible = selectedVisibility->spans;
-    }
-    m_chart->setScene(std::move(scene));
+    const bool again = column == m_model->sortColumn() && m_model->sortOrder() == Qt::AscendingOrder;
+    m_model->sort(column, again ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void NightWindow::copyEvents() const
+{
+    QGuiApplication::clipboard()->setText(m_eventLines.join(u'\n') + u'\n');
+}
+
+void NightWindow::copyTable() const
+{
+    QGuiApplication::clipboard()->setText(m_model->text());
 }

@@ -1,80 +1,70 @@
 #pragma once
 
-#include "plan/sessioninputs.h"
-#include "plan/catalogobject.h"
-#include "sky/darkness.h"
-#include "sky/nightevents.h"
-#include "plan/sessionvisibility.h"
+#include "plan/nightplan.h"
+#include "sky/horizonprofile.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
-#include <span>
 
-class FlexGrid;
+class ColumnFit;
 class NightChart;
 class QComboBox;
 class QLabel;
+class QTableView;
+class VisibilityTableModel;
 
 // What the Night window shows: the night of the main window's current list.
 struct NightSession {
-    std::optional<SessionInputs> inputs;     // none while a field cannot be read
-    std::span<const CatalogObject> catalog;  // with the list's marks of what is listed
-    const CatalogObject *selected = nullptr;  // the object selected in the results grid
-    const HorizonProfile *profile = nullptr;
+    std::optional<Session> session;           // none while a field cannot be read
+    const ObservingList *list = nullptr;      // the current list; null: none
+    const CatalogObject *selected = nullptr;  // the object selected in the results grid, or null
+    const HorizonProfile *profile = nullptr;  // null: a flat horizon
 };
 
 // The "Night" window: the night's events for the session's place and date, the Moon's
 // illumination and phase, a chart of altitude against local time with the twilights, the
 // session, the minimum elevation, the Sun, the Moon and the selected object, and the visibility
-// windows of every listed object. It stays open beside the main window and follows its list.
+// windows of every listed object under the darkness the observer chooses. It stays open beside
+// the main window and follows its list.
 class NightWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit NightWindow(QWidget *mainWindow);
+    explicit NightWindow(QWidget *parent = nullptr);
 
-    void showSession(const NightSession &session);
-
-    DarknessLevel darkness() const;
-    // "name<TAB>value" lines, as Ctrl+C copies them.
-    QString eventsText() const;
-    // The visibility table as tab-separated text, heading first.
-    QString tableText() const;
-    const NightChart &chart() const { return *m_chart; }
-    FlexGrid &table() const { return *m_table; }
-
-signals:
-    // The darkness the visibility windows ask for was changed: the table must be made again.
-    void darknessChanged();
+    // A new list, or a new selection with it. The window keeps a copy of what it shows, so that
+    // another darkness needs nothing from the caller; the copy of the list keeps its catalog.
+    void showSession(const NightSession &night);
+    // Another object selected in the list last shown, or none: only the chart changes.
+    void showSelected(const CatalogObject *object);
 
 private:
     void createControls();
-    void showEvents(const NightEvents &events, double gmtDeviationHours);
-    void showTable(const std::vector<ListedVisibility> &rows, double gmtDeviationHours);
-    void showChart(const NightSession &session, const NightEvents &events, const Visibility *selectedVisibility);
-    // A click on a heading sorts by it, ascending, or descending when it is clicked again; the
-    // order is kept for the tables that follow.
-    void sortTable(int col);
-    void applySort();
+    DarknessLevel darkness() const;
+    void showNight();
+    void showEvents();
+    void showTable();
+    void showChart();
+    // Ascending, or descending when the column was sorted ascending; the order holds for the
+    // tables that follow.
+    void sortByHeading(int column);
+    void copyEvents() const;
     void copyTable() const;
 
     QLabel *m_events = nullptr;
     QLabel *m_moon = nullptr;
     QComboBox *m_darkness = nullptr;
     NightChart *m_chart = nullptr;
-    FlexGrid *m_table = nullptr;
+    QTableView *m_table = nullptr;
+    VisibilityTableModel *m_model = nullptr;
+    ColumnFit *m_columnFit = nullptr;
     QStringList m_eventLines;
-    int m_sortColumn = -1;
-    int m_sortOrder = 0;
 
-    // The Sun and Moon of the night shown, made again only for another place or night.
-    struct SkyKey {
-        double latDeg, lonDeg, gmtDeviationHours;
-        int year, month, day;
-        friend bool operator==(const SkyKey &, const SkyKey &) = default;
-    };
-    std::optional<SkyKey> m_skyKey;
-    std::optional<NightSky> m_sky;
-    NightEvents m_nightEvents;
+    NightPlan m_plan;
+    bool m_hasSession = false;
+    ObservingList m_list;
+    std::optional<HorizonProfile> m_profile;
+    const CatalogObject *m_selected = nullptr;
 };
