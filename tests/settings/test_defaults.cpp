@@ -108,8 +108,8 @@ private slots:
         QStringList valuesThen;
         qsizetype generationsThen = 0;
         // Connected after the window's own handler, so it runs after that regeneration.
-        QCheckBox *nebula = *std::ranges::find(fixture.window->findChildren<QCheckBox *>(), QStringLiteral("Nebula"),
-                                               &QCheckBox::text);
+        const QList<QCheckBox *> boxes = fixture.window->findChildren<QCheckBox *>();
+        QCheckBox *nebula = *std::ranges::find(boxes, QStringLiteral("Nebula"), &QCheckBox::text);
         connect(nebula, &QCheckBox::stateChanged, this, [&] {
             valuesThen = fixture.shownValues();
             generationsThen = fixture.lists->size();

@@ -280,7 +280,9 @@ void MainWindow::createMenus()
     addItem(fileMenu, QStringLiteral("Load Horizon Profile..."), QKeySequence(), &MainWindow::loadHorizon);
     addItem(fileMenu, QStringLiteral("Clear Horizon Profile"), QKeySequence(), &MainWindow::clearHorizon);
     fileMenu->addSeparator();
-    addItem(fileMenu, QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::close);
+    QAction *exit = fileMenu->addAction(QStringLiteral("Exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(exit, &QAction::triggered, this, &MainWindow::close);
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     addItem(editMenu, QStringLiteral("Copy Results to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C),
@@ -385,15 +387,6 @@ SessionTexts MainWindow::sessionTexts() const
         texts[spec.type] = boxState(m_typeBoxes[std::size_t(spec.type)]);
     texts.azimuthMode = m_azimuthModeButton->text();
     return texts;
-}
-
-void MainWindow::showSessionTexts(const SessionTexts &texts)
-{
-    for (const SessionFieldSpec &spec : SessionFields)
-        setControlText(m_fieldControls[std::size_t(spec.field)], texts[spec.field]);
-    m_azimuthModeButton->setText(withoutLineBreaksOrTabs(texts.azimuthMode));
-    for (const ObjectTypeSpec &spec : ObjectTypes)
-        m_typeBoxes[std::size_t(spec.type)]->setCheckState(checkStateFor(texts[spec.type]));
 }
 
 SavedDefaults MainWindow::savedDefaults() const
@@ -585,7 +578,8 @@ void MainWindow::setLocationCaptions(const QString &latitude, const QString &lon
 void MainWindow::selectObject(const QString &identifier)
 {
     m_selectedIdentifier = identifier;
-    refreshNightWindow();
+    if (m_nightWindow)
+        m_nightWindow->showSelected(selectedObject());
 }
 
 void MainWindow::searchImages(const QString &identifier)
@@ -640,6 +634,30 @@ void MainWindow::saveDefaults()
         showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, reason));
 }
 
+void MainWindow::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults)
+{
+    switch (line.holds) {
+    case DefaultsLine::Holds::Field:
+        setControlText(m_fieldControls[std::size_t(line.field)], defaults.session[line.field]);
+        break;
+    case DefaultsLine::Holds::TypeBox:
+        m_typeBoxes[std::size_t(line.type)]->setCheckState(checkStateFor(defaults.session[line.type]));
+        break;
+    case DefaultsLine::Holds::CatalogFile:
+        m_planner.setCatalogFile(defaults.catalogFile);
+        break;
+    case DefaultsLine::Holds::AzimuthMode:
+        m_azimuthModeButton->setText(withoutLineBreaksOrTabs(defaults.session.azimuthMode));
+        break;
+    case DefaultsLine::Holds::HorizonFile:
+        if (!defaults.horizonFile.isEmpty())
+            applyHorizonFile(defaults.horizonFile, defaults.horizonFile);
+        else if (m_planner.horizon())
+            m_planner.setHorizon(std::nullopt, {});
+        break;
+    }
+}
+
 // Applies the defaults file. A missing file leaves the first values at start-up without a word;
 // asked for from the menu, it is reported.
 void MainWindow::applyDefaultsFile(bool askedFor)
@@ -654,14 +672,10 @@ void MainWindow::applyDefaultsFile(bool askedFor)
     }
     SavedDefaults defaults = savedDefaults();
     const DefaultsReading reading = readDefaultsLines(file.lines, defaults);
-    showSessionTexts(defaults.session);
-    m_planner.setCatalogFile(defaults.catalogFile);
-    if (reading.linesApplied == int(DefaultsLines.size())) {
-        if (!defaults.horizonFile.isEmpty())
-            applyHorizonFile(defaults.horizonFile, defaults.horizonFile);
-        else if (m_planner.horizon())
-            m_planner.setHorizon(std::nullopt, {});
-    }
+    // Line by line, as the file reads: a box that changes makes its new list with the lines
+    // before it applied and the ones after it not yet.
+    for (int index = 0; index < reading.linesApplied; ++index)
+        applyDefaultsLine(DefaultsLines[std::size_t(index)], defaults);
     if (reading.ok()) {
         if (askedFor)  // not the silent start
             showStatus(QStringLiteral("Defaults loaded from \"%1\".").arg(path));
@@ -722,17 +736,20 @@ void MainWindow::clearHorizon()
     generateList();
 }
 
-void MainWindow::refreshNightWindow()
+const CatalogObject *MainWindow::selectedObject() const
 {
-    if (!m_nightWindow || !m_nightWindow->isVisible())
-        return;
     const ObservingList &list = m_planner.list();
     const auto selected = std::find_if(list.rows.begin(), list.rows.end(), [this](const ListedObject &row) {
         return row.object->identifier == m_selectedIdentifier;
     });
-    m_nightWindow->showSession(NightSession{m_planner.session(), &list,
-                                            selected == list.rows.end() ? nullptr : selected->object,
-                                            m_planner.horizon()});
+    return selected == list.rows.end() ? nullptr : selected->object;
+}
+
+void MainWindow::refreshNightWindow()
+{
+    if (m_nightWindow)
+        m_nightWindow->showSession(
+            NightSession{m_planner.session(), &m_planner.list(), selectedObject(), m_planner.horizon()});
 }
 
 void MainWindow::showNight()
@@ -740,12 +757,11 @@ void MainWindow::showNight()
     if (!m_nightWindow) {
         m_nightWindow = new NightWindow(this);
         m_nightWindow->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_nightWindow, &NightWindow::darknessChanged, this, &MainWindow::refreshNightWindow);
+        refreshNightWindow();
     }
     m_nightWindow->show();
     m_nightWindow->raise();
     m_nightWindow->activateWindow();
-    refreshNightWindow();
 }
 
 void MainWindow::setNightVision(bool on)

@@ -22,6 +22,7 @@ class QPushButton;
 class ResultsModel;
 class ResultsView;
 class SkyChart;
+struct DefaultsLine;
 struct SavedDefaults;
 
 // The main window: the session's fields, the observing list, the horizon chart and the commands.
@@ -82,7 +83,6 @@ private:
     QPushButton *addButton(const QString &caption, QRect twips);
 
     SessionTexts sessionTexts() const;
-    void showSessionTexts(const SessionTexts &texts);
     SavedDefaults savedDefaults() const;
     std::optional<SessionField> fieldOf(const QObject *control) const;
     void leaveField(SessionField field);
@@ -92,10 +92,12 @@ private:
     void drawSkyChart();
     void layOutControls();
     void applyDefaultsFile(bool askedFor);
+    void applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults);
     void loadCatalogAndList(bool chooseFile);
     bool applyHorizonFile(const QString &path, const QString &nameForDefaults);
     void showMessage(const QString &text);
     void showStatus(const QString &text);
+    const CatalogObject *selectedObject() const;
     void refreshNightWindow();
     QString resultsText() const;
 
