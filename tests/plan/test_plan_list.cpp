@@ -20,14 +20,6 @@ Session readWorked(const SessionTexts &texts, const QLocale &locale = QLocale::c
     return reading.value();
 }
 
-QStringList identifiers(const ObservingList &list, const std::vector<int> &order)
-{
-    QStringList listed;
-    for (const int row : order)
-        listed << list.rows[std::size_t(row)].object->identifier;
-    return listed;
-}
-
 QString rowText(const ListedObject &row, const LocaleNumbers &numbers)
 {
     QStringList cells;
@@ -51,12 +43,12 @@ ObservingList listWith(ListColumn column, const QStringList &values)
         case ListColumn::Messier: object.messier = text; break;
         case ListColumn::Type: object.typeText = text; break;
         case ListColumn::Size: object = catalogObject(object.identifier, 0.0, 0.0, object.typeText, text); break;
+        case ListColumn::Magnitude: object = catalogObject(object.identifier, 0.0, 0.0, object.typeText, "10", text); break;
         case ListColumn::Altitude: placement.start.Alt = number; break;
         case ListColumn::Azimuth: placement.start.Az = number; break;
         case ListColumn::RightAscension: object.raDeg = number; break;
         case ListColumn::Declination: object.decDeg = number; break;
         case ListColumn::HoursToTransit: placement.hoursToTransit = number; break;
-        case ListColumn::Magnitude: object = catalogObject(object.identifier, 0.0, 0.0, object.typeText, QStringLiteral("10"), text); break;
         case ListColumn::Constellation: object.constellation = text; break;
         }
         objects.push_back(object);
@@ -66,16 +58,6 @@ ObservingList listWith(ListColumn column, const QStringList &values)
     for (std::size_t i = 0; i < placements.size(); ++i)
         list.rows.push_back({&list.catalog.objects()[i], placements[i]});
     return list;
-}
-
-QString captions(ObjectTypeSet types)
-{
-    QStringList named;
-    for (const ObjectTypeSpec &spec : ObjectTypes) {
-        if (types.contains(spec.type))
-            named << objectTypeCaption(spec.type);
-    }
-    return named.join(u'|');
 }
 
 }  // namespace
@@ -94,7 +76,7 @@ private slots:
             SessionTexts texts = workedSessionTexts();
             texts[SessionField::MinElevation] = QString::fromLatin1(minElev);
             const ObservingList list = generateList(readWorked(texts), catalog, nullptr);
-            QCOMPARE(identifiers(list, listOrder(list)), identifiersTopDown);
+            QCOMPARE(listedIdentifiers(list), identifiersTopDown);
         }
     }
 
@@ -213,7 +195,7 @@ private slots:
             {"reopened", "Open Cluster"},
             {"double star", ""}};
         for (const auto &[typeText, types] : cases)
-            QCOMPARE(captions(objectTypesNamed(QString::fromLatin1(typeText))), QString::fromLatin1(types));
+            QCOMPARE(typeCaptions(objectTypesNamed(QString::fromLatin1(typeText))), QString::fromLatin1(types));
     }
 
     // Numbers by the value shown and before texts; texts without case and with their numbers read

@@ -10,14 +10,6 @@
 
 namespace {
 
-QStringList listed(const ObservingList &list)
-{
-    QStringList identifiers;
-    for (const ListedObject &row : list.rows)
-        identifiers << row.object->identifier;
-    return identifiers;
-}
-
 QList<SessionField> problemFields(const Planner &planner)
 {
     QList<SessionField> fields;
@@ -71,7 +63,7 @@ private slots:
             listChanges.clear();
             step.change(planner);
             QVERIFY2(listChanges.count() == step.listChanges, step.step);
-            QVERIFY2(listed(planner.list()) == step.listed, step.step);
+            QVERIFY2(listedIdentifiers(planner.list()) == step.listed, step.step);
             QVERIFY2(problemFields(planner) == step.problems, step.step);
             QVERIFY2(planner.session().has_value() == step.problems.isEmpty(), step.step);
         }
@@ -88,8 +80,8 @@ private slots:
         planner.setCatalog(Catalog(workedObjects()));
         const ObservingList kept = planner.list();
         planner.setCatalog(Catalog({catalogObject(QStringLiteral("other"), 10.675, 41.27)}));
-        QCOMPARE(listed(planner.list()), QStringList{"other"});
-        QCOMPARE(listed(kept), (QStringList{"third", "second", "first"}));
+        QCOMPARE(listedIdentifiers(planner.list()), QStringList{"other"});
+        QCOMPARE(listedIdentifiers(kept), (QStringList{"third", "second", "first"}));
         QCOMPARE(kept.catalog.size(), 3);
     }
 };

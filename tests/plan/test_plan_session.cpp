@@ -14,15 +14,6 @@ namespace {
 
 const QLocale German(QLocale::German, QLocale::Germany);
 
-QString captions(ObjectTypeSet types)
-{
-    QStringList named;
-    for (const ObjectTypeSpec &spec : ObjectTypes) {
-        if (types.contains(spec.type))
-            named << objectTypeCaption(spec.type);
-    }
-    return named.join(u'|');
-}
 
 }  // namespace
 
@@ -122,7 +113,7 @@ private slots:
             texts.azimuthMode = QString::fromLatin1(caption);
             const Result<Session> reading = readSession(texts, QLocale::c());
             QVERIFY(reading.ok());
-            QCOMPARE(captions(reading.value().types), QString::fromLatin1(types));
+            QCOMPARE(typeCaptions(reading.value().types), QString::fromLatin1(types));
             QCOMPARE(reading.value().azimuthMode, mode);
         }
     }

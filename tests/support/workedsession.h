@@ -1,7 +1,10 @@
 #pragma once
 
 #include "plan/catalog.h"
+#include "plan/observinglist.h"
 #include "plan/sessiontexts.h"
+
+#include <QStringList>
 
 #include <optional>
 #include <utility>
@@ -56,4 +59,24 @@ inline std::vector<CatalogObject> workedObjects()
     return {catalogObject(QStringLiteral("first"), 83.8, -5.39, QStringLiteral("nebula")),
             catalogObject(QStringLiteral("second"), 10.675, 41.27, QStringLiteral("galaxy")),
             catalogObject(QStringLiteral("third"), 250.42, 36.46, QStringLiteral("globular cluster"))};
+}
+
+// The captions of the types in a set, in the order of their boxes, "|" between them.
+inline QString typeCaptions(ObjectTypeSet types)
+{
+    QStringList named;
+    for (const ObjectTypeSpec &spec : ObjectTypes) {
+        if (types.contains(spec.type))
+            named << objectTypeCaption(spec.type);
+    }
+    return named.join(u'|');
+}
+
+// The identifiers of a list's rows, in the list's own order.
+inline QStringList listedIdentifiers(const ObservingList &list)
+{
+    QStringList identifiers;
+    for (const ListedObject &row : list.rows)
+        identifiers << row.object->identifier;
+    return identifiers;
 }
