@@ -1,12 +1,11 @@
 #include "benchcatalog.h"
-#include "benchmain.h"
 
-#include "plan/listgeneration.h"
-#include "sky/vectorstate.h"
 #include "formats/catalogloader.h"
+#include "formats/resultstext.h"
+#include "plan/listcolumns.h"
+#include "plan/session.h"
 #include "sky/horizonprofile.h"
-#include "ui/grid/flexgrid.h"
-#include "ui/main/resultsgridlist.h"
+#include "sky/vectorstate.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -16,20 +15,25 @@
 #include <cmath>
 
 // The list itself, at the shipped catalog's size and at the whole OpenNGC's: reading the file,
-// the positions and filters, a whole regeneration into the grid, and a sort of the grid.
+// the positions and filters, a whole list made from the session's texts, its results text, and a
+// column sorted.
 
 namespace {
 
-struct LoadedCatalog {
-    ObjectCatalog catalog;
+Catalog loadedCatalog(int objectCount)
+{
+    Result<Catalog> loaded = loadCatalogLines(splitLines(everyObjectListableCatalog(objectCount)));
+    return loaded.ok() ? loaded.value() : Catalog();
+}
 
-    explicit LoadedCatalog(int objectCount) { loadCatalogLines(splitLines(everyObjectListableCatalog(objectCount)), catalog); }
-    std::span<CatalogObject> objects() { return catalog.loaded(); }
-};
+Session everythingListed()
+{
+    return readSession(everythingListedSession(), QLocale::c()).value();
+}
 
 // A profile of the kind observers draw: a degree apart, low hills and a few steep roofs. Sunk to
-// the nadir, the same profile hides nothing, so that the list with it has as many rows to write
-// as the list without one.
+// the nadir, the same profile hides nothing, so that the list with it has as many rows as the
+// list without one.
 HorizonProfile gardenProfile(bool sunk)
 {
     std::vector<HorizonPoint> points;
@@ -40,89 +44,90 @@ HorizonProfile gardenProfile(bool sunk)
     return HorizonProfile(points);
 }
 
+void checkEverythingListed(benchmark::State &state, const ObservingList &list)
+{
+    if (list.size() != int(state.range(0)))
+        state.SkipWithError("not every object was listed");
+}
+
 void BM_LoadCatalogFile(benchmark::State &state)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("catalog.csv"));
     writeTextFile(path, everyObjectListableCatalog(int(state.range(0))));
-    ObjectCatalog catalog;
     for (auto _ : state) {
-        if (!loadCatalogFile(path, catalog).ok())
+        if (!loadCatalogFile(path).ok())
             state.SkipWithError("the catalog did not load");
     }
 }
 BENCHMARK(BM_LoadCatalogFile)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMillisecond);
 
-// Positions and filters for every object: no formatting, no grid.
+// Positions and filters for every object: nothing kept, no text.
 void BM_ComputationOnly(benchmark::State &state)
 {
-    LoadedCatalog catalog(int(state.range(0)));
-    const SessionInputs inputs = readSessionInputs(everythingListedSession(), QLocale::c()).inputs;
+    const Catalog catalog = loadedCatalog(int(state.range(0)));
+    const Session session = everythingListed();
     for (auto _ : state) {
-        const double siderealDeg = getSiderealTime(inputs.date, inputs.startTime, inputs.gmtDeviationHours, inputs.lonDeg);
+        const double siderealDeg = getSiderealTime(session.date, session.startTime, session.gmtDeviationHours, session.lonDeg);
         int listed = 0;
-        for (CatalogObject &object : catalog.objects()) {
+        for (const CatalogObject &object : catalog.objects()) {
             clearUpperVectorState();  // as the list does
             const ObjectPlacement placement =
-                placeObject(siderealDeg, object.RA, object.Dec, inputs.latDeg, inputs.sessionLengthHours);
-            listed += passesFilters(object, placement, inputs) ? 1 : 0;
+                placeObject(siderealDeg, object.raDeg, object.decDeg, session.latDeg, session.sessionLengthHours);
+            listed += passesFilters(object, placement, session, nullptr) ? 1 : 0;
         }
         benchmark::DoNotOptimize(listed);
     }
 }
 BENCHMARK(BM_ComputationOnly)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMicrosecond);
 
-// One whole regeneration with every object listed: inputs read, positions, filters, row texts
-// and the grid filled. The second argument: 0 no horizon profile, 1 the garden's, which hides
-// part of the sky, 2 the garden's sunk to the nadir, which hides nothing.
-void BM_FullRegeneration(benchmark::State &state)
+// One whole list with every object listed: the texts read, the positions and the filters. The
+// second argument: 0 no horizon profile, 1 the garden's, which hides part of the sky, 2 the
+// garden's sunk to the nadir, which hides nothing.
+void BM_GenerateList(benchmark::State &state)
 {
-    LoadedCatalog catalog(int(state.range(0)));
+    const Catalog catalog = loadedCatalog(int(state.range(0)));
     const HorizonProfile profile = gardenProfile(state.range(1) == 2);
-    SessionParameters parameters = everythingListedSession();
-    FlexGrid grid;
-    grid.resize(609, 513);
-    grid.show();
-    ResultsGridList list(grid);
+    const SessionTexts texts = everythingListedSession();
     for (auto _ : state) {
-        const FlexGrid::UpdateBatch batch(grid);
-        const ListOutcome outcome = generateList(parameters, catalog.objects(), list, QLocale::c(),
-                                                 state.range(1) ? &profile : nullptr);
-        benchmark::DoNotOptimize(outcome.ResultCount);
+        const Result<Session> session = readSession(texts, QLocale::c());
+        const ObservingList list = generateList(session.value(), catalog, state.range(1) ? &profile : nullptr);
+        benchmark::DoNotOptimize(list.rows.data());
     }
 }
-BENCHMARK(BM_FullRegeneration)
+BENCHMARK(BM_GenerateList)
     ->Args({ShippedObjects, 0})->Args({WholeSkyObjects, 0})->Args({WholeSkyObjects, 1})->Args({WholeSkyObjects, 2})
     ->Unit(benchmark::kMillisecond);
 
+// The whole list as Copy and Save write it.
+void BM_ResultsText(benchmark::State &state)
+{
+    const ObservingList list = generateList(everythingListed(), loadedCatalog(int(state.range(0))), nullptr);
+    checkEverythingListed(state, list);
+    const LocaleNumbers numbers{QLocale::c()};
+    const std::vector<int> order = listOrder(list);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(resultsText(list, order, numbers).size());
+}
+BENCHMARK(BM_ResultsText)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMillisecond);
+
 // A click on a heading of the full list: the identifiers (texts read naturally), the altitudes
 // (numbers) and the right ascensions (hours and minutes), each sorted afresh.
-void BM_SortColumn(benchmark::State &state)
+void BM_SortedRows(benchmark::State &state)
 {
-    LoadedCatalog catalog(int(state.range(0)));
-    FlexGrid grid;
-    grid.resize(609, 513);
-    grid.show();
-    ResultsGridList list(grid);
-    const ListOutcome outcome = generateList(everythingListedSession(), catalog.objects(), list, QLocale::c());
-    if (outcome.ResultCount != int(state.range(0)))
-        state.SkipWithError("not every object was listed");
-    int order = FlexGrid::SortGenericAscending;
+    const ObservingList list = generateList(everythingListed(), loadedCatalog(int(state.range(0))), nullptr);
+    checkEverythingListed(state, list);
+    Qt::SortOrder order = Qt::AscendingOrder;
     for (auto _ : state) {
-        order = 3 - order;  // never the order the rows already have
-        grid.setCol(int(state.range(1)));
-        grid.setRow(0);
-        grid.setRowSel(0);
-        grid.setSort(order);
+        order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+        benchmark::DoNotOptimize(sortedRows(list, int(state.range(1)), order).data());
     }
 }
-BENCHMARK(BM_SortColumn)
-    ->ArgsProduct({{ShippedObjects, WholeSkyObjects}, {0, 4, 6}})
+BENCHMARK(BM_SortedRows)
+    ->ArgsProduct({{ShippedObjects, WholeSkyObjects}, {int(ListColumn::Identifier), int(ListColumn::Altitude),
+                                                       int(ListColumn::RightAscension)}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char **argv)
-{
-    return runBenchmarksInApplication(argc, argv);
-}
+BENCHMARK_MAIN();

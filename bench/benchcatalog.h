@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plan/sessionparameters.h"
 #include "formats/textfile.h"
+#include "plan/sessiontexts.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -34,19 +34,16 @@ inline QString everyObjectListableCatalog(int objectCount = ShippedObjects)
     return joinLinesCrLf(lines);
 }
 
-// Inputs under which every object of the catalog passes every filter.
-inline SessionParameters everythingListedSession()
+// Texts under which every object of the catalog passes every filter.
+inline SessionTexts everythingListedSession()
 {
-    SessionParameters p;
-    p.Lat = QStringLiteral("42.93");
-    p.Lon = QStringLiteral("-85.48");
-    p.txtDate = QStringLiteral("3/15/2006");
-    p.txtTime = QStringLiteral("21:30:0");
-    p.txtGMTDev = QStringLiteral("-5");
-    p.txtSessLen = QStringLiteral("2");
-    p.MinElev = QStringLiteral("-90");
-    p.MinSize = QStringLiteral("0");
-    p.MaxSize = QStringLiteral("99999");
-    p.MinMag = QStringLiteral("99");
-    return p;
+    SessionTexts texts;
+    const std::pair<SessionField, const char *> values[] = {
+        {SessionField::Latitude, "42.93"},      {SessionField::Longitude, "-85.48"},    {SessionField::Date, "3/15/2006"},
+        {SessionField::StartTime, "21:30:0"},   {SessionField::GmtDeviation, "-5"},     {SessionField::SessionLength, "2"},
+        {SessionField::MinElevation, "-90"},    {SessionField::MinSize, "0"},           {SessionField::MaxSize, "99999"},
+        {SessionField::FaintestMagnitude, "99"}};
+    for (const auto &[field, text] : values)
+        texts[field] = QString::fromLatin1(text);
+    return texts;
 }

@@ -7,38 +7,56 @@
 #include "formats/textfile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
-// A line that is read lies on the sky, and none of its fields starts or ends with a blank or
-// holds a tab.
-void checkLine(const QString &line)
+bool hasBlankEdgeOrTab(const QString &field)
 {
-    const CatalogLineResult result = parseCatalogLine(line);
-    const CatalogObject &object = result.object;
-    if (result.ok() && !(object.RA >= 0.0 && object.RA <= 360.0 && object.Dec >= -90.0 && object.Dec <= 90.0))
-        __builtin_trap();
-    for (const QString *field : {&object.Identifier, &object.Messier, &object.Size, &object.Size2, &object.Mag,
-                                 &object.ObjType, &object.Constellation, &object.Comment}) {
-        if (result.ok() && (field->startsWith(u' ') || field->endsWith(u' ') || field->contains(u'\t')))
-            __builtin_trap();
-    }
+    return field.startsWith(u' ') || field.endsWith(u' ') || field.contains(u'\t');
 }
 
-// The load stops at the first faulty line and counts the objects before it; blank lines at the
-// end of the file hold no object.
-void checkLoad(QStringList lines)
+bool isFiniteOrNone(const std::optional<double> &value)
 {
-    static ObjectCatalog catalog;  // one table for every run, like the main window's
-    const CatalogLoadResult result = loadCatalogLines(lines, catalog);
-    if (catalog.CatalogCount < 0 || std::size_t(catalog.CatalogCount) > catalog.Catalog.size())
+    return !value || std::isfinite(*value);
+}
+
+// A line that is read lies on the sky; none of its fields starts or ends with a blank or holds a
+// tab; the type is lower case and names the types; size and magnitude are finite where read.
+bool readsAsPromised(const QString &line)
+{
+    const Result<CatalogObject> result = parseCatalogLine(line);
+    if (!result.ok())
+        return false;
+    const CatalogObject &object = result.value();
+    if (!(object.raDeg >= 0.0 && object.raDeg <= 360.0 && object.decDeg >= -90.0 && object.decDeg <= 90.0)
+        || object.typeText != object.typeText.toLower() || !(object.types == objectTypesNamed(object.typeText))
+        || !isFiniteOrNone(object.sizeArcmin) || !isFiniteOrNone(object.magnitude))
         __builtin_trap();
+    for (const QString *field : {&object.identifier, &object.messier, &object.sizeText, &object.minorSizeText,
+                                 &object.magnitudeText, &object.typeText, &object.constellation, &object.comment}) {
+        if (hasBlankEdgeOrTab(*field))
+            __builtin_trap();
+    }
+    return true;
+}
+
+// The load holds one object for every line after the header, blank lines at the end aside, or
+// stops at the first line that cannot be read and names it, the header being line 1.
+void checkLoad(QStringList lines, const std::vector<bool> &lineReads)
+{
+    const Result<Catalog> result = loadCatalogLines(lines);
     const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
     while (lines.size() > 1 && std::all_of(lines.constLast().begin(), lines.constLast().end(), isBlank))
         lines.removeLast();
-    const qsizetype objectLines = result.ok() ? lines.size() - 1 : result.lineNumber - 2;
-    if (catalog.CatalogCount != std::max<qsizetype>(objectLines, 0))
+    const auto firstFault = std::find(lineReads.begin() + std::min<qsizetype>(1, lines.size()),
+                                      lineReads.begin() + lines.size(), false);
+    const qsizetype faultIndex = lines.isEmpty() ? 0 : firstFault - lineReads.begin();
+    if (result.ok() != (faultIndex == lines.size() && !lines.isEmpty()))
+        __builtin_trap();
+    if (result.ok() ? result.value().size() != lines.size() - 1 : result.problem().line != faultIndex + 1)
         __builtin_trap();
 }
 
@@ -48,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = splitLines(decodeText(bytes));
+    std::vector<bool> lineReads;
     for (const QString &line : lines)
-        checkLine(line);
-    checkLoad(lines);
+        lineReads.push_back(readsAsPromised(line));
+    checkLoad(lines, lineReads);
     return 0;
 }

@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 
 // Reading and writing the program's text files.
-class TestTextFile : public QObject {
+class TestFormatsTextFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTextFile)
-#include "test_textfile.moc"
+QTEST_GUILESS_MAIN(TestFormatsTextFile)
+#include "test_formats_textfile.moc"

@@ -1,6 +1,7 @@
 #include "formats/catalogline.h"
 #include "formats/catalogloader.h"
 #include "catalogfiles.h"
+#include "workedsession.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -14,13 +15,17 @@ QString lineAt(const QString &raText, const QString &decText)
     return QStringLiteral("NGC 224,31,%1,%2,178x63,3.4,Galaxy,Andromeda,Great spiral") .arg(raText, decText);
 }
 
+// Why a line could not be read; empty when it was.
+QString problemOf(const Result<CatalogObject> &result)
+{
+    return result.ok() ? QString() : result.problem().what;
+}
+
 }  // namespace
 
 // Every line is read with a German default locale: catalog numbers always use ".".
 
-// The messages that name the file, the line and the problem are checked with the commands.
-
-class TestCatalog : public QObject {
+class TestFormatsCatalog : public QObject {
     Q_OBJECT
 
 private slots:
@@ -50,12 +55,33 @@ private slots:
     {
         QFETCH(QString, line);
 
-        const CatalogLineResult result = parseCatalogLine(line);
+        const Result<CatalogObject> result = parseCatalogLine(line);
 
-        QVERIFY2(result.ok(), qPrintable(result.problem));
-        const CatalogObject &o = result.object;
-        const QStringList fields{o.Identifier, o.Messier, o.Size, o.Size2, o.Mag, o.ObjType, o.Constellation, o.Comment};
+        QVERIFY2(result.ok(), qPrintable(problemOf(result)));
+        const CatalogObject &o = result.value();
+        const QStringList fields{o.identifier, o.messier,  o.sizeText,      o.minorSizeText,
+                                 o.magnitudeText, o.typeText, o.constellation, o.comment};
         QTEST(fields.join(u'|'), "fields");
+    }
+
+    // Size and magnitude as numbers where they are numbers, a plus sign allowed; the types the
+    // type text names.
+    void readsNumbersAndTypes()
+    {
+        const std::tuple<const char *, double, double, const char *> cases[] = {  // NaN: no number
+            {"178x63,3.4,Galaxy", 178.0, 3.4, "Galaxy"},
+            {"+0.5x0.4,+9.1,Planetary Nebula", 0.5, 9.1, "Planetary Nebula"},
+            {"?x?,,Open Cluster + Nebula", qQNaN(), qQNaN(), "Nebula|Open Cluster"},
+            {"1e400x,nan,Double Star", qQNaN(), qQNaN(), ""}};
+        for (const auto &[sizeToType, size, magnitude, types] : cases) {
+            const Result<CatalogObject> result =
+                parseCatalogLine(QStringLiteral("NGC 1,,1 00.0,+10 00,%1,Leo,").arg(QLatin1String(sizeToType)));
+            QVERIFY2(result.ok(), sizeToType);
+            const CatalogObject &object = result.value();
+            QCOMPARE(object.sizeArcmin.value_or(qQNaN()), size);
+            QCOMPARE(object.magnitude.value_or(qQNaN()), magnitude);
+            QCOMPARE(typeCaptions(object.types), QString::fromLatin1(types));
+        }
     }
 
     // To 0.0001 degrees. Hours are whole, a half going to the even neighbour.
@@ -66,10 +92,10 @@ private slots:
             {"1 00.0", "-00 30", 15.0, -0.5},      {"1 00.0", "+00 30", 15.0, 0.5},
             {"4.5 00.0", "00 00", 60.0, 0.0},      {"5.5 00.0", "00 00", 90.0, 0.0}};
         for (const auto &[ra, dec, raDeg, decDeg] : cases) {
-            const CatalogLineResult result = parseCatalogLine(lineAt(QString::fromLatin1(ra), QString::fromLatin1(dec)));
-            QVERIFY2(result.ok(), qPrintable(result.problem));
-            QCOMPARE(qRound(result.object.RA * 1e4), qRound(raDeg * 1e4));
-            QCOMPARE(qRound(result.object.Dec * 1e4), qRound(decDeg * 1e4));
+            const Result<CatalogObject> result = parseCatalogLine(lineAt(QString::fromLatin1(ra), QString::fromLatin1(dec)));
+            QVERIFY2(result.ok(), qPrintable(problemOf(result)));
+            QCOMPARE(qRound(result.value().raDeg * 1e4), qRound(raDeg * 1e4));
+            QCOMPARE(qRound(result.value().decDeg * 1e4), qRound(decDeg * 1e4));
         }
     }
 
@@ -110,68 +136,55 @@ private slots:
     {
         QFETCH(QString, line);
 
-        QTEST(parseCatalogLine(line).problem, "problem");
+        QTEST(problemOf(parseCatalogLine(line)), "problem");
     }
 
-    void init() { catalog = {}; }
     void loads_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("failingLine");  // 0 when the whole file loads
-        QTest::addColumn<int>("expectedCount");
+        QTest::addColumn<int>("expectedCount");  // of objects; none when a line fails
 
         const QByteArray three = catalogBytes("NGC", 3);
         QTest::newRow("header only") << QByteArray("Identifier,M,RA\r\n") << 0 << 0;
         QTest::newRow("empty file") << QByteArray() << 1 << 0;
         QTest::newRow("no final line end") << three.chopped(2) << 0 << 3;
         QTest::newRow("blank lines at the end") << three + "\r\n  \r\n\t\r\n" << 0 << 3;
-        QTest::newRow("empty line inside") << catalogBytes("NGC", 2) + "\r\n" + objectLine("NGC", 3).toUtf8() << 4 << 2;
+        QTest::newRow("empty line inside") << catalogBytes("NGC", 2) + "\r\n" + objectLine("NGC", 3).toUtf8() << 4 << 0;
         QTest::newRow("fault part-way")
-            << three + "NGC 4, 5 30.0,+10 00,5x3,9.0,Galaxy,Leo,\r\n" + objectLine("NGC", 5).toUtf8() << 5 << 3;
+            << three + "NGC 4, 5 30.0,+10 00,5x3,9.0,Galaxy,Leo,\r\n" + objectLine("NGC", 5).toUtf8() << 5 << 0;
         QTest::newRow("Latin-1 byte") << QByteArray("Header\r\nNGC 1,,1 00.0,+10 00,5x3,9.0,Galaxy,Leo,no. 1 caf\xe9")
                                       << 0 << 1;
         QTest::newRow("14,000 objects") << catalogBytes("NGC", 14000) << 0 << 14000;
     }
 
-    // The objects read before a fault stay; every line end gives the same objects.
+    // A fault names the file and the line, counting the header as line 1.
     void loads()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, failingLine);
         QFETCH(int, expectedCount);
+        const QString path = writeFile(folder.filePath("catalog.csv"), bytes);
 
-        const CatalogLoadResult result = loadBytes(bytes);
+        const Result<Catalog> result = loadCatalogFile(path);
 
         QCOMPARE(result.ok(), failingLine == 0);
-        QCOMPARE(result.lineNumber, failingLine);
-        QCOMPARE(catalog.CatalogCount, expectedCount);
+        if (!result.ok()) {
+            QCOMPARE(result.problem().line, failingLine);
+            QVERIFY(problemText(result.problem()).startsWith(QStringLiteral("%1, line %2: ").arg(path).arg(failingLine)));
+            return;
+        }
+        const Catalog &catalog = result.value();
+        QCOMPARE(catalog.size(), expectedCount);
         for (int n = 1; n <= expectedCount; n += std::max(1, expectedCount / 7)) {
-            QCOMPARE(catalog.Catalog.at(n - 1).Identifier, QStringLiteral("NGC %1").arg(n));
-            QVERIFY(catalog.Catalog.at(n - 1).Comment.startsWith(QStringLiteral("no. %1").arg(n)));
+            QCOMPARE(catalog.objects()[n - 1].identifier, QStringLiteral("NGC %1").arg(n));
+            QVERIFY(catalog.objects()[n - 1].comment.startsWith(QStringLiteral("no. %1").arg(n)));
         }
     }
 
-    // The list's own fields stay as well, and the slots above the count keep the longer file.
-    void shorterLoadLeavesTheSlotsAboveItsCount()
-    {
-        QVERIFY(loadBytes(catalogBytes("Long", 100)).ok());
-        catalog.Catalog.at(0).Listed = true;
-        QVERIFY(loadBytes(catalogBytes("Short", 50)).ok());
-        QCOMPARE(QList<qsizetype>({catalog.CatalogCount, qsizetype(catalog.loaded().size()), qsizetype(catalog.Catalog.size())}),
-                 QList<qsizetype>({50, 50, 100}));
-        QCOMPARE(catalog.Catalog.at(0).Identifier + u'|' + catalog.Catalog.at(50).Identifier, QStringLiteral("Short 1|Long 51"));
-        QVERIFY(catalog.Catalog.at(0).Listed);
-    }
-
 private:
-    CatalogLoadResult loadBytes(const QByteArray &bytes)
-    {
-        return loadCatalogFile(writeFile(folder.filePath("catalog.csv"), bytes), catalog);
-    }
-
     QTemporaryDir folder;
-    ObjectCatalog catalog;
 };
 
-QTEST_GUILESS_MAIN(TestCatalog)
-#include "test_catalog.moc"
+QTEST_GUILESS_MAIN(TestFormatsCatalog)
+#include "test_formats_catalog.moc"
