@@ -2,10 +2,12 @@
 #include "benchmain.h"
 #include "../tests/support/fakeplatform.h"
 
-#include "ui/grid/flexgrid.h"
-#include "ui/main/nocturo.h"
+#include "formats/defaultsfile.h"
+#include "formats/textfile.h"
+#include "ui/main/mainwindow.h"
 #include "ui/night/nightchart.h"
 #include "ui/night/nightwindow.h"
+#include "ui/results/resultsview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <benchmark/benchmark.h>
 
@@ -33,27 +36,23 @@ struct CatalogFolder {
     explicit CatalogFolder(int objectCount)
     {
         writeTextFile(folder.filePath(QStringLiteral("Objects.csv")), everyObjectListableCatalog(objectCount));
-        const SessionParameters session = everythingListedSession();
-        writeTextFile(folder.filePath(QStringLiteral("defaults.txt")),
-                      joinLinesCrLf({session.Lat, session.Lon, session.txtSessLen, session.MinElev, session.MinAz,
-                                     session.MaxAz, session.MinMag, session.MinSize, session.MaxSize, "1", "1", "1",
-                                     "1", "1", "Objects.csv", "Inclusive"}));
+        writeTextFile(folder.filePath(DefaultsFileName), defaultsText(SavedDefaults{everythingListedSession()}));
         QDir::setCurrent(folder.path());
     }
 };
 
 // A started window whose session is the one every object is listed in.
-std::unique_ptr<Nocturo> startedWindow(FakePlatform &fakes)
+std::unique_ptr<MainWindow> startedWindow(FakePlatform &fakes)
 {
-    fakes.clock.now = QDateTime(QDate(2006, 3, 15), QTime(21, 30, 0));
-    auto window = std::make_unique<Nocturo>(fakes.platform());
-    window->Form_Load();
+    fakes.clock.now = QDateTime(QDate(2006, 3, 15), QTime(21, 30, 0), QTimeZone(-5 * 3600));
+    auto window = std::make_unique<MainWindow>(fakes.platform());
+    window->start();
     return window;
 }
 
-void checkEverythingListed(benchmark::State &state, const Nocturo &window)
+void checkEverythingListed(benchmark::State &state, const MainWindow &window)
 {
-    if (window.resultCount() != int(state.range(0)))
+    if (window.planner().list().size() != int(state.range(0)))
         state.SkipWithError("not every object was listed");
 }
 
@@ -63,7 +62,7 @@ void BM_WindowRegeneration(benchmark::State &state)
     FakePlatform fakes;
     auto window = startedWindow(fakes);
     for (auto _ : state)
-        window->bGenList_Click();
+        window->generateList();
     checkEverythingListed(state, *window);
 }
 BENCHMARK(BM_WindowRegeneration)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMillisecond);
@@ -74,7 +73,11 @@ void BM_LeaveField(benchmark::State &state)
     CatalogFolder catalog(int(state.range(0)));
     FakePlatform fakes;
     auto window = startedWindow(fakes);
-    QLineEdit *field = window->findChild<QLineEdit *>(QStringLiteral("MinMag"));
+    QLineEdit *field = nullptr;
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>()) {
+        if (edit->accessibleName() == sessionFieldCaption(SessionField::FaintestMagnitude))
+            field = edit;
+    }
     bool brighter = false;
     for (auto _ : state) {
         brighter = !brighter;
@@ -138,17 +141,18 @@ void BM_NightChartRedraw(benchmark::State &state)
     CatalogFolder catalog(ShippedObjects);
     FakePlatform fakes;
     auto window = startedWindow(fakes);
-    window->resultsGrid()->setRow(1);
-    window->gResults_MouseUp(1, 0, 0, 0);
-    window->night_Click();
-    NightWindow *night = window->nightWindowShown();
+    auto *view = window->findChild<ResultsView *>();
+    view->setCurrentIndex(view->model()->index(0, 0));
+    for (QAction *action : window->menuBar()->findChildren<QAction *>()) {
+        if (action->text() == u"Night")
+            action->trigger();
+    }
+    auto *night = window->findChild<NightWindow *>();
     night->resize(900, 700);
-    const NightChart &chart = night->chart();
-    if (chart.scene().sun.empty())
-        state.SkipWithError("the chart shows no night");
-    QImage picture(chart.size(), QImage::Format_RGB32);
+    auto *chart = night->findChild<NightChart *>();
+    QImage picture(chart->size(), QImage::Format_RGB32);
     for (auto _ : state)
-        const_cast<NightChart &>(chart).render(&picture);
+        chart->render(&picture);
 }
 BENCHMARK(BM_NightChartRedraw)->Unit(benchmark::kMillisecond);
 
@@ -159,9 +163,12 @@ void BM_NightWindowFollowsList(benchmark::State &state)
     CatalogFolder catalog(int(state.range(0)));
     FakePlatform fakes;
     auto window = startedWindow(fakes);
-    window->night_Click();
+    for (QAction *action : window->menuBar()->findChildren<QAction *>()) {
+        if (action->text() == u"Night")
+            action->trigger();
+    }
     for (auto _ : state)
-        window->bGenList_Click();
+        window->generateList();
     checkEverythingListed(state, *window);
 }
 BENCHMARK(BM_NightWindowFollowsList)->Arg(ShippedObjects)->Arg(WholeSkyObjects)->Unit(benchmark::kMillisecond);

@@ -39,7 +39,7 @@ private slots:
     void savedSetupComesBack()
     {
         WindowFixture fixture;
-        MainWindow &window = fixture.start();
+        fixture.start();
         writeDefaults(Saved);
         fixture.trigger(QStringLiteral("Load Defaults"));
         // A catalog in the working folder is saved by its name, so that the folder can move.
