@@ -36,7 +36,7 @@ struct CatalogFolder {
     explicit CatalogFolder(int objectCount)
     {
         writeTextFile(folder.filePath(QStringLiteral("Objects.csv")), everyObjectListableCatalog(objectCount));
-        writeTextFile(folder.filePath(DefaultsFileName), defaultsText(SavedDefaults{everythingListedSession()}));
+        writeTextFile(folder.filePath(DefaultsFileName), defaultsText(SavedDefaults{everythingListedSession(), DefaultCatalogFile, {}}));
         QDir::setCurrent(folder.path());
     }
 };

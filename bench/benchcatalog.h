@@ -16,13 +16,13 @@ inline constexpr int WholeSkyObjects = 14000;
 // listed type word get one), repeated to objectCount objects.
 inline QString everyObjectListableCatalog(int objectCount = ShippedObjects)
 {
-    const TextFileLines shipped =
-        readTextLines(QStringLiteral(NOCTURO_SOURCE_DIR) + QStringLiteral("/data/Objects.csv"));
+    const QStringList shipped =
+        readTextLines(QStringLiteral(NOCTURO_SOURCE_DIR) + QStringLiteral("/data/Objects.csv")).value();
     static const QRegularExpression typeWord(QStringLiteral("open|globular|galaxy|planetary|nebula"),
                                              QRegularExpression::CaseInsensitiveOption);
-    QStringList lines{shipped.lines.value(0)};
+    QStringList lines{shipped.value(0)};
     for (int n = 0; n < objectCount; ++n) {
-        QStringList fields = shipped.lines.at(1 + n % ShippedObjects).split(QLatin1Char(','));
+        QStringList fields = shipped.at(1 + n % ShippedObjects).split(QLatin1Char(','));
         if (n >= ShippedObjects)
             fields[0] += QStringLiteral("-%1").arg(n / ShippedObjects);
         if (fields.at(4).trimmed() == QLatin1String("x"))

@@ -22,6 +22,17 @@ constexpr int Done = 0;
 constexpr int FileProblem = 1;
 constexpr int WrongArguments = 2;
 
+// The darkness levels' words: "none|civil|nautical|astronomical" or "none, civil, nautical or
+// astronomical".
+QString darknessWords(const QString &separator, const QString &lastSeparator)
+{
+    QStringList words;
+    for (const DarknessSpec &spec : DarknessLevels)
+        words << QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+    const QString last = words.takeLast();
+    return words.join(separator) + lastSeparator + last;
+}
+
 const QString Usage = QStringLiteral(
     "Usage:\n"
     "  nocturo                 the planner's window\n"
@@ -32,7 +43,7 @@ const QString Usage = QStringLiteral(
     "      sunset, twilights, sunrise, moonrise, moonset and the Moon's illumination of the night\n"
     "      that starts at local noon of the date\n"
     "  nocturo windows --folder DIR --date YYYY-MM-DD --time H:MM:SS --gmt-deviation G\n"
-    "                  [--horizon FILE] [--darkness none|civil|nautical|astronomical]\n"
+    "                  [--horizon FILE] [--darkness %1]\n"
     "      when each listed object is visible within the session\n"
     "  nocturo --help | --version\n"
     "G is the hours local time is ahead of GMT (-5 for EST, 5.5 for India); LAT and LON are\n"
@@ -159,10 +170,10 @@ int windowsCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
     Command command(QStringLiteral("windows"), {"folder", "date", "time", "gmt-deviation"}, {"horizon", "darkness"});
     command.parse(arguments);
     const QString darknessName = command.value(QStringLiteral("darkness"));
-    const auto darkness = darknessName.isEmpty() ? DarknessLevel::Astronomical
-                                                 : darknessLevelNamed(darknessName.toStdString());
+    const auto darkness = darknessName.isEmpty() ? DefaultDarkness : darknessLevelNamed(darknessName.toStdString());
     if (!darkness)
-        throw ArgumentError{QStringLiteral("--darkness \"%1\" is none, civil, nautical or astronomical").arg(darknessName)};
+        throw ArgumentError{QStringLiteral("--darkness \"%1\" is %2")
+                                .arg(darknessName, darknessWords(QStringLiteral(", "), QStringLiteral(" or ")))};
     const std::optional<FolderList> folderList = makeFolderList(command, err, command.value(QStringLiteral("horizon")));
     if (!folderList)
         return FileProblem;
@@ -188,7 +199,7 @@ int runCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
     const QString name = arguments.value(1);
     try {
         if (name == u"--help" || name == u"-h") {
-            write(out, Usage);
+            write(out, Usage.arg(darknessWords(QStringLiteral("|"), QStringLiteral("|"))));
             return Done;
         }
         if (name == u"--version") {

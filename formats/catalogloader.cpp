@@ -25,10 +25,10 @@ qsizetype linesBeforeTrailingBlanks(const QStringList &lines)
 
 Result<Catalog> loadCatalogFile(const QString &path)
 {
-    const TextFileLines file = readTextLines(path);
+    const Result<QStringList> file = readTextLines(path);
     if (!file.ok())
-        return Problem{.what = file.problem};
-    Result<Catalog> loaded = loadCatalogLines(file.lines);
+        return file.problems();
+    Result<Catalog> loaded = loadCatalogLines(file.value());
     if (loaded.ok())
         return loaded;
     Problem problem = loaded.problem();
@@ -39,14 +39,14 @@ Result<Catalog> loadCatalogFile(const QString &path)
 Result<Catalog> loadCatalogLines(const QStringList &lines)
 {
     if (lines.isEmpty())
-        return Problem{.line = 1, .what = QStringLiteral("no header line, the file is empty")};
+        return Problem::onLine(1, QStringLiteral("no header line, the file is empty"));
     const qsizetype lineCount = linesBeforeTrailingBlanks(lines);
     std::vector<CatalogObject> objects;
     objects.reserve(lineCount);
     for (qsizetype index = 1; index < lineCount; ++index) {
         Result<CatalogObject> read = parseCatalogLine(lines.at(index));
         if (!read.ok())
-            return Problem{.line = int(index) + 1, .what = read.problem().what};
+            return Problem::onLine(int(index) + 1, read.problem().what);
         objects.push_back(std::move(read.value()));
     }
     return Catalog(std::move(objects));

@@ -36,13 +36,15 @@ std::optional<City> splitPlaceLine(const QString &line)
     };
 }
 
-CitiesFile readCitiesFile(const QString &path)
+Result<QList<City>> readCitiesFile(const QString &path)
 {
-    const TextFileLines file = readTextLines(path);
-    CitiesFile read{{}, file.problem};
-    for (qsizetype i = 1; i < file.lines.size(); ++i) {
-        if (std::optional<City> city = splitPlaceLine(file.lines.at(i)))
-            read.cities.append(std::move(*city));
+    const Result<QStringList> file = readTextLines(path);
+    if (!file.ok())
+        return file.problems();
+    QList<City> cities;  // in file order
+    for (qsizetype i = 1; i < file.value().size(); ++i) {
+        if (std::optional<City> city = splitPlaceLine(file.value().at(i)))
+            cities.append(std::move(*city));
     }
-    return read;
+    return cities;
 }

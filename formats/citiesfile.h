@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/problem.h"
+
 #include <QList>
 #include <QString>
 
@@ -28,13 +30,6 @@ struct City {
 // three commas is no city: nullopt.
 std::optional<City> splitPlaceLine(const QString &line);
 
-struct CitiesFile {
-    QList<City> cities;  // in file order
-    QString problem;     // why the file could not be read; empty when it was
-
-    bool ok() const { return problem.isEmpty(); }
-};
-
 // The first line is the heading and is dropped whatever it holds; lines that are no city are
 // skipped. A file that is missing or cannot be read gives no cities and says why.
-CitiesFile readCitiesFile(const QString &path);
+Result<QList<City>> readCitiesFile(const QString &path);

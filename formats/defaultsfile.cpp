@@ -57,9 +57,8 @@ DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defau
     for (int index = 0; index < int(DefaultsLines.size()); ++index) {
         const int lineNumber = index + 1;
         if (index >= lines.size() && lineNumber <= RequiredDefaultsLines) {
-            reading.problem = Problem{.line = lineNumber,
-                                      .what = QStringLiteral("line %1 is missing: the file has %2 lines, %3 are needed")
-                                                  .arg(lineNumber).arg(lines.size()).arg(RequiredDefaultsLines)};
+            reading.problem = Problem::onLine(lineNumber, QStringLiteral("line %1 is missing: the file has %2 lines, %3 are needed")
+                                                  .arg(lineNumber).arg(lines.size()).arg(RequiredDefaultsLines));
             return reading;
         }
         const DefaultsLine &line = DefaultsLines[index];
@@ -69,9 +68,8 @@ DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defau
         } else if (const auto state = readBoxState(text)) {
             defaults.session[line.type] = *state;
         } else {
-            reading.problem = Problem{.line = lineNumber,
-                                      .what = QStringLiteral("line %1 reads \"%2\", but a type box needs 0, 1 or 2")
-                                                  .arg(lineNumber).arg(text)};
+            reading.problem = Problem::onLine(lineNumber, QStringLiteral("line %1 reads \"%2\", but a type box needs 0, 1 or 2")
+                                                  .arg(lineNumber).arg(text));
             return reading;
         }
         reading.linesApplied = lineNumber;

@@ -14,19 +14,19 @@ std::optional<Problem> readDefaults(const QDir &folder, SavedDefaults &defaults)
     const QString path = folder.filePath(DefaultsFileName);
     if (!QFileInfo::exists(path))
         return std::nullopt;  // a first start keeps the window's own first values
-    const TextFileLines file = readTextLines(path);
+    const Result<QStringList> file = readTextLines(path);
     if (!file.ok())
-        return Problem{.what = file.problem};
-    const DefaultsReading reading = readDefaultsLines(file.lines, defaults);
+        return file.problem();
+    const DefaultsReading reading = readDefaultsLines(file.value(), defaults);
     if (!reading.ok())
-        return Problem{.file = QDir::toNativeSeparators(path), .what = reading.problem->what};
+        return Problem::inFile(QDir::toNativeSeparators(path), reading.problem->what);
     return std::nullopt;
 }
 
 Result<Catalog> loadCatalog(const QDir &folder, const QString &catalogFile)
 {
     if (catalogFile.isEmpty())
-        return Problem{.what = QStringLiteral("No catalog file is named: line 15 of the defaults file is empty.")};
+        return Problem::because(QStringLiteral("No catalog file is named: line 15 of the defaults file is empty."));
     Result<Catalog> loaded = loadCatalogFile(folder.filePath(catalogFile));
     if (loaded.ok())
         return loaded;
@@ -52,9 +52,9 @@ Result<FolderSetup> readFolderSetup(const QString &folderPath, const QString &ho
                                     : horizonFile;
     if (profileFile.isEmpty())
         return setup;
-    HorizonProfileReading reading = readHorizonProfileFile(profileFile);
-    if (!reading.ok())
-        return Problem{.what = reading.problem};
-    setup.profile = std::move(reading.profile);
+    Result<HorizonProfile> profile = readHorizonProfileFile(profileFile);
+    if (!profile.ok())
+        return profile.problems();
+    setup.profile = std::move(profile.value());
     return setup;
 }

@@ -41,7 +41,7 @@ bool isSkipped(const QString &trimmedLine)
 
 }  // namespace
 
-HorizonProfileReading parseHorizonProfile(const QStringList &lines)
+Result<HorizonProfile> parseHorizonProfile(const QStringList &lines)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
     std::vector<HorizonPoint> points;
@@ -52,29 +52,29 @@ HorizonProfileReading parseHorizonProfile(const QStringList &lines)
             continue;
         const QStringList values = line.split(separators, Qt::SkipEmptyParts);
         if (values.size() != 2)
-            return {{}, lineNumber, countProblem(values.size())};
+            return Problem::onLine(lineNumber, countProblem(values.size()));
         const ValueReading az = readDegrees(values.at(0), QStringLiteral("azimuth"), 0.0, 360.0);
         if (!az.problem.isEmpty())
-            return {{}, lineNumber, az.problem};
+            return Problem::onLine(lineNumber, az.problem);
         const ValueReading alt = readDegrees(values.at(1), QStringLiteral("altitude"), -90.0, 90.0);
         if (!alt.problem.isEmpty())
-            return {{}, lineNumber, alt.problem};
+            return Problem::onLine(lineNumber, alt.problem);
         points.push_back({az.value, alt.value});
     }
     if (points.empty())
-        return {{}, 0, QStringLiteral("there is no azimuth and altitude pair")};
-    return {HorizonProfile(std::move(points)), 0, {}};
+        return Problem::because(QStringLiteral("there is no azimuth and altitude pair"));
+    return HorizonProfile(std::move(points));
 }
 
-HorizonProfileReading readHorizonProfileFile(const QString &path)
+Result<HorizonProfile> readHorizonProfileFile(const QString &path)
 {
-    const TextFileLines file = readTextLines(path);
+    const Result<QStringList> file = readTextLines(path);
     if (!file.ok())
-        return {{}, 0, file.problem};
-    HorizonProfileReading reading = parseHorizonProfile(file.lines);
-    if (!reading.ok()) {
-        const QString where = reading.lineNumber > 0 ? QStringLiteral(", line %1").arg(reading.lineNumber) : QString();
-        reading.problem = QFileInfo(path).fileName() + where + QStringLiteral(": ") + reading.problem;
-    }
-    return reading;
+        return file.problems();
+    Result<HorizonProfile> read = parseHorizonProfile(file.value());
+    if (read.ok())
+        return read;
+    Problem problem = read.problem();
+    problem.file = QFileInfo(path).fileName();
+    return problem;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/problem.h"
 #include "sky/horizonprofile.h"
 
 #include <QString>
@@ -10,16 +11,9 @@
 // starting with "#" or ";" are skipped. This is the two-column export of other planning and
 // imaging programs, so their files load as they are.
 
-struct HorizonProfileReading {
-    HorizonProfile profile;
-    int lineNumber = 0;  // of the problem, counting from 1; 0 when it is not on one line
-    QString problem;     // in plain words, empty when the file was read
-
-    bool ok() const { return problem.isEmpty(); }
-};
-
-HorizonProfileReading parseHorizonProfile(const QStringList &lines);
+// A problem names the line it is on, counting from 1, or none when it is not on one line.
+Result<HorizonProfile> parseHorizonProfile(const QStringList &lines);
 
 // Reads a horizon file. A problem names the file and the line: "garden.hzn, line 4: ...", or
 // says why the file itself could not be read.
-HorizonProfileReading readHorizonProfileFile(const QString &path);
+Result<HorizonProfile> readHorizonProfileFile(const QString &path);

@@ -59,26 +59,27 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-TextFileLines readTextLines(const QString &path)
+Result<QStringList> readTextLines(const QString &path)
 {
     const QFileInfo info(path);
     if (const QString refused = refusal(info); !refused.isEmpty())
-        return {{}, refused};
+        return Problem::because(refused);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("\"%1\" could not be opened: %2.").arg(shownPath(info), file.errorString())};
+        return Problem::because(QStringLiteral("\"%1\" could not be opened: %2.").arg(shownPath(info), file.errorString()));
     // A file that grew past the limit since it was looked at is still cut off there.
     const QByteArray bytes = file.read(MaxTextFileBytes + 1);
     if (bytes.size() > MaxTextFileBytes)
-        return {{}, refusal(QFileInfo(path))};
-    return {splitLines(decodeText(bytes)), {}};
+        return Problem::because(refusal(QFileInfo(path)));
+    return splitLines(decodeText(bytes));
 }
 
-QString writeTextFile(const QString &path, const QString &text)
+std::optional<Problem> writeTextFile(const QString &path, const QString &text)
 {
+    const auto failed = [&path](const QString &reason) { return Problem::inFile(path, reason); };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return failed(file.errorString());
     const QByteArray bytes = text.toUtf8();
     // A buffered write that fails shows only at the flush, and commit() would still report
     // success and leave a truncated file: everything must be on disk before committing.
@@ -87,11 +88,11 @@ QString writeTextFile(const QString &path, const QString &text)
         const int systemError = errno;
         const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
         file.cancelWriting();
-        return reason;
+        return failed(reason);
     }
     if (!file.commit())
-        return file.errorString();
-    return {};
+        return failed(file.errorString());
+    return std::nullopt;
 }
 
 QString joinLinesCrLf(const QStringList &lines)

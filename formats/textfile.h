@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/problem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,13 +14,6 @@
 // memory whole.
 inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
-struct TextFileLines {
-    QStringList lines;
-    QString problem;  // a whole sentence naming the file; empty when the file was read
-
-    bool ok() const { return problem.isEmpty(); }
-};
-
 QString decodeText(const QByteArray &bytes);
 
 // A line end directly before the end of the text ends the last line; it does not start an
@@ -26,13 +21,14 @@ QString decodeText(const QByteArray &bytes);
 QStringList splitLines(const QString &text);
 
 // Only regular files are read: a folder, a device such as /dev/zero or a named pipe (which would
-// wait for a writer for ever) is refused, and so is a file over MaxTextFileBytes.
-TextFileLines readTextLines(const QString &path);
+// wait for a writer for ever) is refused, and so is a file over MaxTextFileBytes. A problem is a
+// whole sentence that names the file.
+Result<QStringList> readTextLines(const QString &path);
 
 // Writes text exactly as given, through a temporary file beside the target that replaces the
 // target only once everything is on disk: a failed write leaves an existing file whole.
-// Returns an empty string, or the system's reason the file could not be written.
-QString writeTextFile(const QString &path, const QString &text);
+// Returns nothing, or the problem with the system's reason the file could not be written.
+std::optional<Problem> writeTextFile(const QString &path, const QString &text);
 
 // How every file Nocturo writes ends its lines, whatever the system.
 inline const QString LineEnd = QStringLiteral("\r\n");

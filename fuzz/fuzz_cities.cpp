@@ -34,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     // The whole file as the chooser reads it.
     static const QTemporaryDir folder;
-    const CitiesFile read = readCitiesFile(writeFile(folder.filePath(QStringLiteral("cities.csv")), bytes));
+    const Result<QList<City>> read = readCitiesFile(writeFile(folder.filePath(QStringLiteral("cities.csv")), bytes));
     if (!read.ok())
         __builtin_trap();
-    for (const City &city : read.cities)
+    for (const City &city : read.value())
         checkCity(city);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "plan/observinglist.h"
 
 #include "sky/horizonprofile.h"
+#include "sky/vectorstate.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement
 ObservingList generateList(const Session &session, const Catalog &catalog, const HorizonProfile *profile)
 {
     ObservingList list{session, catalog, {}};
+    clearUpperVectorState();
     // Every object sees the same instant, so the sidereal time is worked out once.
     const double localSiderealDeg =
         getSiderealTime(session.date, session.startTime, session.gmtDeviationHours, session.lonDeg);

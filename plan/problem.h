@@ -16,6 +16,10 @@ struct Problem {
     std::optional<SessionField> field;  // the session field that cannot be read
     QString what;                       // the reason, a sentence without its full stop
 
+    static Problem because(QString what) { return Problem{{}, 0, std::nullopt, std::move(what)}; }
+    static Problem onLine(int line, QString what) { return Problem{{}, line, std::nullopt, std::move(what)}; }
+    static Problem inFile(QString file, QString what) { return Problem{std::move(file), 0, std::nullopt, std::move(what)}; }
+
     friend bool operator==(const Problem &, const Problem &) = default;
 };
 

@@ -2,7 +2,6 @@
 
 #include "sky/nightevents.h"
 #include "sky/timespan.h"
-#include "sky/vectorstate.h"
 
 #include <algorithm>
 #include <vector>
@@ -31,7 +30,6 @@ template <typename AltitudeAt>
 std::vector<CurvePoint> sampleCurve(const TimeSpan &span, int samples, AltitudeAt altitudeDegAt,
                                     double exactly = -1e300)
 {
-    clearUpperVectorState();
     std::vector<CurvePoint> curve;
     curve.reserve(samples + 2);
     for (int i = 0; i <= samples; ++i) {

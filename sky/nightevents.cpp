@@ -1,6 +1,5 @@
 #include "sky/nightevents.h"
 
-#include "sky/vectorstate.h"
 
 #include "sky/altitudecrossings.h"
 #include "sky/moonphase.h"
@@ -47,7 +46,6 @@ NightEvents nightEvents(const Site &site, const CalendarDate &localDate, double 
 
 NightEvents nightEvents(const NightSky &sky)
 {
-    clearUpperVectorState();
     NightEvents events;
     events.night = sky.span();
 
@@ -82,6 +80,5 @@ std::vector<TimeSpan> sunBelow(const Site &site, const TimeSpan &span, double le
 
 std::vector<TimeSpan> sunBelow(const NightSky &sky, double levelDeg)
 {
-    clearUpperVectorState();
     return sunCurve(sky).spansBelow(levelDeg);
 }

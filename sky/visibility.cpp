@@ -249,7 +249,6 @@ std::size_t threadCount(std::size_t objectCount)
 
 Visibility objectVisibility(const EquatorialPosition &object, const VisibilityQuery &query)
 {
-    clearUpperVectorState();
     return ObjectSearch(object, shareNight(query)).run();
 }
 

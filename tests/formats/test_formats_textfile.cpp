@@ -40,8 +40,8 @@ private slots:
     {
         const QTemporaryDir folder;
         const QString path = folder.filePath("results.txt");
-        QVERIFY(writeTextFile(path, "a much longer text than the new one").isEmpty());
-        QCOMPARE(writeTextFile(path, QStringLiteral("M 31\tCaf\u00e9\r\n")), QString());
+        QVERIFY(!writeTextFile(path, "a much longer text than the new one"));
+        QVERIFY(!writeTextFile(path, QStringLiteral("M 31\tCaf\u00e9\r\n")));
         QCOMPARE(fileBytes(path), QByteArray("M 31\tCaf\xc3\xa9\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
     }
@@ -51,9 +51,9 @@ private slots:
         for (const int characters : {1000, 100000}) {  // held in the write buffer until the flush; written at once
             const QTemporaryDir folder;
             const QString path = folder.filePath("defaults.txt");
-            QVERIFY(writeTextFile(path, "51.5\r\n-0.1\r\n").isEmpty());
-            const QString reason = [&] { const FileSizeLimit fullDisk; return writeTextFile(path, QString(characters, u'x')); }();
-            QCOMPARE(reason, qt_error_string(EFBIG));  // the system's own words, never "Unknown error"
+            QVERIFY(!writeTextFile(path, "51.5\r\n-0.1\r\n"));
+            const auto problem = [&] { const FileSizeLimit fullDisk; return writeTextFile(path, QString(characters, u'x')); }();
+            QCOMPARE(problem.value().what, qt_error_string(EFBIG));  // the system's own words, never "Unknown error"
             QCOMPARE(fileBytes(path), QByteArray("51.5\r\n-0.1\r\n"));
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"defaults.txt"});
         }
@@ -73,9 +73,8 @@ private slots:
             {"pipe", "is not a file that can be read"},
             {QString::number(MaxTextFileBytes + 1), "is too large to be read (over 64 MB)"}};
         for (const auto &[name, problem] : cases) {
-            const TextFileLines file = readTextLines(folder.filePath(name));
-            QVERIFY(file.lines.isEmpty());
-            QVERIFY2(file.problem.contains(problem), qPrintable(file.problem));
+            const Result<QStringList> file = readTextLines(folder.filePath(name));
+            QVERIFY2(!file.ok() && file.problem().what.contains(problem), qPrintable(file.problem().what));
         }
     }
 };

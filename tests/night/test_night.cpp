@@ -276,9 +276,9 @@ private slots:
             {{"10,5 3"}, 1, "the line holds 3 values instead of an azimuth and an altitude"},  // a decimal comma
             {{"# horizon", "; nothing else"}, 0, "there is no azimuth and altitude pair"}};
         for (const auto &[lines, lineNumber, problem] : files) {
-            const HorizonProfileReading reading = parseHorizonProfile(lines);
-            QCOMPARE(reading.problem, QString(problem));
-            QCOMPARE(reading.lineNumber, lineNumber);
+            const Result<HorizonProfile> reading = parseHorizonProfile(lines);
+            QCOMPARE(reading.problem().what, QString(problem));
+            QCOMPARE(reading.problem().line, lineNumber);
         }
     }
 
@@ -300,7 +300,7 @@ private slots:
             {{"0 5", "180 5", "360 25"}, {{0, 25}, {360, 25}, {90, 5}, {270, 15}}, 170, 10, 5, 25},
         };
         for (const auto &file : files) {
-            const HorizonProfile profile = parseHorizonProfile(file.lines).profile;
+            const HorizonProfile profile = parseHorizonProfile(file.lines).value();
             for (const QPointF &probe : file.azAltProbes)
                 QCOMPARE_NEAR(profile.altitudeDeg(probe.x()), probe.y(), 1e-9);
             const AltitudeRange range = profile.altitudeRangeDeg(profile.spotAt(file.fromAzDeg), profile.spotAt(file.toAzDeg));
@@ -336,7 +336,7 @@ private slots:
             {30, 0, 0, {}, {}, {hours(3.8, 6), hours(2, 3.5), hours(1, 3)}},  // dark spans cut the span
         };
         for (const auto &test : cases) {
-            const HorizonProfile profile = parseHorizonProfile(test.horizon).profile;
+            const HorizonProfile profile = test.horizon.isEmpty() ? HorizonProfile() : parseHorizonProfile(test.horizon).value();
             const TimeSpan session{startDays, startDays + 0.5};
             const VisibilityQuery query{.latDeg = 50.0, .lonDeg = 10.0, .session = session, .minElevDeg = test.minElevDeg,
                                         .profile = test.horizon.isEmpty() ? nullptr : &profile,

@@ -241,15 +241,15 @@ private slots:
         NightPlan plan;
         plan.setSession(*planner.session());
         const ListedObject &listed = planner.list().rows.at(2);
-        const HorizonProfileReading wall =
+        const Result<HorizonProfile> wall =
             parseHorizonProfile({QStringLiteral("0 0"), QStringLiteral("60 0"), QStringLiteral("70 60"),
                                  QStringLiteral("290 60"), QStringLiteral("300 0")});
         QVERIFY(wall.ok());
 
-        const NightCurves bare = plan.curves(nullptr, nullptr, &wall.profile);
+        const NightCurves bare = plan.curves(nullptr, nullptr, &wall.value());
         QVERIFY(!bare.sun.empty() && !bare.moon.empty() && bare.object.empty() && bare.horizon.empty());
         const std::vector<ListedVisibility> flat = plan.visibility(planner.list(), nullptr, DarknessLevel::None);
-        const NightCurves curves = plan.curves(listed.object, &flat.at(2).visibility, &wall.profile);
+        const NightCurves curves = plan.curves(listed.object, &flat.at(2).visibility, &wall.value());
         const auto atStart = std::ranges::find(curves.object, curves.session->startDays, &CurvePoint::atDays);
         QVERIFY(atStart != curves.object.end());
         QCOMPARE_NEAR(atStart->altDeg, listed.placement.start.Alt, 1e-6);
@@ -260,7 +260,7 @@ private slots:
         QVERIFY(!curves.visible.empty());
 
         // The wall hides, and never shows more.
-        const std::vector<ListedVisibility> walled = plan.visibility(planner.list(), &wall.profile, DarknessLevel::None);
+        const std::vector<ListedVisibility> walled = plan.visibility(planner.list(), &wall.value(), DarknessLevel::None);
         bool hidden = false;
         for (std::size_t row = 0; row < flat.size(); ++row) {
             QVERIFY(walled[row].visibility.visibleMinutes <= flat[row].visibility.visibleMinutes);

@@ -118,12 +118,12 @@ void LocationChooser::createControls()
 // The cities never change while the window is open: the columns are fitted once, to every row.
 void LocationChooser::showCities(const QString &citiesPath)
 {
-    CitiesFile read = readCitiesFile(citiesPath);
-    m_cities = new CityTableModel(std::move(read.cities), this);
+    Result<QList<City>> read = readCitiesFile(citiesPath);
+    m_cities = new CityTableModel(read.ok() ? std::move(read.value()) : QList<City>(), this);
     m_cityTable->setModel(m_cities);
     fitColumnsToTexts(*m_cityTable);
     if (!read.ok())
-        m_messages.showMessage(ApplicationTitle, read.problem);
+        m_messages.showMessage(ApplicationTitle, problemText(read.problem()));
 }
 
 // The table grows with the window; the fields and buttons keep their distance from the right edge.

@@ -615,11 +615,10 @@ void MainWindow::saveResults()
     }
     const QString path = choice.paths.first();
     m_folders.remember(FileKind::Results, path);
-    const QString reason = writeTextFile(path, resultsText());
-    if (reason.isEmpty())
-        showStatus(QStringLiteral("Results saved to \"%1\".").arg(shownPath(path)));
+    if (const auto problem = writeTextFile(path, resultsText()))
+        showMessage(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), problem->what));
     else
-        showMessage(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), reason));
+        showStatus(QStringLiteral("Results saved to \"%1\".").arg(shownPath(path)));
 }
 
 // ---- defaults file --------------------------------------------------------------------
@@ -627,11 +626,10 @@ void MainWindow::saveResults()
 void MainWindow::saveDefaults()
 {
     const QString path = shownPath(DefaultsFileName);
-    const QString reason = writeTextFile(DefaultsFileName, defaultsText(savedDefaults()));
-    if (reason.isEmpty())
-        showStatus(QStringLiteral("Defaults saved to \"%1\".").arg(path));
+    if (const auto problem = writeTextFile(DefaultsFileName, defaultsText(savedDefaults())))
+        showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, problem->what));
     else
-        showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, reason));
+        showStatus(QStringLiteral("Defaults saved to \"%1\".").arg(path));
 }
 
 void MainWindow::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults)
@@ -663,15 +661,15 @@ void MainWindow::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults
 void MainWindow::applyDefaultsFile(bool askedFor)
 {
     const QString path = shownPath(DefaultsFileName);
-    const TextFileLines file = readTextLines(DefaultsFileName);
+    const Result<QStringList> file = readTextLines(DefaultsFileName);
     if (!file.ok()) {
         m_planner.setCatalogFile(DefaultCatalogFile);
         if (askedFor)
-            showMessage(QStringLiteral("No defaults were loaded. %1").arg(file.problem));
+            showMessage(QStringLiteral("No defaults were loaded. %1").arg(file.problem().what));
         return;
     }
     SavedDefaults defaults = savedDefaults();
-    const DefaultsReading reading = readDefaultsLines(file.lines, defaults);
+    const DefaultsReading reading = readDefaultsLines(file.value(), defaults);
     // Line by line, as the file reads: a box that changes makes its new list with the lines
     // before it applied and the ones after it not yet.
     for (int index = 0; index < reading.linesApplied; ++index)
@@ -700,12 +698,12 @@ void MainWindow::loadDefaults()
 // A profile that cannot be read is explained, and the one in use stays.
 bool MainWindow::applyHorizonFile(const QString &path, const QString &nameForDefaults)
 {
-    HorizonProfileReading reading = readHorizonProfileFile(path);
-    if (!reading.ok()) {
-        showMessage(QStringLiteral("The horizon profile was not loaded. %1").arg(reading.problem));
+    Result<HorizonProfile> profile = readHorizonProfileFile(path);
+    if (!profile.ok()) {
+        showMessage(QStringLiteral("The horizon profile was not loaded. %1").arg(problemText(profile.problem())));
         return false;
     }
-    m_planner.setHorizon(std::move(reading.profile), nameForDefaults);
+    m_planner.setHorizon(std::move(profile.value()), nameForDefaults);
     return true;
 }
 
