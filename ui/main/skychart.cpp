@@ -22,11 +22,14 @@ struct Colours {
     QColor background, blocked, open, horizon, labels;
 };
 
-// Under night vision the white of the open sky would dazzle: every colour is a shade of red.
-Colours coloursFor(bool nightVision)
+// Under night vision the white of the open sky would dazzle: every colour is a shade of red, the
+// background and the open sky those of the night-vision palette.
+Colours coloursFor(const QPalette &palette)
 {
-    if (nightVision)
-        return {QColor(12, 0, 0), QColor(40, 0, 0), QColor(150, 0, 0), QColor(70, 0, 0), QColor(150, 0, 0)};
+    if (isNightVision(palette)) {
+        const QColor text = palette.color(QPalette::WindowText);
+        return {palette.color(QPalette::Window), QColor(40, 0, 0), text, QColor(70, 0, 0), text};
+    }
     return {QColor(48, 52, 63), QColor(92, 98, 112), Qt::white, QColor(110, 84, 60), QColor(232, 232, 240)};
 }
 
@@ -81,7 +84,7 @@ void SkyChart::changeEvent(QEvent *event)
 
 void SkyChart::render()
 {
-    const Colours colours = coloursFor(isNightVision(palette()));
+    const Colours colours = coloursFor(palette());
     for (QLabel *label : findChildren<QLabel *>()) {
         QPalette labelPalette = label->palette();
         labelPalette.setColor(QPalette::WindowText, colours.labels);
@@ -129,7 +132,7 @@ void SkyChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (image.isNull())
-        painter.fillRect(rect(), coloursFor(isNightVision(palette())).background);
+        painter.fillRect(rect(), coloursFor(palette()).background);
     else
         painter.drawImage(0, 0, image);
 }

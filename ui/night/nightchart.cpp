@@ -18,12 +18,15 @@ struct Colours {
     QColor day, civil, nautical, astronomical, night, session, visible, sun, moon, object, horizon, text, grid;
 };
 
-Colours coloursFor(bool nightVision)
+// Under night vision every colour is a shade of red; the text and the grid are those of the
+// night-vision palette.
+Colours coloursFor(const QPalette &palette)
 {
-    if (nightVision)
+    if (isNightVision(palette))
         return {QColor(70, 0, 0), QColor(52, 0, 0), QColor(36, 0, 0), QColor(22, 0, 0), Qt::black,
                 QColor(255, 40, 40, 40), QColor(255, 40, 40, 60), QColor(255, 80, 0), QColor(200, 60, 60),
-                QColor(255, 0, 0), QColor(150, 30, 30), QColor(200, 0, 0), QColor(90, 0, 0)};
+                QColor(255, 0, 0), QColor(150, 30, 30), palette.color(QPalette::WindowText),
+                palette.color(QPalette::Mid)};
     return {QColor(150, 190, 230), QColor(95, 125, 175), QColor(55, 75, 125), QColor(30, 40, 80), QColor(10, 12, 30),
             QColor(255, 255, 255, 40), QColor(120, 230, 120, 70), QColor(255, 200, 40), QColor(220, 220, 220),
             QColor(120, 230, 255), QColor(190, 140, 90), QColor(235, 235, 240), QColor(90, 95, 110)};
@@ -74,7 +77,7 @@ QPointF NightChart::toPixels(double atDays, double altDeg) const
 void NightChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const Colours colours = coloursFor(isNightVision(palette()));
+    const Colours colours = coloursFor(palette());
     painter.fillRect(rect(), colours.night);
     if (m_curves.shown.lengthDays() <= 0.0)
         return;
@@ -92,7 +95,7 @@ void NightChart::paintEvent(QPaintEvent *)
 // What each curve is, in its colour, along the top of the chart.
 void NightChart::drawLegend(QPainter &painter) const
 {
-    const Colours colours = coloursFor(isNightVision(palette()));
+    const Colours colours = coloursFor(palette());
     const std::pair<const char *, QColor> entries[] = {
         {"Sun", colours.sun}, {"Moon", colours.moon}, {"object", colours.object}, {"horizon", colours.horizon}};
     const QFontMetrics metrics = painter.fontMetrics();
@@ -110,7 +113,7 @@ void NightChart::drawLegend(QPainter &painter) const
 // One strip per stretch between two of the Sun's samples, coloured by the Sun's altitude.
 void NightChart::drawTwilight(QPainter &painter) const
 {
-    const Colours colours = coloursFor(isNightVision(palette()));
+    const Colours colours = coloursFor(palette());
     const QRectF area = plotArea();
     for (std::size_t i = 1; i < m_curves.sun.size(); ++i) {
         const CurvePoint &from = m_curves.sun[i - 1];
@@ -124,7 +127,7 @@ void NightChart::drawTwilight(QPainter &painter) const
 
 void NightChart::drawSpans(QPainter &painter) const
 {
-    const Colours colours = coloursFor(isNightVision(palette()));
+    const Colours colours = coloursFor(palette());
     const QRectF area = plotArea();
     const auto band = [&](const TimeSpan &span, const QColor &colour) {
         const double left = toPixels(span.startDays, 0).x();
@@ -148,7 +151,7 @@ void NightChart::drawSpans(QPainter &painter) const
 
 void NightChart::drawAxes(QPainter &painter) const
 {
-    const Colours colours = coloursFor(isNightVision(palette()));
+    const Colours colours = coloursFor(palette());
     const QRectF area = plotArea();
     painter.setPen(colours.grid);
     for (int altDeg = 0; altDeg <= 90; altDeg += 30) {
