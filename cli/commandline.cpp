@@ -11,10 +11,9 @@
 #include "plan/sessionvisibility.h"
 
 #include <QCommandLineParser>
+#include <QHash>
 #include <QDate>
 #include <QIODevice>
-
-#include <optional>
 
 namespace {
 
@@ -49,64 +48,102 @@ const QString Usage = QStringLiteral(
     "G is the hours local time is ahead of GMT (-5 for EST, 5.5 for India); LAT and LON are\n"
     "decimal degrees, north and east positive.\n");
 
-// Why the arguments cannot be used; a problem with the files is told by a command itself.
-struct ArgumentError {
-    QString problem;
+// A command's options as given, once they have been checked against what it takes.
+struct Command {
+    QString name;
+    QHash<QString, QString> values;
+
+    QString value(const QString &option) const { return values.value(option); }
 };
 
-class Command {
-public:
-    Command(const QString &name, const QStringList &required, const QStringList &optional)
-        : m_name(name), m_required(required)
-    {
-        for (const QString &option : required + optional)
-            m_parser.addOption(QCommandLineOption(option, QString(), option.toUpper()));
+// The arguments as the program got them: its name, the command's, the options.
+Result<Command> parseCommand(const QString &name, const QStringList &required, const QStringList &optional,
+                             const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    for (const QString &option : required + optional)
+        parser.addOption(QCommandLineOption(option, QString(), option.toUpper()));
+    if (!parser.parse(arguments))
+        return Problem::because(parser.errorText());
+    if (parser.positionalArguments().size() != 1)
+        return Problem::because(QStringLiteral("\"%1\" takes no argument \"%2\"")
+                                    .arg(name, parser.positionalArguments().value(1)));
+    Command command{name, {}};
+    for (const QString &option : required + optional) {
+        if (parser.isSet(option))
+            command.values.insert(option, parser.value(option));
+        else if (required.contains(option))
+            return Problem::because(QStringLiteral("\"%1\" needs --%2").arg(name, option));
     }
+    return command;
+}
 
-    // The arguments as the program got them: its name, the command's, the options.
-    void parse(const QStringList &arguments)
-    {
-        if (!m_parser.parse(arguments))
-            throw ArgumentError{m_parser.errorText()};
-        if (m_parser.positionalArguments().size() != 1)
-            throw ArgumentError{QStringLiteral("\"%1\" takes no argument \"%2\"")
-                                    .arg(m_name, m_parser.positionalArguments().value(1))};
-        for (const QString &option : m_required) {
-            if (!m_parser.isSet(option))
-                throw ArgumentError{QStringLiteral("\"%1\" needs --%2").arg(m_name, option)};
-        }
-    }
+// The option's number, within the limits of the session field it stands for.
+Result<double> numberOption(const Command &command, const QString &option, SessionField field)
+{
+    const SessionFieldSpec &spec = sessionFieldSpec(field);
+    const auto read = readFieldNumber(command.value(option), QLocale());
+    if (!read || *read < spec.minValue || *read > spec.maxValue)
+        return Problem::because(QStringLiteral("--%1 \"%2\" is not a number from %3 to %4")
+                                    .arg(option, command.value(option)).arg(spec.minValue).arg(spec.maxValue));
+    return *read;
+}
 
-    QString value(const QString &option) const { return m_parser.value(option); }
+Result<CalendarDate> dateOption(const Command &command)
+{
+    const QString text = command.value(QStringLiteral("date"));
+    const QDate date = QDate::fromString(text, IsoDateFormat);
+    if (!date.isValid())
+        return Problem::because(QStringLiteral("--date \"%1\" is not a date as YYYY-MM-DD").arg(text));
+    return CalendarDate{date.year(), date.month(), date.day()};
+}
 
-    // The option's number, within the limits of the session field it stands for.
-    double number(const QString &option, SessionField field) const
-    {
-        const SessionFieldSpec &spec = sessionFieldSpec(field);
-        const auto read = readFieldNumber(value(option), QLocale());
-        if (!read || *read < spec.minValue || *read > spec.maxValue)
-            throw ArgumentError{QStringLiteral("--%1 \"%2\" is not a number from %3 to %4")
-                                    .arg(option, value(option)).arg(spec.minValue).arg(spec.maxValue)};
-        return *read;
-    }
-
-    CalendarDate date() const
-    {
-        const QDate date = QDate::fromString(value(QStringLiteral("date")), IsoDateFormat);
-        if (!date.isValid())
-            throw ArgumentError{QStringLiteral("--date \"%1\" is not a date as YYYY-MM-DD").arg(value(QStringLiteral("date")))};
-        return {date.year(), date.month(), date.day()};
-    }
-
-private:
-    QString m_name;
-    QStringList m_required;
-    QCommandLineParser m_parser;
-};
+Result<DarknessLevel> darknessOption(const Command &command)
+{
+    const QString name = command.value(QStringLiteral("darkness"));
+    const auto darkness = name.isEmpty() ? DefaultDarkness : darknessLevelNamed(name.toStdString());
+    if (!darkness)
+        return Problem::because(QStringLiteral("--darkness \"%1\" is %2")
+                                    .arg(name, darknessWords(QStringLiteral(", "), QStringLiteral(" or "))));
+    return *darkness;
+}
 
 void write(QIODevice &device, const QString &text)
 {
     device.write(text.toUtf8());
+}
+
+int wrongArguments(QIODevice &err, const Problem &problem)
+{
+    write(err, QStringLiteral("nocturo: %1\nRun \"nocturo --help\" for the commands and their options.\n")
+                   .arg(problemText(problem)));
+    return WrongArguments;
+}
+
+int fileProblem(QIODevice &err, const Problem &problem)
+{
+    write(err, QStringLiteral("nocturo: %1\n").arg(problemText(problem)));
+    return FileProblem;
+}
+
+// The date, time and deviation given, as the session's fields; the rest comes from the folder.
+Result<SessionTexts> sessionOptions(const Command &command)
+{
+    const QString time = command.value(QStringLiteral("time"));
+    if (!readSessionTime(time))
+        return Problem::because(QStringLiteral("--time \"%1\" is not a time as H:MM:SS").arg(time));
+    const Result<CalendarDate> date = dateOption(command);
+    if (!date.ok())
+        return date.problems();
+    // Refused here rather than in the list, as an argument.
+    const Result<double> gmtDeviation = numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
+    if (!gmtDeviation.ok())
+        return gmtDeviation.problems();
+    SessionTexts texts;
+    texts[SessionField::Date] = QDate(date.value().year, date.value().month, date.value().day).toString(IsoDateFormat);
+    texts[SessionField::StartTime] = time;
+    texts[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    return texts;
 }
 
 // The list of a folder: its defaults with the date, time and deviation given.
@@ -115,73 +152,81 @@ struct FolderList {
     ObservingList list;
 };
 
-std::optional<FolderList> makeFolderList(const Command &command, QIODevice &err, const QString &horizonFile = {})
+Result<FolderList> makeFolderList(const Command &command, const SessionTexts &given)
 {
-    const QString time = command.value(QStringLiteral("time"));
-    if (!readSessionTime(time))
-        throw ArgumentError{QStringLiteral("--time \"%1\" is not a time as H:MM:SS").arg(time)};
-    const CalendarDate date = command.date();
-    command.number(QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);  // refused here rather than in the list
-
-    Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")), horizonFile);
-    if (!setup.ok()) {
-        write(err, QStringLiteral("nocturo: %1\n").arg(problemText(setup.problem())));
-        return std::nullopt;
-    }
+    Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")),
+                                                command.value(QStringLiteral("horizon")));
+    if (!setup.ok())
+        return setup.problems();
     SessionTexts texts = setup.value().defaults.session;
-    texts[SessionField::Date] = QDate(date.year, date.month, date.day).toString(Qt::ISODate);
-    texts[SessionField::StartTime] = time;
-    texts[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    for (const SessionField field : {SessionField::Date, SessionField::StartTime, SessionField::GmtDeviation})
+        texts[field] = given[field];
     const Result<Session> session = readSession(texts, QLocale());
-    if (!session.ok()) {
-        write(err, QStringLiteral("nocturo: the defaults file holds a value that cannot be read: %1\n")
-                       .arg(session.problem().what));
-        return std::nullopt;
-    }
+    if (!session.ok())
+        return Problem::because(QStringLiteral("the defaults file holds a value that cannot be read: %1")
+                                    .arg(session.problem().what));
     ObservingList list = generateList(session.value(), setup.value().catalog, horizonOf(setup.value()));
     return FolderList{std::move(setup.value()), std::move(list)};
 }
 
 int listCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
-    Command command(QStringLiteral("list"), {"folder", "date", "time", "gmt-deviation"}, {});
-    command.parse(arguments);
-    const std::optional<FolderList> folderList = makeFolderList(command, err);
-    if (!folderList)
-        return FileProblem;
-    write(out, resultsText(folderList->list, listOrder(folderList->list), LocaleNumbers(QLocale())));
+    const Result<Command> command = parseCommand(QStringLiteral("list"), {"folder", "date", "time", "gmt-deviation"}, {},
+                                                 arguments);
+    if (!command.ok())
+        return wrongArguments(err, command.problem());
+    const Result<SessionTexts> given = sessionOptions(command.value());
+    if (!given.ok())
+        return wrongArguments(err, given.problem());
+    const Result<FolderList> folderList = makeFolderList(command.value(), given.value());
+    if (!folderList.ok())
+        return fileProblem(err, folderList.problem());
+    const ObservingList &list = folderList.value().list;
+    write(out, resultsText(list, listOrder(list), LocaleNumbers(QLocale())));
     return Done;
 }
 
-int nightCommand(const QStringList &arguments, QIODevice &out)
+int nightCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
-    Command command(QStringLiteral("night"), {"lat", "lon", "date", "gmt-deviation"}, {});
-    command.parse(arguments);
-    const Site site{command.number(QStringLiteral("lat"), SessionField::Latitude),
-                    command.number(QStringLiteral("lon"), SessionField::Longitude)};
-    const double gmtDeviationHours = command.number(QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
-    const NightEvents events = nightEvents(site, command.date(), gmtDeviationHours);
-    write(out, nightEventLines(events, gmtDeviationHours).join(u'\n') + u'\n');
+    const Result<Command> command = parseCommand(QStringLiteral("night"), {"lat", "lon", "date", "gmt-deviation"}, {},
+                                                 arguments);
+    if (!command.ok())
+        return wrongArguments(err, command.problem());
+    const Result<double> latDeg = numberOption(command.value(), QStringLiteral("lat"), SessionField::Latitude);
+    const Result<double> lonDeg = numberOption(command.value(), QStringLiteral("lon"), SessionField::Longitude);
+    const Result<CalendarDate> date = dateOption(command.value());
+    const Result<double> gmtDeviationHours =
+        numberOption(command.value(), QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
+    for (const QList<Problem> &problems :
+         {latDeg.problems(), lonDeg.problems(), gmtDeviationHours.problems(), date.problems()}) {
+        if (!problems.isEmpty())
+            return wrongArguments(err, problems.first());
+    }
+    const NightEvents events = nightEvents(Site{latDeg.value(), lonDeg.value()}, date.value(), gmtDeviationHours.value());
+    write(out, nightEventLines(events, gmtDeviationHours.value()).join(u'\n') + u'\n');
     return Done;
 }
 
 int windowsCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
-    Command command(QStringLiteral("windows"), {"folder", "date", "time", "gmt-deviation"}, {"horizon", "darkness"});
-    command.parse(arguments);
-    const QString darknessName = command.value(QStringLiteral("darkness"));
-    const auto darkness = darknessName.isEmpty() ? DefaultDarkness : darknessLevelNamed(darknessName.toStdString());
-    if (!darkness)
-        throw ArgumentError{QStringLiteral("--darkness \"%1\" is %2")
-                                .arg(darknessName, darknessWords(QStringLiteral(", "), QStringLiteral(" or ")))};
-    const std::optional<FolderList> folderList = makeFolderList(command, err, command.value(QStringLiteral("horizon")));
-    if (!folderList)
-        return FileProblem;
-    const Session &session = folderList->list.session;
-    const VisibilityQuery query = visibilityQuery(session, horizonOf(folderList->setup), *darkness);
+    const Result<Command> command = parseCommand(
+        QStringLiteral("windows"), {"folder", "date", "time", "gmt-deviation"}, {"horizon", "darkness"}, arguments);
+    if (!command.ok())
+        return wrongArguments(err, command.problem());
+    const Result<DarknessLevel> darkness = darknessOption(command.value());
+    if (!darkness.ok())
+        return wrongArguments(err, darkness.problem());
+    const Result<SessionTexts> given = sessionOptions(command.value());
+    if (!given.ok())
+        return wrongArguments(err, given.problem());
+    const Result<FolderList> folderList = makeFolderList(command.value(), given.value());
+    if (!folderList.ok())
+        return fileProblem(err, folderList.problem());
+    const Session &session = folderList.value().list.session;
+    const VisibilityQuery query = visibilityQuery(session, horizonOf(folderList.value().setup), darkness.value());
     const LocaleNumbers numbers{QLocale()};
     QStringList lines{visibilityHeadings().join(u'\t')};
-    for (const ListedVisibility &row : listedVisibility(folderList->list, query))
+    for (const ListedVisibility &row : listedVisibility(folderList.value().list, query))
         lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
     write(out, lines.join(u'\n') + u'\n');
     return Done;
@@ -197,25 +242,19 @@ bool isCommandLine(const QStringList &arguments)
 int runCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     const QString name = arguments.value(1);
-    try {
-        if (name == u"--help" || name == u"-h") {
-            write(out, Usage.arg(darknessWords(QStringLiteral("|"), QStringLiteral("|"))));
-            return Done;
-        }
-        if (name == u"--version") {
-            write(out, QStringLiteral("nocturo %1\n").arg(applicationVersion()));
-            return Done;
-        }
-        if (name == u"list")
-            return listCommand(arguments, out, err);
-        if (name == u"night")
-            return nightCommand(arguments, out);
-        if (name == u"windows")
-            return windowsCommand(arguments, out, err);
-        throw ArgumentError{QStringLiteral("there is no command \"%1\"").arg(name)};
-    } catch (const ArgumentError &error) {
-        write(err, QStringLiteral("nocturo: %1\nRun \"nocturo --help\" for the commands and their options.\n")
-                       .arg(error.problem));
-        return WrongArguments;
+    if (name == u"--help" || name == u"-h") {
+        write(out, Usage.arg(darknessWords(QStringLiteral("|"), QStringLiteral("|"))));
+        return Done;
     }
+    if (name == u"--version") {
+        write(out, QStringLiteral("nocturo %1\n").arg(applicationVersion()));
+        return Done;
+    }
+    if (name == u"list")
+        return listCommand(arguments, out, err);
+    if (name == u"night")
+        return nightCommand(arguments, out, err);
+    if (name == u"windows")
+        return windowsCommand(arguments, out, err);
+    return wrongArguments(err, Problem::because(QStringLiteral("there is no command \"%1\"").arg(name)));
 }
