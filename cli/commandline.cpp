@@ -15,6 +15,9 @@
 #include <QDate>
 #include <QIODevice>
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 constexpr int Done = 0;
@@ -169,21 +172,35 @@ Result<FolderList> makeFolderList(const Command &command, const SessionTexts &gi
     return FolderList{std::move(setup.value()), std::move(list)};
 }
 
-int listCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+// What a command on a folder's list writes of it.
+using ListWriter = std::function<QString(const Command &command, const FolderList &folderList)>;
+
+// Runs a command on a folder's list: its options checked (the command's own ones by check, if
+// any), then the folder read, then the list written.
+int folderCommand(const QString &name, const QStringList &optional, const QStringList &arguments, QIODevice &out,
+                  QIODevice &err, const std::function<std::optional<Problem>(const Command &)> &check,
+                  const ListWriter &writeList)
 {
-    const Result<Command> command = parseCommand(QStringLiteral("list"), {"folder", "date", "time", "gmt-deviation"}, {},
-                                                 arguments);
+    const Result<Command> command = parseCommand(name, {"folder", "date", "time", "gmt-deviation"}, optional, arguments);
     if (!command.ok())
         return wrongArguments(err, command.problem());
+    if (const auto problem = check ? check(command.value()) : std::nullopt)
+        return wrongArguments(err, *problem);
     const Result<SessionTexts> given = sessionOptions(command.value());
     if (!given.ok())
         return wrongArguments(err, given.problem());
     const Result<FolderList> folderList = makeFolderList(command.value(), given.value());
     if (!folderList.ok())
         return fileProblem(err, folderList.problem());
-    const ObservingList &list = folderList.value().list;
-    write(out, resultsText(list, listOrder(list), LocaleNumbers(QLocale())));
+    write(out, writeList(command.value(), folderList.value()));
     return Done;
+}
+
+int listCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    return folderCommand(QStringLiteral("list"), {}, arguments, out, err, {}, [](const Command &, const FolderList &folder) {
+        return resultsText(folder.list, listOrder(folder.list), LocaleNumbers(QLocale()));
+    });
 }
 
 int nightCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
@@ -209,27 +226,21 @@ int nightCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 
 int windowsCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
-    const Result<Command> command = parseCommand(
-        QStringLiteral("windows"), {"folder", "date", "time", "gmt-deviation"}, {"horizon", "darkness"}, arguments);
-    if (!command.ok())
-        return wrongArguments(err, command.problem());
-    const Result<DarknessLevel> darkness = darknessOption(command.value());
-    if (!darkness.ok())
-        return wrongArguments(err, darkness.problem());
-    const Result<SessionTexts> given = sessionOptions(command.value());
-    if (!given.ok())
-        return wrongArguments(err, given.problem());
-    const Result<FolderList> folderList = makeFolderList(command.value(), given.value());
-    if (!folderList.ok())
-        return fileProblem(err, folderList.problem());
-    const Session &session = folderList.value().list.session;
-    const VisibilityQuery query = visibilityQuery(session, horizonOf(folderList.value().setup), darkness.value());
-    const LocaleNumbers numbers{QLocale()};
-    QStringList lines{visibilityHeadings().join(u'\t')};
-    for (const ListedVisibility &row : listedVisibility(folderList.value().list, query))
-        lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
-    write(out, lines.join(u'\n') + u'\n');
-    return Done;
+    const auto checkDarkness = [](const Command &command) -> std::optional<Problem> {
+        const Result<DarknessLevel> darkness = darknessOption(command);
+        return darkness.ok() ? std::nullopt : std::optional(darkness.problem());
+    };
+    return folderCommand(QStringLiteral("windows"), {"horizon", "darkness"}, arguments, out, err, checkDarkness,
+                         [](const Command &command, const FolderList &folder) {
+                             const Session &session = folder.list.session;
+                             const VisibilityQuery query = visibilityQuery(session, horizonOf(folder.setup),
+                                                                           darknessOption(command).value());
+                             const LocaleNumbers numbers{QLocale()};
+                             QStringList lines{visibilityHeadings().join(u'\t')};
+                             for (const ListedVisibility &row : listedVisibility(folder.list, query))
+                                 lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
+                             return lines.join(u'\n') + u'\n';
+                         });
 }
 
 }  // namespace
