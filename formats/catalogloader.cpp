@@ -25,15 +25,7 @@ qsizetype linesBeforeTrailingBlanks(const QStringList &lines)
 
 Result<Catalog> loadCatalogFile(const QString &path)
 {
-    const Result<QStringList> file = readTextLines(path);
-    if (!file.ok())
-        return file.problems();
-    Result<Catalog> loaded = loadCatalogLines(file.value());
-    if (loaded.ok())
-        return loaded;
-    Problem problem = loaded.problem();
-    problem.file = path;
-    return problem;
+    return parseTextFile<Catalog>(path, path, loadCatalogLines);
 }
 
 Result<Catalog> loadCatalogLines(const QStringList &lines)

@@ -68,13 +68,5 @@ Result<HorizonProfile> parseHorizonProfile(const QStringList &lines)
 
 Result<HorizonProfile> readHorizonProfileFile(const QString &path)
 {
-    const Result<QStringList> file = readTextLines(path);
-    if (!file.ok())
-        return file.problems();
-    Result<HorizonProfile> read = parseHorizonProfile(file.value());
-    if (read.ok())
-        return read;
-    Problem problem = read.problem();
-    problem.file = QFileInfo(path).fileName();
-    return problem;
+    return parseTextFile<HorizonProfile>(path, QFileInfo(path).fileName(), parseHorizonProfile);
 }

@@ -30,6 +30,22 @@ Result<QStringList> readTextLines(const QString &path);
 // Returns nothing, or the problem with the system's reason the file could not be written.
 std::optional<Problem> writeTextFile(const QString &path, const QString &text);
 
+// Reads a text file and hands its lines to parse; a problem parse finds is named after the file
+// as shownAs says.
+template <typename T, typename Parse>
+Result<T> parseTextFile(const QString &path, const QString &shownAs, Parse parse)
+{
+    const Result<QStringList> file = readTextLines(path);
+    if (!file.ok())
+        return file.problems();
+    Result<T> parsed = parse(file.value());
+    if (parsed.ok())
+        return parsed;
+    Problem problem = parsed.problem();
+    problem.file = shownAs;
+    return problem;
+}
+
 // How every file Nocturo writes ends its lines, whatever the system.
 inline const QString LineEnd = QStringLiteral("\r\n");
 
