@@ -3,11 +3,12 @@
 #include "ui/common/singlelinetext.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowlook.h"
-#include "ui/location/citytable.h"
+#include "ui/common/texttable.h"
 #include "ui/location/citytablemodel.h"
 #include "ui/location/locationowner.h"
 #include "ui/platform/messages.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,7 +69,11 @@ LocationChooser::LocationChooser(LocationOwner &owner, Messages &messages, const
 // covers the part of the label's box that reaches down to it.
 void LocationChooser::createControls()
 {
-    m_cityTable = createCityTable(this);
+    // The headings only label the columns: the cities stay in the file's order, one picked at a time.
+    m_cityTable = new QTableView(this);
+    setUpTextTable(*m_cityTable);
+    m_cityTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_cityTable->horizontalHeader()->setSectionsClickable(false);
     m_cityTable->setObjectName(QStringLiteral("cityTable"));
     // Double click and Enter alike, as the platform activates an item.
     connect(m_cityTable, &QAbstractItemView::activated, this, &LocationChooser::takeCurrentCity);
@@ -121,7 +126,7 @@ void LocationChooser::showCities(const QString &citiesPath)
     Result<QList<City>> read = readCitiesFile(citiesPath);
     m_cities = new CityTableModel(read.ok() ? std::move(read.value()) : QList<City>(), this);
     m_cityTable->setModel(m_cities);
-    fitColumnsToTexts(*m_cityTable);
+    ColumnFit(*m_cityTable).fit();
     if (!read.ok())
         m_messages.showMessage(ApplicationTitle, problemText(read.problem()));
 }

@@ -5,7 +5,7 @@
 #include "sky/moonphase.h"
 #include "ui/common/windowlook.h"
 #include "ui/night/nightchart.h"
-#include "ui/night/tablelook.h"
+#include "ui/common/texttable.h"
 #include "ui/night/visibilitytablemodel.h"
 
 #include <QClipboard>
@@ -50,6 +50,7 @@ void NightWindow::createControls()
     m_table->setObjectName(QStringLiteral("visibility"));
     m_table->setModel(m_model);
     setUpTextTable(*m_table);
+    m_table->horizontalHeader()->setSectionsClickable(true);
     m_columnFit = new ColumnFit(*m_table);
     connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, &NightWindow::sortByHeading);
     auto *copyButton = new QPushButton(QStringLiteral("Copy Table"), this);

@@ -24,21 +24,12 @@ ResultsView::ResultsView(ResultsModel *model, QWidget *parent)
     });
     connect(model, &QAbstractItemModel::headerDataChanged, this, &ResultsView::widenForHeadings);
 
-    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUpTextTable(*this);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
-    verticalHeader()->hide();
-
     QHeaderView *header = horizontalHeader();
-    header->setTextElideMode(Qt::ElideNone);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setMinimumSectionSize(0);
     // A click on a heading sorts on the release of any button (see headingMouseEvent); the
     // header itself neither selects a column nor shows a pressed section.
     header->setSectionsClickable(false);
-    header->setHighlightSections(false);
     header->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionResized, this,
             [this](int column, int, int newWidthPx) { noteSectionResized(column, newWidthPx); });
@@ -159,7 +150,7 @@ void ResultsView::fitAllColumns()
     const int columnCount = m_results->columnCount();
     m_contentWidthsPx.assign(std::size_t(columnCount), 0);
     m_userWidthsPx.resize(std::size_t(columnCount), 0);
-    const int paddingPx = textPaddingPx();
+    const int paddingPx = textPaddingPx(*this);
     for (int column = 0; column < columnCount; ++column)
         widenFor(column, m_results->headerData(column, Qt::Horizontal).toString(), paddingPx);
     QString cell;  // one buffer for every cell, never shared, so that it keeps its capacity
@@ -178,7 +169,7 @@ void ResultsView::fitAllColumns()
 // shrinks before the next list.
 void ResultsView::widenForHeadings()
 {
-    const int paddingPx = textPaddingPx();
+    const int paddingPx = textPaddingPx(*this);
     for (int column = 0; column < int(m_contentWidthsPx.size()); ++column)
         widenFor(column, m_results->headerData(column, Qt::Horizontal).toString(), paddingPx);
     applyColumnWidths();
@@ -188,17 +179,6 @@ void ResultsView::widenFor(int column, const QString &text, int paddingPx)
 {
     int &contentWidthPx = m_contentWidthsPx[std::size_t(column)];
     contentWidthPx = std::max(contentWidthPx, m_textWidth->widthPx(text) + paddingPx);
-}
-
-// What a column needs beside its text: a cell keeps the focus-frame margin and one pixel free on
-// each side of its text and gives one pixel to the grid line, a heading keeps the header margin
-// on each side. The larger of the two, so that neither cuts a text short.
-int ResultsView::textPaddingPx() const
-{
-    const int cellMarginPx = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int gridLinePx = showGrid() ? 1 : 0;
-    const int headingMarginPx = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
-    return std::max(2 * cellMarginPx + gridLinePx, 2 * headingMarginPx);
 }
 
 void ResultsView::applyColumnWidths()

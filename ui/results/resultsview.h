@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/results/textwidth.h"
+#include "ui/common/texttable.h"
 
 #include <QPoint>
 #include <QString>
@@ -46,7 +46,6 @@ private:
     void fitAllColumns();
     void widenForHeadings();
     void widenFor(int column, const QString &text, int paddingPx);
-    int textPaddingPx() const;
     void applyColumnWidths();
     void noteSectionResized(int column, int newWidthPx);
 
