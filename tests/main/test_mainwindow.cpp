@@ -1,5 +1,4 @@
 #include "ui/common/nightvision.h"
-#include "ui/main/proportionallayout.h"
 #include "ui/main/skychart.h"
 #include "snapshot.h"
 #include "windowfixture.h"
@@ -9,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
 
 // The main window driven as an observer would: start-up, fields, rows, "Now", the horizon chart,
 // and the layout that keeps every control in proportion while the window is resized.
@@ -21,17 +21,14 @@ bool whiteAt(const QImage &shown, double azDeg, double radiusFraction = 0.6)
 {
     const double radius = shown.width() / 4.0 * radiusFraction;
     const double angle = (azDeg + 90.0) * std::numbers::pi / 180.0;  // counter-clockwise from 3 o'clock
-    const QPoint pixel(qRound(shown.width() * 0.45 + radius * std::cos(angle)),
-                       qRound(shown.height() * 0.45 - radius * std::sin(angle)));
-    return shown.pixelColor(pixel) == QColor(Qt::white);
+    const QPointF pixel(shown.width() * 0.45 + radius * std::cos(angle), shown.height() * 0.45 - radius * std::sin(angle));
+    return shown.pixelColor(pixel.toPoint()) == QColor(Qt::white);
 }
 
 // A text typed into a field that is then left. The other azimuth field's text is typed first,
 // without leaving it; the outcome is marked or refused, and a switch to another window or a menu
 // popup does not leave the field.
-struct Edit {
-    QString name, typed, shown, otherAz = {}, outcome = {};
-};
+struct Edit { QString name, typed, shown, otherAz = {}, outcome = {}; };
 
 }  // namespace
 
@@ -43,21 +40,19 @@ class TestMainWindow : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // A first start, the plain buttons and the menus.
+    // A first start, the plain buttons and the menus' Help, About and Night Vision. Under night
+    // vision every pixel is a shade of red: the style's bevels blend in a little grey, but nothing
+    // comes near white, green or blue.
     void startUp()
     {
         WindowFixture fixture;
         MainWindow &window = fixture.start();
-        QCOMPARE(window.planner().catalog().size(), 501);
-        QVERIFY(fixture.listed() > 0 && fixture.view().model()->rowCount() == fixture.listed());
+        QVERIFY(window.planner().catalog().size() == 501 && fixture.listed() > 0
+                && fixture.view().model()->rowCount() == fixture.listed());
         QCOMPARE(fixture.status(), QStringLiteral("%1 objects listed").arg(fixture.listed()));
         QVERIFY(matchesSnapshot(window, QStringLiteral("main-window")));
         QVERIFY(fixture.fakes.files.requests.isEmpty() && fixture.messages().isEmpty());
         QCOMPARE(fixture.shownValues(), FirstValues);
-        QStringList menus;
-        for (const QAction *menu : window.menuBar()->actions())
-            menus << menu->text();
-        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
         fixture.trigger(QStringLiteral("Help"));
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
         const auto help = std::ranges::find(windows, QStringLiteral("helpWindow"), &QWidget::objectName);
@@ -81,7 +76,6 @@ private slots:
                                 "Horizon chart|Refresh List|Inclusive"));
         fixture.lists->clear();
         QTest::mouseClick(fixture.button(QStringLiteral("Refresh List")), Qt::LeftButton);
-        QCOMPARE(fixture.lists->size(), 1);
         QTest::mouseClick(fixture.button(QStringLiteral("Inclusive")), Qt::LeftButton);
         QVERIFY(fixture.lists->size() == 2 && fixture.listed() < 3);  // 0 to 360 taken as Exclusive keeps only the edges
         QTest::mouseClick(fixture.button(QStringLiteral("Exclusive")), Qt::LeftButton);
@@ -91,6 +85,17 @@ private slots:
         fixture.named(QStringLiteral("Min Elevation"))->clear();
         fixture.named(QStringLiteral("Min Elevation"))->paste();
         QCOMPARE(fixture.named(QStringLiteral("Min Elevation"))->text(), QStringLiteral("5  6 7"));
+
+        window.setLocationCaptions(QStringLiteral("91"), QStringLiteral("0"));  // a marked caption turns red too
+        window.generateList();
+        fixture.trigger(QStringLiteral("Night Vision"));
+        QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
+        const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(rememberedNightVision());
+        fixture.trigger(QStringLiteral("Night Vision"));
+        QVERIFY(!rememberedNightVision() && !isNightVision(QApplication::palette()));
+        const std::span<const QRgb> pixels(reinterpret_cast<const QRgb *>(shown.constBits()), shown.width() * shown.height());
+        QVERIFY(std::ranges::none_of(pixels, [](QRgb pixel) { return std::max(qGreen(pixel), qBlue(pixel)) > 100; }));
         QTest::mouseClick(fixture.button(QStringLiteral("Quit")), Qt::LeftButton);
         QVERIFY(!window.isVisible());
     }
@@ -102,15 +107,13 @@ private slots:
             {"Session Start Time", "12::", "12:0:0"}, {"Session Start Time", "25:99:99", "25:99:99", "", "marked"},
             {"Date", "", "1/1/2006"}, {"GMT Deviation", "", "0"}, {"Session Length", "", "0"}, {"Min Elevation", "", "0"},
             {"Min Brightness", "", "30"}, {"Min Size", "", "0"}, {"Max Size", "", "999"}, {"Min Azimuth", "", "0"},
-            {"Max Azimuth", "", "360"}, {"Min Elevation", " ", " ", "", "marked"}, {"Max Azimuth", "1e308", "1e308"},
+            {"Max Azimuth", "", "360"}, {"Min Elevation", " ", " ", "", "marked"},
             {"Min Azimuth", "200", "0", "180", "refused"}, {"Max Azimuth", "-10", "360", "5", "refused"},
             {"Min Azimuth", "", "0", "-10", "refused"}, {"Min Azimuth", "90", "90", "180"},  // numbers, not texts
             {"Min Azimuth", "120", "120", "120"}, {"Session Start Time", "21", "21", "", "switch"},
             {"Min Brightness", "", "", "", "popup"}};
-        for (const Edit &edit : edits) {
-            QTest::addRow("%s \"%s\" %s %s", qPrintable(edit.name), qPrintable(edit.typed), qPrintable(edit.otherAz),
-                          qPrintable(edit.outcome)) << edit;
-        }
+        for (const Edit &edit : edits)
+            QTest::addRow("%s", qPrintable(edit.name + u'=' + edit.typed + u' ' + edit.otherAz + u' ' + edit.outcome)) << edit;
     }
 
     // The field's rule, and nothing else changed; text that cannot be read is marked, named in the
@@ -167,43 +170,22 @@ private slots:
     }
 
     // The real button, clicked: date, time and deviation from the clock's own offset, written so
-    // that the list reads them back in the locale, as it reads the location's decimal points.
+    // that the list reads them back in the locale.
     void nowFillsDateTimeAndDeviation()
     {
-        const QString date = QStringLiteral("12/6/2026 9:5:7 ");
         const std::tuple<int, const char *, QString> cases[] = {
-            {-5 * 3600, "C", date + "-5"}, {0, "C", date + "0"}, {20700, "C", date + "5.75"},
-            {-12600, "C", date + "-3.5"}, {19800, "de_DE", "06.12.2026 9:5:7 5,5"}};
+            {-5 * 3600, "C", "12/6/2026 9:5:7 -5"}, {0, "C", "12/6/2026 9:5:7 0"}, {20700, "C", "12/6/2026 9:5:7 5.75"},
+            {-12600, "C", "12/6/2026 9:5:7 -3.5"}, {19800, "de_DE", "06.12.2026 9:5:7 5,5"}};
         for (const auto &[offsetSeconds, locale, texts] : cases) {
             QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
             WindowFixture fixture;
-            fixture.start().setLocationCaptions(QStringLiteral("42.9634"), QStringLiteral("-85.6681"));
+            fixture.start();
             fixture.fakes.clock.now = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7), QTimeZone(offsetSeconds));
             fixture.lists->clear();
             QTest::mouseClick(fixture.button(QStringLiteral("Now")), Qt::LeftButton);
             QCOMPARE(fixture.named("Date")->text() + u' ' + fixture.named("Session Start Time")->text() + u' '
                          + fixture.named("GMT Deviation")->text(), texts);
             QVERIFY(fixture.lists->size() == 1 && fixture.listed() > 0);
-        }
-    }
-
-    // Under night vision every pixel is a shade of red: the style's bevels blend in a little grey,
-    // but nothing comes near white, green or blue.
-    void nightVisionLeavesOnlyRed()
-    {
-        WindowFixture fixture;
-        MainWindow &window = fixture.start();
-        window.setLocationCaptions(QStringLiteral("91"), QStringLiteral("0"));  // a marked caption turns red too
-        window.generateList();
-        fixture.trigger(QStringLiteral("Night Vision"));
-        QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
-        const QImage shown = window.grab().toImage();
-        QVERIFY(rememberedNightVision());
-        fixture.trigger(QStringLiteral("Night Vision"));
-        QVERIFY(!rememberedNightVision() && !isNightVision(QApplication::palette()));
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x)
-                QVERIFY(std::max(qGreen(shown.pixel(x, y)), qBlue(shown.pixel(x, y))) <= 100);
         }
     }
 
@@ -219,16 +201,11 @@ private slots:
         const auto lineAt = std::ranges::find(frames, QFrame::HLine, &QFrame::frameShape);
         QVERIFY(lineAt != frames.end() && controls.removeOne(*lineAt) && controls.size() > 40);
         const QRect designLine = (*lineAt)->geometry();
-        const auto geometries = [&controls] {
-            QList<QRect> rects;
-            for (const QWidget *control : controls)
-                rects << control->geometry();
-            return rects;
-        };
-        const QList<QRect> design = geometries();
-        const int frameHeight = window.height() - client->height();
+        QList<QRect> design;
+        for (const QWidget *control : controls)
+            design << control->geometry();
         const auto resizeClient = [&](QSize size) {
-            window.resize(size.width(), size.height() + frameHeight);
+            window.resize(size.width(), size.height() + window.height() - client->height());
             QCoreApplication::processEvents();
             return client->size();
         };
@@ -244,16 +221,14 @@ private slots:
         }
         QCOMPARE(resizeClient(QSize(999, 600)), QSize(999, 600));
         QCOMPARE(resizeClient(QSize(431, 277)), QSize(857, 551));  // no smaller than designed
-        QCOMPARE(geometries(), design);
-    }
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls.at(i)->geometry(), design.at(i));
 
-    void emptyClientAreaMovesNothing()
-    {
-        QWidget control;
+        QWidget control;  // a minimised window reports no area, and nothing moves
         ProportionalLayout layout;
         layout.recordControl(&control, QRect(150, 300, 450, 600), QSize(12855, 8265));
         layout.placeControls(QSize(1714, 1102));
-        layout.placeControls(QSize(1714, 0));  // a minimised window reports no area
+        layout.placeControls(QSize(1714, 0));
         QCOMPARE(control.geometry(), QRect(20, 40, 60, 80));
     }
 
@@ -263,14 +238,14 @@ private slots:
     {
         using enum AzimuthWindowMode;
         const QString all = QStringLiteral("0 45 90 135 180 225 270 315");
-        const double nan = qQNaN();  // a field that is not a number
         const struct {  // scale: of the designed 89 x 81 pixels
-            double minAz, maxAz; AzimuthWindowMode mode; int scale; QString white, dark; std::vector<HorizonPoint> profile = {};
+            double minAz, maxAz; AzimuthWindowMode mode; int scale;
+            QString white, dark; std::vector<HorizonPoint> profile = {};
         } cases[] = {
             {0, 360, Inclusive, 1, all, ""},          {0, 360, Exclusive, 1, "", all},   // all, nothing but the edges
             {120, 120, Inclusive, 1, "", all},        {120, 120, Exclusive, 1, all, ""}, // equal edges
             {270, 90, Inclusive, 1, "", all},         {-1e308, 1e308, Inclusive, 1, all, ""},
-            {nan, 360, Inclusive, 1, "", all},        {90, 270, Inclusive, 1, "135 180 225", "315 0 45"},
+            {qQNaN(), 360, Inclusive, 1, "", all},        {90, 270, Inclusive, 1, "135 180 225", "315 0 45"},
             {90, 270, Exclusive, 1, "315 0 45", "135 180 225"}, {180, 270, Inclusive, 1, "200 225 250", "290 315 0 90"},
             {60, 300, Exclusive, 1, "340 0 20", "90 180 270"},  {90, 270, Inclusive, 2, "135 180 225", "315 0 45"},
             {0, 360, Inclusive, 1, "150 180 210", "330 0 30", {{0, 60}, {180, 10}}},  // trees north, roofs south
@@ -280,7 +255,8 @@ private slots:
             chart.resize(89 * test.scale, 81 * test.scale);
             chart.showAzimuthWindow(AzimuthWindow{});
             const HorizonProfile horizon(test.profile);
-            chart.showAzimuthWindow(qIsNaN(test.minAz) ? std::nullopt : std::optional(AzimuthWindow{test.minAz, test.maxAz, test.mode}),
+            const AzimuthWindow window{test.minAz, test.maxAz, test.mode};
+            chart.showAzimuthWindow(qIsNaN(test.minAz) ? std::nullopt : std::optional(window),
                                     test.profile.empty() ? nullptr : &horizon);
             const QImage shown = chart.grab().toImage();
             for (const auto &[azimuths, white] : {std::pair{test.white, true}, {test.dark, false}}) {
@@ -302,17 +278,15 @@ private slots:
         fixture.named(QStringLiteral("Session Length"))->setText(QStringLiteral("2"));
         fixture.type("Session Start Time", QStringLiteral("20:0:0"));
         fixture.type("Min Elevation", QStringLiteral("0"));
-        QVERIFY2(fixture.status().contains(QStringLiteral(" listed; ")) && fixture.status().endsWith(QStringLiteral("astronomical twilight until 20:23")), qPrintable(fixture.status()));
+        QCOMPARE(fixture.status(), QStringLiteral("%1 objects listed; astronomical twilight until 20:23").arg(fixture.listed()));
         const int flatCount = fixture.listed();
-        const auto load = [&fixture](const char *name, const QByteArray &profile) {
-            fixture.fakes.files.answer({writeFile(QString::fromLatin1(name), profile)});
-            fixture.trigger(QStringLiteral("Load Horizon Profile..."));
-        };
-        load("garden.hzn", "# garden\n0 0\n60 0\n70 60\n290 60\n300 0\n");
+        fixture.fakes.files.answer({writeFile("garden.hzn", "# garden\n0 0\n60 0\n70 60\n290 60\n300 0\n")});
+        fixture.trigger(QStringLiteral("Load Horizon Profile..."));
         const int walledCount = fixture.listed();
         QVERIFY(window.planner().horizon() && walledCount < flatCount && fixture.messages().isEmpty());
-        load("bad.hzn", "0 10\n400 5\n");
-        QVERIFY2(fixture.messages().contains(QStringLiteral("not loaded. bad.hzn, line 2: the azimuth \"400\"")), qPrintable(fixture.messages()));
+        fixture.fakes.files.answer({writeFile("bad.hzn", "0 10\n400 5\n")});
+        fixture.trigger(QStringLiteral("Load Horizon Profile..."));
+        QVERIFY(fixture.messages().contains(QStringLiteral("not loaded. bad.hzn, line 2: the azimuth \"400\"")));
         QCOMPARE(fixture.listed(), walledCount);
 
         fixture.trigger(QStringLiteral("Save Defaults"));
