@@ -4,277 +4,154 @@
 #include "ui/location/locationchooser.h"
 #include "ui/location/locationowner.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <functional>
 
 namespace {
 
-const QStringList Home = {QStringLiteral("32.2217"), QStringLiteral("-110.9265")};
-const QStringList AliceSprings = {QStringLiteral("-23.6980"), QStringLiteral("133.8807")};
-const QByteArray Heading = "City,Region,Latitude,Longitude\r\n";
-const QByteArray CityLines = "Reykjavik,IS,64.1355,-21.8954\r\nAlice Springs,NT,-23.6980,133.8807\r\n";
-// The cities as the table shows them, each row's cells joined by '|'.
+const QStringList Home = {"32.2217", "-110.9265"};
+const QStringList AliceSprings = {"-23.6980", "133.8807"};
+const QByteArray CityLines = "City,Region,Latitude,Longitude\r\nReykjavik,IS,64.1355,-21.8954\r\nAlice Springs,NT,-23.6980,133.8807\r\n";
 const QStringList ShownCities = {"Reykjavik,IS|64.1355|-21.8954", "Alice Springs,NT|-23.6980|133.8807"};
 
-// Stands in for the main window: holds the two location captions and counts regenerations.
-struct FakeLocationOwner : LocationOwner {
+// The chooser over a stand-in main window, which holds the location captions and notes each
+// regeneration after them; on a cities file of these bytes.
+struct Opened : LocationOwner {
+    QTemporaryDir dir;
+    QString citiesPath;
     QStringList captions = Home;
-    int regenerations = 0;
+    RecordingMessages messages;
+    QWidget mainWindow;  // the chooser's parent: it takes the chooser along
+    QPointer<LocationChooser> chooser;
+
+    explicit Opened(const QByteArray &file = CityLines, const char *name = "cities.csv") : citiesPath(dir.filePath(name))
+    {
+        writeFile(dir.filePath("cities.csv"), file);
+        open();
+    }
+    void open()
+    {
+        showLocationChooser(chooser, *this, messages, &mainWindow, citiesPath);
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
+    }
 
     QString latitudeCaption() const override { return captions[0]; }
     QString longitudeCaption() const override { return captions[1]; }
     void setLocationCaptions(const QString &lat, const QString &lon) override { captions = {lat, lon}; }
-    void generateList() override { ++regenerations; }
+    void generateList() override { captions << QStringLiteral("list regenerated"); }
+
+    QTableView &table() const { return *chooser->findChild<QTableView *>(); }
+    QLineEdit &field(const char *name) const { return *chooser->findChild<QLineEdit *>(name); }
+    // A click on a row, below the last one too, or on the headings (row -1); or what a real double
+    // click delivers: press, release, double click, release.
+    void click(int row, bool twice = false) const
+    {
+        QWidget *on = row < 0 ? table().horizontalHeader()->viewport() : table().viewport();
+        const QPoint pos(5, row < 0 ? 5 : table().rowHeight(0) * row + table().rowHeight(0) / 2);
+        QTest::mouseClick(on, Qt::LeftButton, {}, pos);
+        if (twice) {
+            QTest::mouseDClick(on, Qt::LeftButton, {}, pos);
+            QTest::mouseRelease(on, Qt::LeftButton, {}, pos);
+        }
+    }
+    // The two fields, then the cities as the table shows them, each row's cells joined by '|'.
+    QStringList shown() const
+    {
+        QStringList shown{field("latitudeField").text(), field("longitudeField").text()};
+        for (int row = 0; row < table().model()->rowCount(); ++row)
+            shown << QStringList{cell(row, 0), cell(row, 1), cell(row, 2)}.join(u'|');
+        return shown;
+    }
+    QString cell(int row, int col) const { return table().model()->index(row, col).data().toString(); }
 };
 
-QTableView &table(QWidget *chooser) { return *chooser->findChild<QTableView *>(QStringLiteral("cityTable")); }
-QLineEdit &field(QWidget *chooser, const char *name) { return *chooser->findChild<QLineEdit *>(name); }
-QStringList fields(QWidget *chooser)
-{
-    return {field(chooser, "latitudeField").text(), field(chooser, "longitudeField").text()};
-}
-QPushButton *button(QWidget *chooser, const char *name) { return chooser->findChild<QPushButton *>(name); }
-
-QStringList shownRows(const QTableView &table)
-{
-    const QAbstractItemModel &model = *table.model();
-    QStringList rows;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < model.columnCount(); ++col)
-            cells << model.index(row, col).data().toString();
-        rows << cells.join(u'|');
-    }
-    return rows;
-}
-
-QPoint inRow(const QTableView &table, int row)
-{
-    return {5, table.rowViewportPosition(row) + table.rowHeight(row) / 2};
-}
-
-// What a real double click delivers: press, release, double click, release.
-void doubleClick(QWidget *widget, QPoint pos)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
-}
-
-// What the observer does to the table, from a chooser just opened.
-using Gesture = std::function<void(QTableView &)>;
-
 }  // namespace
-
-Q_DECLARE_METATYPE(Gesture)
 
 class TestLocationChooser : public QObject {
     Q_OBJECT
 
-    LocationChooser *open() { return open(m_path); }
-    LocationChooser *open(const QString &citiesPath)
-    {
-        showLocationChooser(m_chooser, m_owner, m_messages, m_mainWindow.get(), citiesPath);
-        if (!QTest::qWaitForWindowExposed(m_chooser))
-            qWarning("the chooser was not exposed");
-        return m_chooser;
-    }
-
-    QTemporaryDir m_dir;
-    const QString m_path = m_dir.filePath(QStringLiteral("cities.csv"));
-    FakeLocationOwner m_owner;
-    RecordingMessages m_messages;
-    std::unique_ptr<QWidget> m_mainWindow;  // the chooser's parent: it takes the chooser along
-    QPointer<LocationChooser> m_chooser;
-
 private slots:
-    void init()
-    {
-        writeFile(m_path, Heading + CityLines);
-        m_owner = FakeLocationOwner();
-        m_messages = RecordingMessages();
-        m_mainWindow = std::make_unique<QWidget>();
-        m_mainWindow->show();
-    }
-
     // The picture holds the cities as read and the location in use. The table grows with the
     // window; what stands beside it keeps its distance from the right edge.
     void layout()
     {
-        QTableView &cities = table(open());
-        QVERIFY(matchesSnapshot(*m_chooser, QStringLiteral("location-chooser")));
-        const QList<QWidget *> controls = m_chooser->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        QList<QPoint> designed;
-        for (const QWidget *control : controls)
-            designed << control->pos();
-        const QSize tableSize = cities.size();
-        m_chooser->resize(m_chooser->size() + QSize(100, 50));
-        QCOMPARE(cities.size(), tableSize + QSize(100, 50));
+        Opened opened;
+        QVERIFY(matchesSnapshot(*opened.chooser, QStringLiteral("location-chooser")));
+        const QList<QWidget *> controls = opened.chooser->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QList<QRect> grown;
+        for (const QWidget *c : controls)
+            grown << (c == &opened.table() ? c->geometry().adjusted(0, 0, 100, 50) : c->geometry().translated(100, 0));
+        opened.chooser->resize(opened.chooser->size() + QSize(100, 50));
         for (qsizetype i = 0; i < controls.size(); ++i)
-            QCOMPARE(controls[i]->pos(), designed[i] + QPoint(controls[i] == &cities ? 0 : 100, 0));
+            QCOMPARE(controls[i]->geometry(), grown[i]);
     }
 
     // A name far down a long file widens its column as much as at the top.
     void columnFitsEveryCity()
     {
-        const QByteArray longName = QByteArray(60, 'W') + ",XX,1.0,2.0\r\n";
-        const QByteArray manyCities = CityLines.repeated(600);
-        writeFile(m_path, Heading + longName + manyCities);
-        const int widthAtTop = table(open()).columnWidth(0);
-        m_chooser->close();
-        QTRY_VERIFY(m_chooser.isNull());
-        writeFile(m_path, Heading + manyCities + longName);
-        QCOMPARE(table(open()).columnWidth(0), widthAtTop);
-        QVERIFY(widthAtTop > table(m_chooser).horizontalHeader()->sectionSizeHint(0));
+        const QByteArray longName = QByteArray(60, 'W') + ",XX,1.0,2.0\r\n", manyCities = CityLines.repeated(600);
+        const int widthAtTop = Opened("City\r\n" + longName + manyCities).table().columnWidth(0);
+        const Opened atBottom(manyCities + longName);
+        QCOMPARE(atBottom.table().columnWidth(0), widthAtTop);
+        QVERIFY(widthAtTop > atBottom.table().horizontalHeader()->sectionSizeHint(0));
     }
 
-    void oddLines_data()
+    // Lines with fewer than three commas are no city, blanks and tabs go, a fourth comma stays in
+    // the longitude, any line end ends a line. A file that cannot be read is told of.
+    void citiesAsRead()
     {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("heading only") << QByteArray() << QStringList();
-        QTest::newRow("no city") << QByteArray("\r\nShort,32.0\r\nTwo,commas,5\r\n") << QStringList();
-        QTest::newRow("blanks go") << QByteArray("  Alice Springs , NT ,  -23.6980 , 133.8807  \r\n")
-                                   << QStringList("Alice Springs,NT|-23.6980|133.8807");
-        QTest::newRow("fifth field") << QByteArray("Bend,OR, 44.0582, -121.3153 , x\r\n")
-                                     << QStringList("Bend,OR|44.0582|-121.3153 , x");
-        QTest::newRow("tab as blank") << QByteArray("Bend\t,OR,44.0582\t,-121.3153\r\n")
-                                      << QStringList("Bend,OR|44.0582|-121.3153");
-        QTest::newRow("lone CR") << QByteArray("A,B,1,2\rC,D,3,4") << QStringList({"A,B|1|2", "C,D|3|4"});
-        QTest::newRow("empty fields") << QByteArray(",,,") << QStringList(",||");
-    }
-
-    void oddLines()
-    {
-        QFETCH(QByteArray, lines);
-        QFETCH(QStringList, shown);
-        writeFile(m_path, Heading + lines);
-        QCOMPARE(shownRows(table(open())), shown);
-        QCOMPARE(fields(m_chooser), Home);
-        QCOMPARE(m_messages.log(), QString());
-    }
-
-    void unreadableFileIsTold_data()
-    {
-        QTest::addColumn<QString>("name");  // in the test's folder
-        QTest::addColumn<QString>("told");
-        QTest::newRow("missing") << "missing.csv" << "There is no file \"missing.csv\"";
-        QTest::newRow("folder") << "." << "is not a file that can be read";
-    }
-
-    void unreadableFileIsTold()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, told);
-        QCOMPARE(shownRows(table(open(m_dir.filePath(name)))), QStringList());
-        QCOMPARE(m_messages.shown.size(), 1);
-        QCOMPARE(m_messages.shown[0].title, QStringLiteral("Nocturo"));
-        QVERIFY2(m_messages.shown[0].text.contains(told), qPrintable(m_messages.log()));
-        QCOMPARE(fields(m_chooser), Home);
-    }
-
-    void takesTheCurrentCity_data()
-    {
-        QTest::addColumn<Gesture>("gesture");
-        QTest::addColumn<QStringList>("taken");
-        QTest::newRow("double click") << Gesture([](QTableView &t) {
-            QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, inRow(t, 0));
-            doubleClick(t.viewport(), inRow(t, 1));
-        }) << AliceSprings;
-        QTest::newRow("Enter") << Gesture([](QTableView &t) {
-            QTest::keyClick(&t, Qt::Key_Down);
-            QTest::keyClick(&t, Qt::Key_Enter);
-        }) << AliceSprings;
-        // One Tab leaves the table, one Shift+Tab comes back to the row that was current.
-        QTest::newRow("Tab away and back, Return") << Gesture([](QTableView &t) {
-            QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, inRow(t, 1));
-            QTest::keyClick(&t, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), &field(t.window(), "latitudeField"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-            QCOMPARE(QApplication::focusWidget(), &t);
-            QTest::keyClick(&t, Qt::Key_Return);
-        }) << AliceSprings;
-        QTest::newRow("double clicks off the cities") << Gesture([](QTableView &t) {
-            QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, inRow(t, 1));
-            doubleClick(t.viewport(), inRow(t, 1) + QPoint(0, t.rowHeight(1)));
-            doubleClick(t.horizontalHeader()->viewport(), QPoint(5, 5));
-        }) << Home;
-    }
-
-    // Only the city under the current row is taken, and only into the fields; the cities keep the
-    // file's order.
-    void takesTheCurrentCity()
-    {
-        QFETCH(Gesture, gesture);
-        QFETCH(QStringList, taken);
-        QTableView &cities = table(open());
-        m_chooser->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_chooser));
-        gesture(cities);
-        QCOMPARE(fields(m_chooser), taken);
-        QCOMPARE(shownRows(cities), ShownCities);
-        QCOMPARE(m_owner.captions, Home);
-    }
-
-    void handsOverOnUpdateOnly_data()
-    {
-        QTest::addColumn<QStringList>("typed");  // empty: Alice Springs is double-clicked
-        QTest::addColumn<QString>("closedBy");   // a button; empty: the frame
-        QTest::addColumn<QStringList>("handedOver");
-        const QStringList odd = {" 51.5 ", "x,y"};
-        QTest::newRow("city, Cancel") << QStringList() << "cancelButton" << Home;
-        QTest::newRow("city, closed") << QStringList() << "" << Home;
-        QTest::newRow("city, Update") << QStringList() << "updateButton" << AliceSprings;
-        QTest::newRow("typed, Update") << odd << "updateButton" << odd;
-    }
-
-    void handsOverOnUpdateOnly()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, closedBy);
-        QFETCH(QStringList, handedOver);
-        const QPointer<LocationChooser> chooser = open();
-        if (typed.isEmpty())
-            doubleClick(table(chooser).viewport(), inRow(table(chooser), 1));
-        for (int i = 0; i < typed.size(); ++i) {
-            QLineEdit &typedInto = field(chooser, i ? "longitudeField" : "latitudeField");
-            typedInto.clear();
-            QTest::keyClicks(&typedInto, typed[i]);
+        const QByteArray lines = "City\r\nShort,32.0\r\nTwo,commas,5\r\n\r\n  Alice Springs , NT ,  -23.6980 , 133.8807  \r\n"
+                                 "Bend,OR, 44.0582, -121.3153 , x\nBend\t,OR,44.0582\t,-121.3153\r\nA,B,1,2\rC,D,3,4\r\n,,,";
+        const std::tuple<const char *, QStringList, QString> cases[] = {  // file, rows shown, message
+            {"cities.csv", {"Alice Springs,NT|-23.6980|133.8807", "Bend,OR|44.0582|-121.3153 , x",
+                            "Bend,OR|44.0582|-121.3153", "A,B|1|2", "C,D|3|4", ",||"}, ""},
+            {"missing.csv", {}, "Nocturo: There is no file \"missing.csv\""},
+            {".", {}, "is not a file that can be read"}};
+        for (const auto &[file, rows, told] : cases) {
+            const Opened opened(lines, file);
+            QCOMPARE(opened.shown(), Home + rows);
+            const QString log = opened.messages.log();
+            QVERIFY2(opened.messages.shown.size() == int(!told.isEmpty()) && log.contains(told), qPrintable(log));
         }
-        if (closedBy.isEmpty())
-            chooser->close();
-        else
-            QTest::mouseClick(button(chooser, qPrintable(closedBy)), Qt::LeftButton);
-        QTRY_VERIFY(chooser.isNull());
-        QCOMPARE(m_owner.captions, handedOver);
-        QCOMPARE(m_owner.regenerations, closedBy == u"updateButton" ? 1 : 0);
     }
 
-    // While the chooser is open the file changes: opening again only brings the same window to
-    // the front, keeping what was typed and the cities as first read. A new window reads anew.
-    void openingAgainKeepsTheWindow()
+    // Double click and Enter take the current city into the fields only, never sorting the
+    // cities. While the chooser is open, the command brings the same window back, keeping the
+    // fields and the cities as first read. Only Update hands the fields over and regenerates the
+    // list; Cancel, like closing by the frame, hands nothing over. A new chooser reads anew.
+    void takesACityAndHandsItOver()
     {
-        QPointer<LocationChooser> chooser = open();
-        field(chooser, "latitudeField").clear();
-        QTest::keyClicks(&field(chooser, "latitudeField"), QStringLiteral("12.5"));
-        writeFile(m_path, Heading + "Bend,OR,44.0582,-121.3153\r\n");
-        chooser->showMinimized();
-        QCOMPARE(open(), chooser);
-        QVERIFY(!chooser->isMinimized());
-        QCOMPARE(fields(chooser), QStringList({"12.5", Home[1]}));
-        QCOMPARE(shownRows(table(chooser)), ShownCities);
-
-        QTest::mouseClick(button(chooser, "cancelButton"), Qt::LeftButton);
-        QTRY_VERIFY(chooser.isNull());
-        QCOMPARE(fields(open()), Home);
-        QCOMPARE(shownRows(table(m_chooser)), QStringList("Bend,OR|44.0582|-121.3153"));
+        const std::tuple<void (*)(Opened &), const char *, QStringList> cases[] = {  // the gesture, closed by, fields
+            {[](Opened &o) { o.click(0); o.click(1, true); }, "updateButton", AliceSprings},
+            {[](Opened &o) {  // one Tab leaves the table, one Shift+Tab comes back to the row that was current
+                 o.click(0);
+                 QTest::keyClick(&o.table(), Qt::Key_Down);
+                 QTest::keyClick(&o.table(), Qt::Key_Tab);
+                 QVERIFY(o.field("latitudeField").hasFocus());
+                 QTest::keyClick(&o.field("latitudeField"), Qt::Key_Backtab);
+                 QTest::keyClick(o.chooser->windowHandle(), Qt::Key_Return);  // to the control with the focus
+             }, "cancelButton", AliceSprings},
+            // Double clicks below the last city and on the headings.
+            {[](Opened &o) { o.click(1); o.click(2, true); o.click(-1, true); }, "updateButton", Home},
+            {[](Opened &o) { o.field("latitudeField").setText(" 51.5 "); o.field("longitudeField").setText("x,y"); },
+             "updateButton", {" 51.5 ", "x,y"}}};
+        for (const auto &[gesture, closedBy, inFields] : cases) {
+            Opened opened;
+            gesture(opened);
+            writeFile(opened.citiesPath, "City\r\nBend,OR,44.0582,-121.3153\r\n");
+            opened.chooser->showMinimized();
+            opened.open();
+            QVERIFY(!opened.chooser->isMinimized());  // the same window: a new one would show Bend
+            QCOMPARE(opened.shown() + opened.captions, inFields + ShownCities + Home);
+            QTest::mouseClick(opened.chooser->findChild<QWidget *>(closedBy), Qt::LeftButton);
+            QTRY_VERIFY(opened.chooser.isNull());
+            const bool updated = closedBy == QLatin1String("updateButton");
+            QCOMPARE(opened.captions, updated ? inFields + QStringList("list regenerated") : Home);
+            opened.open();  // its fields show the captions
+            QCOMPARE(opened.shown(), (updated ? inFields : Home) + QStringList("Bend,OR|44.0582|-121.3153"));
+        }
     }
 };
 

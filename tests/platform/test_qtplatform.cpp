@@ -1,8 +1,6 @@
 #include "ui/platform/qtplatform.h"
 
-#include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,33 +9,17 @@
 #include <QTimeZone>
 #include <QTimer>
 
-#include <ctime>
-#include <functional>
-
 namespace {
 
 // Runs what the test does to a dialog once it is open, from the event loop the dialog waits in.
-template <typename Dialog>
-void whenOpen(const std::function<void(Dialog *)> &act)
+template <typename Dialog, typename Act>
+void whenOpen(const Act &act)
 {
     QTimer::singleShot(0, [act] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *dialog = qobject_cast<Dialog *>(window); dialog && dialog->isVisible())
-                return act(dialog);
-        }
-        whenOpen(act);  // not shown yet
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        dialog ? act(dialog) : whenOpen<Dialog>(act);  // not shown yet: again
     });
 }
-
-class AddressCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QUrl opened;
-
-public slots:
-    void open(const QUrl &address) { opened = address; }
-};
 
 }  // namespace
 
@@ -46,45 +28,34 @@ public slots:
 class TestQtPlatform : public QObject {
     Q_OBJECT
 
+    QUrl opened;  // by the stand-in for the desktop's browser
+
+public slots:
+    void openInBrowser(const QUrl &address) { opened = address; }
+
 private slots:
-    void openDialogStartsWhereAsked()
+    // An open dialog starts in the folder asked, on the name and the first filter, and takes only
+    // existing files (file mode 3); a save dialog (accept mode 1) asks before replacing a file and
+    // gives the path typed into it. A message shows its title and text, with one button.
+    void dialogs()
     {
         QTemporaryDir folder;
-        QString seen;  // the folder, the name, the filter and the file mode (3: existing files only)
-        whenOpen<QFileDialog>([&](QFileDialog *dialog) {
-            seen = dialog->directory().absolutePath() + u'|' + dialog->findChild<QLineEdit *>()->text() + u'|'
-                   + dialog->selectedNameFilter() + u'|' + QString::number(dialog->fileMode());
-            dialog->reject();
-        });
-
-        const FileChoice cancelled = QtFileChooser().chooseFile(
-            {FileRequest::Purpose::Open, QStringLiteral("Objects.csv"), folder.path(), {QStringLiteral("Catalogs (*.csv)")}});
-
-        QVERIFY(cancelled.cancelled);
-        QCOMPARE(seen, QDir(folder.path()).absolutePath() + QStringLiteral("|Objects.csv|Catalogs (*.csv)|3"));
-    }
-
-    void saveDialogAsksBeforeReplacing()
-    {
-        QTemporaryDir folder;
-        bool confirmsOverwrite = false;
-        whenOpen<QFileDialog>([&](QFileDialog *dialog) {
-            confirmsOverwrite = dialog->acceptMode() == QFileDialog::AcceptSave && !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            dialog->findChild<QLineEdit *>()->setText(QStringLiteral("tonight.txt"));
-            QTest::keyClick(dialog->findChild<QLineEdit *>(), Qt::Key_Return);
-        });
-
-        const FileChoice chosen = QtFileChooser().chooseFile(
-            {FileRequest::Purpose::Save, QStringLiteral("results.txt"), folder.path(), {QStringLiteral("Text (*.txt)")}});
-
-        QVERIFY(confirmsOverwrite);
-        QVERIFY(!chosen.cancelled);
-        QCOMPARE(chosen.paths, QStringList{QDir(folder.path()).absoluteFilePath(QStringLiteral("tonight.txt"))});
-    }
-
-    void messageBoxShowsTheText()
-    {
-        QString seen;
+        QString seen;  // of a file dialog: the folder, the name, the filter, the modes, whether it asks before replacing
+        for (const bool saving : {false, true}) {
+            whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+                QLineEdit *name = dialog->findChild<QLineEdit *>();
+                seen = QStringList{dialog->directory().absolutePath(), name->text(), dialog->selectedNameFilter(),
+                                   QString::number(dialog->fileMode()), QString::number(dialog->acceptMode()),
+                                   QString::number(!dialog->testOption(QFileDialog::DontConfirmOverwrite))}.join(u'|');
+                name->setText(QStringLiteral("tonight.txt"));
+                saving ? QTest::keyClick(name, Qt::Key_Return) : dialog->reject();
+            });
+            const FileRequest::Purpose purpose = saving ? FileRequest::Purpose::Save : FileRequest::Purpose::Open;
+            const FileChoice choice = QtFileChooser().chooseFile({purpose, "Objects.csv", folder.path(), {"Catalogs (*.csv)"}});
+            QCOMPARE(seen, folder.path() + "|Objects.csv|Catalogs (*.csv)|" + (saving ? "0|1|1" : "3|0|1"));
+            QCOMPARE(choice.paths, saving ? QStringList(folder.filePath("tonight.txt")) : QStringList());
+            QCOMPARE(choice.cancelled, !saving);
+        }
         whenOpen<QMessageBox>([&](QMessageBox *box) {
             seen = box->windowTitle() + u':' + box->text() + u':' + QString::number(box->buttons().size());
             box->accept();
@@ -95,28 +66,20 @@ private slots:
 
     // The clock's local time carries the offset of the machine's zone at that instant, which "Now"
     // writes as the GMT deviation: a zone without daylight saving, one of 5 h 45 min, and one each
-    // side of the equator whose offset changes with the season.
-    void clockCarriesTheZonesOffset()
+    // side of the equator whose offset changes with the season. The browser opens the address
+    // given, here with a handler of the test's own in the desktop's place.
+    void clockAndBrowser()
     {
         const QByteArray machineZone = qgetenv("TZ");
         for (const char *zone : {"UTC", "Asia/Kathmandu", "America/New_York", "Australia/Sydney"}) {
             qputenv("TZ", zone);
-            tzset();
             const QDateTime now = SystemClock().localNow();
             QCOMPARE(now.offsetFromUtc(), QTimeZone(zone).offsetFromUtc(now));
         }
         machineZone.isNull() ? qunsetenv("TZ") : qputenv("TZ", machineZone);
-        tzset();
-    }
-
-    // A handler of the test's own stands in for the desktop's browser.
-    void browserOpensTheAddress()
-    {
-        AddressCatcher browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("nocturo-test"), &browser, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("nocturo-test"), this, "openInBrowser");
         const QUrl address(QStringLiteral("nocturo-test:NGC%20224"));
-        QVERIFY(QtBrowser().openAddress(address));
-        QCOMPARE(browser.opened, address);
+        QVERIFY(QtBrowser().openAddress(address) && opened == address);
         QDesktopServices::unsetUrlHandler(QStringLiteral("nocturo-test"));
     }
 };
