@@ -13,16 +13,6 @@
 
 namespace {
 
-bool hasBlankEdgeOrTab(const QString &field)
-{
-    return field.startsWith(u' ') || field.endsWith(u' ') || field.contains(u'\t');
-}
-
-bool isFiniteOrNone(const std::optional<double> &value)
-{
-    return !value || std::isfinite(*value);
-}
-
 // A line that is read lies on the sky; none of its fields starts or ends with a blank or holds a
 // tab; the type is lower case and names the types; size and magnitude are finite where read.
 bool readsAsPromised(const QString &line)
@@ -30,16 +20,15 @@ bool readsAsPromised(const QString &line)
     const Result<CatalogObject> result = parseCatalogLine(line);
     if (!result.ok())
         return false;
-    const CatalogObject &object = result.value();
-    if (!(object.raDeg >= 0.0 && object.raDeg <= 360.0 && object.decDeg >= -90.0 && object.decDeg <= 90.0)
-        || object.typeText != object.typeText.toLower() || !(object.types == objectTypesNamed(object.typeText))
-        || !isFiniteOrNone(object.sizeArcmin) || !isFiniteOrNone(object.magnitude))
+    const CatalogObject &o = result.value();
+    const auto finiteOrNone = [](const std::optional<double> &value) { return !value || std::isfinite(*value); };
+    const auto untidy = [](const QString *f) { return f->startsWith(u' ') || f->endsWith(u' ') || f->contains(u'\t'); };
+    const QString *fields[] = {&o.identifier, &o.messier, &o.sizeText, &o.minorSizeText, &o.magnitudeText, &o.typeText,
+                               &o.constellation, &o.comment};
+    if (!(o.raDeg >= 0.0 && o.raDeg <= 360.0 && o.decDeg >= -90.0 && o.decDeg <= 90.0) || o.typeText != o.typeText.toLower()
+        || !(o.types == objectTypesNamed(o.typeText)) || !finiteOrNone(o.sizeArcmin) || !finiteOrNone(o.magnitude)
+        || std::ranges::any_of(fields, untidy))
         __builtin_trap();
-    for (const QString *field : {&object.identifier, &object.messier, &object.sizeText, &object.minorSizeText,
-                                 &object.magnitudeText, &object.typeText, &object.constellation, &object.comment}) {
-        if (hasBlankEdgeOrTab(*field))
-            __builtin_trap();
-    }
     return true;
 }
 
@@ -48,15 +37,13 @@ bool readsAsPromised(const QString &line)
 void checkLoad(QStringList lines, const std::vector<bool> &lineReads)
 {
     const Result<Catalog> result = loadCatalogLines(lines);
-    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
-    while (lines.size() > 1 && std::all_of(lines.constLast().begin(), lines.constLast().end(), isBlank))
+    while (lines.size() > 1 && std::ranges::all_of(lines.constLast(), [](QChar c) { return c == u' ' || c == u'\t'; }))
         lines.removeLast();
-    const auto firstFault = std::find(lineReads.begin() + std::min<qsizetype>(1, lines.size()),
-                                      lineReads.begin() + lines.size(), false);
-    const qsizetype faultIndex = lines.isEmpty() ? 0 : firstFault - lineReads.begin();
-    if (result.ok() != (faultIndex == lines.size() && !lines.isEmpty()))
-        __builtin_trap();
-    if (result.ok() ? result.value().size() != lines.size() - 1 : result.problem().line != faultIndex + 1)
+    qsizetype faultIndex = std::min<qsizetype>(1, lines.size());  // of the first line after the header not read, or the end
+    while (faultIndex < lines.size() && lineReads[std::size_t(faultIndex)])
+        ++faultIndex;
+    if (result.ok() != (faultIndex == lines.size() && !lines.isEmpty())
+        || (result.ok() ? result.value().size() != lines.size() - 1 : result.problem().line != faultIndex + 1))
         __builtin_trap();
 }
 

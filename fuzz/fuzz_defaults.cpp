@@ -19,38 +19,26 @@ QStringList values(const SavedDefaults &defaults)
     return lines;
 }
 
-bool isBoxState(const QString &text)
-{
-    return text == u"0" || text == u"1" || text == u"2";
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = splitLines(decodeText(bytes));
-
-    SavedDefaults defaults;
+    SavedDefaults defaults, reread;
     const DefaultsReading reading = readDefaultsLines(lines, defaults);
-    const int applied = reading.linesApplied;
-    if (applied < 0 || applied > int(DefaultsLines.size()) || reading.ok() != (applied == int(DefaultsLines.size()))
+    const int applied = reading.linesApplied, lineCount = int(DefaultsLines.size());
+    if (applied < 0 || applied > lineCount || reading.ok() != (applied == lineCount)
         || (!reading.ok() && reading.problem->line != applied + 1))
         __builtin_trap();
-    const QStringList read = values(defaults);
-    const QStringList firstStart = values(SavedDefaults());
-    for (int index = 0; index < int(DefaultsLines.size()); ++index) {
+    const QStringList read = values(defaults), firstStart = values(SavedDefaults());
+    for (int index = 0; index < lineCount; ++index) {
         const bool isBox = DefaultsLines[std::size_t(index)].holds == DefaultsLine::Holds::TypeBox;
-        const bool asPromised = index >= applied ? read[index] == firstStart[index]
-                                                 : (isBox ? isBoxState(read[index]) : read[index] == lines.value(index));
-        if (!asPromised)
+        const QString promised = index >= applied ? firstStart[index] : isBox ? read[index] : lines.value(index);
+        if (read[index] != promised || (isBox && !QStringList{"0", "1", "2"}.contains(read[index])))
             __builtin_trap();
     }
-    if (!reading.ok())
-        return 0;
-
-    SavedDefaults reread;
-    if (!readDefaultsLines(splitLines(defaultsText(defaults)), reread).ok() || !(reread == defaults))
+    if (reading.ok() && (!readDefaultsLines(splitLines(defaultsText(defaults)), reread).ok() || !(reread == defaults)))
         __builtin_trap();
     return 0;
 }

@@ -1,29 +1,25 @@
-#include "catalogfiles.h"
 #include "cli/commandline.h"
 #include "formats/catalogloader.h"
 #include "formats/resultstext.h"
-#include "plan/session.h"
+#include "testfiles.h"
+#include "workedsession.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = 0;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run run(const QStringList &arguments)
+// What a run gives: its exit code, what it writes to the output and to the error stream, "|"
+// between them.
+QString run(const QStringList &arguments)
 {
-    QBuffer out;
-    QBuffer err;
+    QBuffer out, err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     const int exitCode = runCommandLine(QStringList{"nocturo"} + arguments, out, err);
-    return {exitCode, out.data(), err.data()};
+    return QString("%1|%2|%3").arg(exitCode).arg(QString::fromUtf8(out.data()), QString::fromUtf8(err.data()));
 }
 
 const QStringList SessionOptions{"--date", "2006-03-15", "--time", "21:30:00", "--gmt-deviation", "-5"};
@@ -39,83 +35,61 @@ class TestCommandLine : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // A message on the error stream, exit code 2, nothing on the output.
+    // A message on the error stream, exit code 2, nothing on the output. A repeated option counts
+    // with its last value.
     void wrongArguments()
     {
         const QStringList list = QStringList{"list", "--folder", "."} + SessionOptions;
-        const std::pair<QStringList, QString> cases[] = {  // a repeated option counts with its last value
+        const std::pair<QStringList, QString> cases[] = {
             {{"tonight"}, "there is no command \"tonight\""}, {{"list", "--folder", "."}, "\"list\" needs --date"},
-            {{"night", "--latitude", "1"}, "Unknown option 'latitude'"},
-            {{"night", "now"}, "takes no argument \"now\""},
+            {{"night", "--latitude", "1"}, "Unknown option 'latitude'"}, {{"night", "now"}, "takes no argument \"now\""},
             {Night + QStringList{"--date", "3/15/2006"}, "--date \"3/15/2006\" is not a date"},
             {Night + QStringList{"--lat", "91"}, "--lat \"91\" is not a number from -90 to 90"},
             {list + QStringList{"--gmt-deviation", "nan"}, "--gmt-deviation \"nan\""},
             {list + QStringList{"--time", "25:00:00"}, "--time \"25:00:00\" is not a time"},
             {QStringList{"windows", "--folder", ".", "--darkness", "pitch"} + SessionOptions, "--darkness \"pitch\""}};
-        for (const auto &[arguments, problem] : cases) {
-            const Run result = run(arguments);
-            const QString err = QString::fromUtf8(result.err);
-            QVERIFY2(result.exitCode == 2 && result.out.isEmpty() && err.contains(problem), qPrintable(problem + u'|' + err));
-        }
+        for (const auto &[arguments, problem] : cases)
+            QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
 
-    // The list a folder's defaults and catalog give for the session, made through the plan:
-    // the same bytes, also under a locale whose decimal sign is not the point of the defaults file.
-    void listIsThePlansList()
+    // The list a folder's defaults and catalog give for the session is the plan's: the same bytes,
+    // also under a locale whose decimal sign is not the point of the defaults file. The windows come
+    // in the list's order, the first listed object first, and a wall too high for anything leaves
+    // only the heading. Without its catalog the folder gives nothing.
+    void listAndWindows()
     {
         QTemporaryDir folder;
         QVERIFY(QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/Objects.csv", folder.filePath("Objects.csv")));
         writeFile(folder.filePath("defaults.txt"),
-                  "42.93\r\n-85.48\r\n2\r\n0\r\n0\r\n360\r\n30\r\n0\r\n999\r\n1\r\n1\r\n1\r\n1\r\n1\r\nObjects.csv\r\nInclusive\r\n");
-        SessionTexts texts;
-        const std::pair<SessionField, const char *> fields[] = {
-            {SessionField::Latitude, "42.93"},     {SessionField::Longitude, "-85.48"},   {SessionField::Date, "2006-03-15"},
-            {SessionField::StartTime, "21:30:00"}, {SessionField::GmtDeviation, "-5"},    {SessionField::SessionLength, "2"},
-            {SessionField::MinElevation, "0"},     {SessionField::MinSize, "0"}};
-        for (const auto &[field, text] : fields)
-            texts[field] = QString::fromLatin1(text);
+                  "42.93\n-85.48\n2\n0\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\nObjects.csv\nInclusive\n");
+        writeFile(folder.filePath("wall.hzn"), "0 80\n");
+        using enum SessionField;
+        const SessionTexts texts = workedSessionTexts({{Date, "2006-03-15"}, {StartTime, "21:30:00"}, {MinElevation, "0"}});
         const Result<Catalog> catalog = loadCatalogFile(folder.filePath("Objects.csv"));
         QVERIFY(catalog.ok());
-
+        const QStringList inFolder = QStringList{"--folder", folder.path()} + SessionOptions;
+        const QString heading = "Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude\n";
         for (const char *locale : {"C", "de_DE"}) {
             QLocale::setDefault(QLocale(locale));
-            const Result<Session> session = readSession(texts, QLocale());
-            QVERIFY(session.ok());
-            const ObservingList list = generateList(session.value(), catalog.value(), nullptr);
-            QVERIFY(list.size() > 100);
-            const Run result = run(QStringList{"list", "--folder", folder.path()} + SessionOptions);
-            QCOMPARE(result.exitCode, 0);
-            QCOMPARE(QString::fromUtf8(result.out), resultsText(list, listOrder(list), LocaleNumbers(QLocale())));
-            QVERIFY(result.out.split('\t').value(14).contains(QLocale().decimalPoint().toUtf8()));  // the first altitude
+            const ObservingList list = generateList(readSession(texts, QLocale()).value(), catalog.value(), nullptr);
+            const QString listed = resultsText(list, listOrder(list), LocaleNumbers(QLocale()));
+            QCOMPARE(run(QStringList{"list"} + inFolder), "0|" + listed + "|");
+            const QString windows = run(QStringList{"windows", "--darkness", "none"} + inFolder);
+            QVERIFY(windows.startsWith("0|" + heading + listedIdentifiers(list).value(0) + '\t'));
+            QCOMPARE(run(QStringList{"windows", "--horizon", folder.filePath("wall.hzn")} + inFolder), "0|" + heading + "|");
         }
         QVERIFY(QFile::remove(folder.filePath("Objects.csv")));
-        const Run missing = run(QStringList{"list", "--folder", folder.path()} + SessionOptions);
-        QVERIFY(missing.exitCode == 1 && missing.err.contains("There is no file \"Objects.csv\""));
+        QVERIFY(run(QStringList{"list"} + inFolder).contains(QRegularExpression("^1\\|\\|.*There is no file \"Objects.csv\"")));
     }
 
-    // The events of a night and the windows of a list, in their fixed forms.
-    void nightAndWindows()
+    // The events of a night in their fixed order, in local time.
+    void night()
     {
-        const Run night = run(Night);
-        QCOMPARE(night.exitCode, 0);
-        QStringList names;
-        for (const QByteArray &line : night.out.split('\n'))
-            names << QString::fromUtf8(line.split('\t').first());
-        QCOMPARE(names, (QStringList{"sunset", "civil dusk", "nautical dusk", "astronomical dusk", "astronomical dawn",
-                                     "nautical dawn", "civil dawn", "sunrise", "moonrise", "moonset", "moon illumination", ""}));
-        QVERIFY(night.out.startsWith("sunset\t2006-03-15 18:4"));
-
-        QTemporaryDir folder;
-        writeFile(folder.filePath("Objects.csv"), catalogBytes("NGC", 3));
-        writeFile(folder.filePath("defaults.txt"), "42.93\n-85.48\n2\n-90\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\nObjects.csv\nInclusive\n");
-        writeFile(folder.filePath("low.hzn"), "0 80\n");  // nothing clears an 80-degree wall
-        const Run windows = run(QStringList{"windows", "--folder", folder.path(), "--darkness", "none"} + SessionOptions);
-        QCOMPARE(windows.exitCode, 0);
-        const QList<QByteArray> lines = windows.out.split('\n');
-        QCOMPARE(lines.first(), QByteArray("Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude"));
-        QCOMPARE(lines.value(1).split('\t').first(), QByteArray("NGC 3"));  // the list's own order
-        const Run walled = run(QStringList{"windows", "--folder", folder.path(), "--horizon", folder.filePath("low.hzn")} + SessionOptions);
-        QCOMPARE(walled.out.split('\n').size(), 2);  // the heading: a wall that high lists nothing
+        const QString night = run(Night);
+        QCOMPARE(QString(night).remove(QRegularExpression("\t[^\n]*")),
+                 "0|sunset\ncivil dusk\nnautical dusk\nastronomical dusk\nastronomical dawn\nnautical dawn\ncivil dawn\nsunrise\n"
+                 "moonrise\nmoonset\nmoon illumination\n|");
+        QVERIFY(night.startsWith("0|sunset\t2006-03-15 18:4"));
     }
 };
 

@@ -15,48 +15,34 @@ class TestFormatsTextFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void splitLines()
+    // LF CR is two line ends; a final line end ends the last line, it starts none. One byte that
+    // is not UTF-8 makes the whole text Latin-1, so that no byte is lost; a sequence cut at the end
+    // is such a byte.
+    void decodesAndSplitsLines()
     {
-        const std::pair<QString, QStringList> cases[] = {
-            {"a\r\nb\nc\rd\n\re\r", {"a", "b", "c", "d", "", "e"}},  // LF CR is two line ends
-            {"a\nb\n\n", {"a", "b", ""}},  // a final line end ends the last line, it starts none
-            {"", {}}};
-        for (const auto &[text, lines] : cases)
-            QCOMPARE(::splitLines(text), lines);
+        const std::pair<QByteArray, QStringList> cases[] = {
+            {"a\r\nb\nc\rd\n\re\r", {"a", "b", "c", "d", "", "e"}}, {"a\nb\n\n", {"a", "b", ""}}, {"", {}},
+            {"\xc3\xa9\xe2\x80\x93", {"\u00e9\u2013"}}, {"\xc3\xa9 \xe9\n", {"\u00c3\u00a9 \u00e9"}}, {"ab\xc3", {"ab\u00c3"}}};
+        for (const auto &[bytes, lines] : cases)
+            QCOMPARE(splitLines(decodeText(bytes)), lines);
     }
 
-    void decodeText()
-    {
-        // One byte that is not UTF-8 makes the whole text Latin-1, so that no byte is lost; a
-        // sequence cut at the end is such a byte.
-        const std::pair<QByteArray, QString> cases[] = {
-            {"\xc3\xa9\xe2\x80\x93", QStringLiteral("\u00e9\u2013")}, {"\xc3\xa9 \xe9", QStringLiteral("\u00c3\u00a9 \u00e9")},
-            {"ab\xc3", QStringLiteral("ab\u00c3")}};
-        for (const auto &[bytes, text] : cases)
-            QCOMPARE(::decodeText(bytes), text);
-    }
-
-    void writeReplacesWithExactBytes()
+    // A write replaces a longer file with exactly its bytes, and leaves no other file behind. One
+    // that fails, held in the write buffer until the flush or written at once, leaves the existing
+    // file whole, with the system's own words, never "Unknown error".
+    void writesWholeFilesOrNone()
     {
         const QTemporaryDir folder;
         const QString path = folder.filePath("results.txt");
         QVERIFY(!writeTextFile(path, "a much longer text than the new one"));
-        QVERIFY(!writeTextFile(path, QStringLiteral("M 31\tCaf\u00e9\r\n")));
+        QVERIFY(!writeTextFile(path, "M 31\tCaf\u00e9\r\n"));
         QCOMPARE(fileBytes(path), QByteArray("M 31\tCaf\xc3\xa9\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
-    }
-
-    void failedWriteLeavesTheExistingFileWhole()
-    {
-        for (const int characters : {1000, 100000}) {  // held in the write buffer until the flush; written at once
-            const QTemporaryDir folder;
-            const QString path = folder.filePath("defaults.txt");
-            QVERIFY(!writeTextFile(path, "51.5\r\n-0.1\r\n"));
+        for (const int characters : {1000, 100000}) {
             const auto problem = [&] { const FileSizeLimit fullDisk; return writeTextFile(path, QString(characters, u'x')); }();
-            QCOMPARE(problem.value().what, qt_error_string(EFBIG));  // the system's own words, never "Unknown error"
-            QCOMPARE(fileBytes(path), QByteArray("51.5\r\n-0.1\r\n"));
-            QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"defaults.txt"});
+            QCOMPARE(problem.value().what, qt_error_string(EFBIG));
+            QCOMPARE(fileBytes(path), QByteArray("M 31\tCaf\xc3\xa9\r\n"));
         }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"results.txt"});
     }
 
     void refusesWhatIsNotAFile()

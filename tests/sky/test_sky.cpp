@@ -21,13 +21,11 @@ class TestSky : public QObject {
     Q_OBJECT
 
 private slots:
+    // The hour angle of an object 10 degrees east of the meridian wraps once to 350.
     void siderealTime()
     {
-        const struct {
-            CalendarDate date;
-            ClockTime time;
-            double gmtDeviationHours, lonDeg, days, siderealDeg;
-        } cases[] = {
+        // Date, local time, GMT deviation, longitude, day count, local sidereal time.
+        const std::tuple<CalendarDate, ClockTime, double, double, double, double> cases[] = {
             {{2000, 1, 1}, {12, 0, 0}, 0.0, 0.0, 0.0, 280.46061837},  // the J2000 epoch
             // 21:30 EST on 15 March 2006 is already 16 March in UT.
             {{2006, 3, 15}, {21, 30, 0}, -5.0, -85.48, 2265.6041667, 125.5674},
@@ -38,68 +36,59 @@ private slots:
             {{2010, 6, 1}, {20, 0, 0}, 5.5, 77.2, 3804.1041667, 184.6659},
             {{1900, 3, 1}, {12, 0, 0}, 0.0, 0.0, -36465.0, 338.8298},  // 1900 is no leap year
         };
-        for (const auto &test : cases) {
-            QCOMPARE_NEAR(daysSinceJ2000(test.date, test.time, test.gmtDeviationHours), test.days, 1e-6);
-            const double localSiderealDeg = getSiderealTime(test.date, test.time, test.gmtDeviationHours, test.lonDeg);
-            QCOMPARE_NEAR(localSiderealDeg, test.siderealDeg, 5e-5);
-            // The hour angle of an object 10 degrees east of the meridian wraps once to 350.
+        for (const auto &[date, time, gmtDeviationHours, lonDeg, days, siderealDeg] : cases) {
+            QCOMPARE_NEAR(daysSinceJ2000(date, time, gmtDeviationHours), days, 1e-6);
+            const double localSiderealDeg = getSiderealTime(date, time, gmtDeviationHours, lonDeg);
+            QCOMPARE_NEAR(localSiderealDeg, siderealDeg, 5e-5);
             QCOMPARE_NEAR(hourAngleDeg(localSiderealDeg, localSiderealDeg + 10.0), 350.0, 1e-9);
         }
     }
 
-    void altAzAndHoursToTransit()
+    // At the zenith, the nadir and the pole the azimuth (NaN here) only has to be one; 0 and 360
+    // are both north.
+    void altAz()
     {
-        constexpr double Undefined = -1.0;  // an azimuth that only has to be one
-        const struct {
-            double haDeg, decDeg, latDeg, altDeg, azDeg;
-        } positions[] = {
-            {90.0, 0.0, 45.0, 0.0, 270.0},  // setting on the equator
+        const double positions[][5] = {  // HA, Dec, latitude, Alt, Az
+            // Setting on the equator; below the pole.
+            {90.0, 0.0, 45.0, 0.0, 270.0}, {150.0, 60.0, 42.93, 15.8314, 344.9384},
             {30.0, 20.0, 40.0, 57.4851, 240.9388}, {330.0, 20.0, 40.0, 57.4851, 119.0612},
-            {150.0, 60.0, 42.93, 15.8314, 344.9384},  // below the pole
-            {0.0, 42.0, 42.0, 90.0, Undefined},       // zenith
-            {180.0, -42.0, 42.0, -90.0, Undefined},   // nadir
-            {75.0, 30.0, 90.0, 30.0, Undefined},      // from the north pole
+            {0.0, 42.0, 42.0, 90.0, qQNaN()}, {180.0, -42.0, 42.0, -90.0, qQNaN()}, {75.0, 30.0, 90.0, 30.0, qQNaN()},
             {0.0, 10.0, 50.0, 50.0, 180.0}, {180.0, 80.0, 50.0, 40.0, 0.0},  // upper and lower transit
         };
-        for (const auto &test : positions) {
-            const AltAz position = getAltAz(test.haDeg, test.decDeg, test.latDeg);
-            QCOMPARE_NEAR(position.Alt, test.altDeg, 5e-5);
-            if (test.azDeg == Undefined)
-                QVERIFY2(position.Az >= 0.0 && position.Az <= 360.0, qPrintable(QString::number(position.Az)));
-            else  // 0 and 360 are both north
-                QCOMPARE_NEAR(std::remainder(position.Az - test.azDeg, 360.0), 0.0, 5e-5);
+        for (const auto &[haDeg, decDeg, latDeg, altDeg, azDeg] : positions) {
+            const AltAz position = getAltAz(haDeg, decDeg, latDeg);
+            QCOMPARE_NEAR(position.Alt, altDeg, 5e-5);
+            QVERIFY2(position.Az >= 0.0 && position.Az <= 360.0
+                         && (std::isnan(azDeg) || std::abs(std::remainder(position.Az - azDeg, 360.0)) <= 5e-5),
+                     qPrintable(QString::number(position.Az)));
         }
-        // Hours to the next upper transit, or since the last one: the lower transit divides them.
-        const std::pair<double, double> transits[] = {{0.0, 0.0}, {0.01, -0.000667}, {179.0, -11.9333},
-                                                      {180.0, -12.0}, {181.0, 11.9333}, {270.0, 6.0}};
+    }
+
+    // Hours to the next upper transit, or since the last one: the lower transit divides them. A
+    // session's end hour angle: 15 degrees an hour, brought back below 360 once; exactly 360 stays.
+    void hourAngles()
+    {
+        const double transits[][2] = {{0, 0}, {0.01, -0.000667}, {179, -11.9333}, {180, -12}, {181, 11.9333}, {270, 6}};
         for (const auto &[haDeg, hours] : transits)
             QCOMPARE_NEAR(hoursToTransit(haDeg), hours, 5e-5);
+        const double ends[][3] = {{10, 0, 10}, {350, 2, 20}, {330, 2, 360}, {300, 24, 300}, {0, 24, 360}};
+        for (const auto &[startHaDeg, hours, endHaDeg] : ends)
+            QCOMPARE(sessionEndHourAngleDeg(startHaDeg, hours), endHaDeg);
     }
 
-    // Both edges pass in both modes; a window never wraps through north by itself.
-    void azimuthWindow()
+    // Both edges pass in both modes; a window never wraps through north by itself, and an empty
+    // open interval keeps out nothing. Both instants must pass, and an edge value passes.
+    void positionTests()
     {
         using enum AzimuthWindowMode;
-        const struct {
-            AzimuthWindow window;
-            double azDeg;
-            bool inside;
-        } cases[] = {
-            {{90, 270, Inclusive}, 90, true},     {{90, 270, Inclusive}, 270, true},
-            {{90, 270, Inclusive}, 89.99, false}, {{90, 270, Inclusive}, 300, false},
-            {{90, 270, Exclusive}, 90, true},     {{90, 270, Exclusive}, 270, true},
-            {{90, 270, Exclusive}, 180, false},   {{90, 270, Exclusive}, 0, true},
-            {{300, 100, Inclusive}, 350, false},  {{300, 100, Inclusive}, 50, false},  // reversed: nothing
-            {{90, 90, Exclusive}, 200, true},  // an empty open interval keeps out nothing
-        };
-        for (const auto &test : cases)
-            QVERIFY2(azimuthInWindow(test.azDeg, test.window) == test.inside, qPrintable(QString::number(test.azDeg)));
-    }
-
-    // Both instants must pass, and an edge value passes.
-    void startAndEnd()
-    {
-        const AzimuthWindow south{150, 210, AzimuthWindowMode::Inclusive};
+        const std::tuple<AzimuthWindow, double, bool> windows[] = {  // window, azimuth, inside
+            {{90, 270, Inclusive}, 90, true},     {{90, 270, Inclusive}, 270, true},   {{90, 270, Inclusive}, 89.99, false},
+            {{90, 270, Inclusive}, 300, false},   {{90, 270, Exclusive}, 90, true},    {{90, 270, Exclusive}, 270, true},
+            {{90, 270, Exclusive}, 180, false},   {{90, 270, Exclusive}, 0, true},     {{300, 100, Inclusive}, 350, false},
+            {{300, 100, Inclusive}, 50, false},   {{90, 90, Exclusive}, 200, true}};
+        for (const auto &[window, azDeg, inside] : windows)
+            QVERIFY2(azimuthInWindow(azDeg, window) == inside, qPrintable(QString::number(azDeg)));
+        const AzimuthWindow south{150, 210, Inclusive};
         const std::tuple<AltAz, AltAz, double, bool, bool> cases[] = {  // start, end, min elevation, passes each
             {{20, 150}, {10, 210}, 10, true, true},      {{9.99, 180}, {20, 180}, 10, false, true},
             {{20, 149.9}, {9.99, 180}, 10, false, false}, {{20, 180}, {20, 210.1}, 10, true, false}};
@@ -107,15 +96,6 @@ private slots:
             QCOMPARE(passesElevationTest(start, end, minElevDeg), elevationPasses);
             QCOMPARE(passesAzimuthTest(start, end, south), azimuthPasses);
         }
-    }
-
-    // 15 degrees an hour, brought back below 360 once; exactly 360 stays.
-    void sessionEndHourAngle()
-    {
-        const std::tuple<double, double, double> cases[] = {  // start, hours, end
-            {10, 0, 10}, {350, 2, 20}, {330, 2, 360}, {300, 24, 300}, {0, 24, 360}};
-        for (const auto &[startHaDeg, hours, endHaDeg] : cases)
-            QCOMPARE(sessionEndHourAngleDeg(startHaDeg, hours), endHaDeg);
     }
 };
 
