@@ -27,9 +27,11 @@ const std::vector<Row> Sky = {
 ObservingList listOf(const std::vector<Row> &rows)
 {
     std::vector<CatalogObject> objects;
-    for (const Row &row : rows)
-        objects.push_back({row.identifier, row.messier, row.raDeg, row.decDeg, row.size, {}, row.magnitude,
-                           row.type, row.constellation, {}, numberIn(row.size), numberIn(row.magnitude), {}});
+    for (const Row &row : rows) {
+        objects.push_back(catalogObject(row.identifier, row.raDeg, row.decDeg, row.type, row.size, row.magnitude));
+        objects.back().messier = row.messier;
+        objects.back().constellation = row.constellation;
+    }
     ObservingList list{{}, Catalog(std::move(objects)), {}};
     for (std::size_t i = 0; i < rows.size(); ++i)
         list.rows.push_back({&list.catalog.objects()[i], {{rows[i].altDeg, rows[i].azDeg}, {}, rows[i].hoursToTransit}});
