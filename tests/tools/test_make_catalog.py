@@ -63,9 +63,9 @@ class CatalogTest(unittest.TestCase):
                     "size": "5x5", "mag": "8.0", "type": types[n % 5], "constellation": "Ori", "comment": ""}
                    for n in range(1, 502)]
         mc.check_catalog(entries)
-        for index, key, value in [(0, "messier", "2"), (9, "identifier", "NGC 9"), (5, "dec", " +10 00"),
+        for index, key, value in [(110, "messier", "1"), (9, "identifier", "NGC 9"), (5, "dec", " +10 00"),
                                   (5, "type", "Open Cluster in Galaxy"), (5, "comment", "a\tb"),
-                                  (5, "ra", "24 00.0"), (5, "dec", "-90 01")]:
+                                  (5, "ra", "24 00.0"), (5, "dec", "-90 01"), (0, "messier", "")]:
             broken = entries[:index] + [dict(entries[index], **{key: value})] + entries[index + 1:]
             self.assertRaises(mc.CatalogError, mc.check_catalog, broken)
 
