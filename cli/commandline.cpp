@@ -29,8 +29,8 @@ constexpr int WrongArguments = 2;
 QString darknessWords(const QString &separator, const QString &lastSeparator)
 {
     QStringList words;
-    for (const DarknessSpec &spec : DarknessLevels)
-        words << QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+    for (const DarknessEntry &entry : DarknessLevels)
+        words << QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
     const QString last = words.takeLast();
     return words.join(separator) + lastSeparator + last;
 }
@@ -84,11 +84,11 @@ Result<Command> parseCommand(const QString &name, const QStringList &required, c
 // The option's number, within the limits of the session field it stands for.
 Result<double> numberOption(const Command &command, const QString &option, SessionField field)
 {
-    const SessionFieldSpec &spec = sessionFieldSpec(field);
+    const SessionFieldEntry &entry = sessionFieldEntry(field);
     const auto read = readFieldNumber(command.value(option), QLocale());
-    if (!read || *read < spec.minValue || *read > spec.maxValue)
+    if (!read || *read < entry.minValue || *read > entry.maxValue)
         return Problem::because(QStringLiteral("--%1 \"%2\" is not a number from %3 to %4")
-                                    .arg(option, command.value(option)).arg(spec.minValue).arg(spec.maxValue));
+                                    .arg(option, command.value(option)).arg(entry.minValue).arg(entry.maxValue));
     return *read;
 }
 

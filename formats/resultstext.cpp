@@ -5,17 +5,17 @@
 QString resultsText(const ObservingList &list, const std::vector<int> &order, const LocaleNumbers &numbers)
 {
     QString text;
-    for (const ListColumnSpec &spec : ListColumns) {
-        if (spec.column != ListColumn::Identifier)
+    for (const ListColumnEntry &entry : ListColumns) {
+        if (entry.column != ListColumn::Identifier)
             text += u'\t';
-        text += QString::fromUtf16(spec.textHeading);
+        text += QString::fromUtf16(entry.textHeading);
     }
     text += LineEnd;
     for (const int row : order) {
-        for (const ListColumnSpec &spec : ListColumns) {
-            if (spec.column != ListColumn::Identifier)
+        for (const ListColumnEntry &entry : ListColumns) {
+            if (entry.column != ListColumn::Identifier)
                 text += u'\t';
-            spec.appendCell(text, list.rows[std::size_t(row)], numbers);
+            entry.appendCell(text, list.rows[std::size_t(row)], numbers);
         }
         text += LineEnd;
     }

@@ -27,7 +27,7 @@ const CatalogObject &objectOf(const ListedObject &row)
 
 }  // namespace
 
-const std::array<ListColumnSpec, ListColumnCount> ListColumns = {{
+const std::array<ListColumnEntry, ListColumnCount> ListColumns = {{
     {ListColumn::Identifier, u"Identifier       ", u"Identifier",
      [](QString &text, const ListedObject &row, const LocaleNumbers &) { text += objectOf(row).identifier; },
      [](const ListedObject &row) { return SortKey::text(objectOf(row).identifier); }},
@@ -78,7 +78,7 @@ const std::array<ListColumnSpec, ListColumnCount> ListColumns = {{
 QString listCell(const ListedObject &row, int column, const LocaleNumbers &numbers)
 {
     QString text;
-    listColumnSpec(column).appendCell(text, row, numbers);
+    listColumnEntry(column).appendCell(text, row, numbers);
     return text;
 }
 
@@ -94,7 +94,7 @@ std::vector<int> sortedRows(const ObservingList &list, int column, Qt::SortOrder
     std::vector<SortKey> keys;
     keys.reserve(list.rows.size());
     for (const ListedObject &row : list.rows)
-        keys.push_back(listColumnSpec(column).sortKey(row));
+        keys.push_back(listColumnEntry(column).sortKey(row));
     std::vector<int> rows = listOrder(list);
     if (order == Qt::AscendingOrder)
         std::stable_sort(rows.begin(), rows.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });

@@ -28,7 +28,7 @@ inline constexpr int ListColumnCount = 11;
 
 // Everything about one column, written once: adding a column is one row of ListColumns plus the
 // value it shows.
-struct ListColumnSpec {
+struct ListColumnEntry {
     ListColumn column;
     const char16_t *gridHeading;  // the grid's heading; its trailing blanks widen the column
     const char16_t *textHeading;  // the heading of the copied and saved text
@@ -36,9 +36,9 @@ struct ListColumnSpec {
     SortKey (*sortKey)(const ListedObject &row);
 };
 
-extern const std::array<ListColumnSpec, ListColumnCount> ListColumns;
+extern const std::array<ListColumnEntry, ListColumnCount> ListColumns;
 
-inline const ListColumnSpec &listColumnSpec(int column)
+inline const ListColumnEntry &listColumnEntry(int column)
 {
     return ListColumns[std::size_t(column)];
 }

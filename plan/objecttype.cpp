@@ -3,8 +3,8 @@
 ObjectTypeSet objectTypesNamed(QStringView typeText)
 {
     ObjectTypeSet types;
-    for (const ObjectTypeSpec &spec : ObjectTypes)
-        types.set(spec.type, typeText.contains(QStringView(spec.catalogWord)));
+    for (const ObjectTypeEntry &entry : ObjectTypes)
+        types.set(entry.type, typeText.contains(QStringView(entry.catalogWord)));
     if (types.contains(ObjectType::PlanetaryNebula))
         types.set(ObjectType::Nebula, false);
     return types;

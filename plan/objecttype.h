@@ -11,13 +11,13 @@
 enum class ObjectType { Nebula, PlanetaryNebula, Galaxy, GlobularCluster, OpenCluster };
 inline constexpr int ObjectTypeCount = 5;
 
-struct ObjectTypeSpec {
+struct ObjectTypeEntry {
     ObjectType type;
     const char16_t *catalogWord;  // found anywhere in the catalog's lower-case type text
     const char16_t *caption;      // the filter's check box
 };
 
-inline constexpr std::array<ObjectTypeSpec, ObjectTypeCount> ObjectTypes = {{
+inline constexpr std::array<ObjectTypeEntry, ObjectTypeCount> ObjectTypes = {{
     {ObjectType::Nebula, u"nebula", u"Nebula"},
     {ObjectType::PlanetaryNebula, u"planetary", u"Planetary Nebula"},
     {ObjectType::Galaxy, u"galaxy", u"Galaxy"},

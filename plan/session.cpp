@@ -13,18 +13,18 @@ double Session::*const NumberTargets[SessionFieldCount] = {
     &Session::faintestMag, &Session::minSizeArcmin, &Session::maxSizeArcmin,
 };
 
-std::optional<double> readNumber(const SessionFieldSpec &spec, const QString &text, const QLocale &locale)
+std::optional<double> readNumber(const SessionFieldEntry &entry, const QString &text, const QLocale &locale)
 {
     const auto value = readFieldNumber(text, locale);
-    if (value && *value >= spec.minValue && *value <= spec.maxValue)
+    if (value && *value >= entry.minValue && *value <= entry.maxValue)
         return value;
     return std::nullopt;
 }
 
 // Reads one field into the session; false when it cannot be read.
-bool readField(const SessionFieldSpec &spec, const QString &text, const QLocale &locale, Session &session)
+bool readField(const SessionFieldEntry &entry, const QString &text, const QLocale &locale, Session &session)
 {
-    switch (spec.kind) {
+    switch (entry.kind) {
     case FieldKind::Date:
         if (const auto date = readSessionDate(text, locale)) {
             session.date = *date;
@@ -38,8 +38,8 @@ bool readField(const SessionFieldSpec &spec, const QString &text, const QLocale 
         }
         return false;
     case FieldKind::Number:
-        if (const auto value = readNumber(spec, text, locale)) {
-            session.*NumberTargets[std::size_t(spec.field)] = *value;
+        if (const auto value = readNumber(entry, text, locale)) {
+            session.*NumberTargets[std::size_t(entry.field)] = *value;
             return true;
         }
         return false;
@@ -51,8 +51,8 @@ bool readField(const SessionFieldSpec &spec, const QString &text, const QLocale 
 
 QString expectedValue(SessionField field, const QLocale &locale)
 {
-    const SessionFieldSpec &spec = sessionFieldSpec(field);
-    switch (spec.kind) {
+    const SessionFieldEntry &entry = sessionFieldEntry(field);
+    switch (entry.kind) {
     case FieldKind::Date:
         return QStringLiteral("Expected a date such as %1").arg(writeSessionDate(QDate(2006, 3, 15), locale));
     case FieldKind::Time:
@@ -60,26 +60,26 @@ QString expectedValue(SessionField field, const QLocale &locale)
     case FieldKind::Number:
         break;
     }
-    if (spec.minValue == -AnyValue)
-        return QStringLiteral("Expected a number such as %1").arg(locale.toString(spec.example));
+    if (entry.minValue == -AnyValue)
+        return QStringLiteral("Expected a number such as %1").arg(locale.toString(entry.example));
     return QStringLiteral("Expected %1, such as %2")
-        .arg(QString::fromUtf16(spec.unitWording).arg(locale.toString(spec.minValue), locale.toString(spec.maxValue)),
-             locale.toString(spec.example));
+        .arg(QString::fromUtf16(entry.unitWording).arg(locale.toString(entry.minValue), locale.toString(entry.maxValue)),
+             locale.toString(entry.example));
 }
 
 Result<Session> readSession(const SessionTexts &texts, const QLocale &locale)
 {
     Session session;
     QList<Problem> problems;
-    for (const SessionFieldSpec &spec : SessionFields) {
-        if (!readField(spec, texts[spec.field], locale, session))
-            problems.append(Problem{{}, 0, spec.field, expectedValue(spec.field, locale)});
+    for (const SessionFieldEntry &entry : SessionFields) {
+        if (!readField(entry, texts[entry.field], locale, session))
+            problems.append(Problem{{}, 0, entry.field, expectedValue(entry.field, locale)});
     }
     if (!problems.isEmpty())
         return problems;
     session.azimuthMode = texts.azimuthMode == InclusiveCaption ? AzimuthWindowMode::Inclusive
                                                                 : AzimuthWindowMode::Exclusive;
-    for (const ObjectTypeSpec &spec : ObjectTypes)
-        session.types.set(spec.type, texts[spec.type] == BoxState::Checked);
+    for (const ObjectTypeEntry &entry : ObjectTypes)
+        session.types.set(entry.type, texts[entry.type] == BoxState::Checked);
     return session;
 }

@@ -25,7 +25,7 @@ inline constexpr int SessionFieldCount = 12;
 // What kind of value a field holds, and so how it is read and what an observer is told to type.
 enum class FieldKind { Number, Date, Time };
 
-struct SessionFieldSpec {
+struct SessionFieldEntry {
     SessionField field;
     FieldKind kind;
     const char16_t *caption;      // as the window names it beside its control
@@ -40,7 +40,7 @@ struct SessionFieldSpec {
 inline constexpr double AnyValue = std::numeric_limits<double>::infinity();
 
 // One row a field: captions, first values, refills, limits and wording are written here only.
-inline constexpr std::array<SessionFieldSpec, SessionFieldCount> SessionFields = {{
+inline constexpr std::array<SessionFieldEntry, SessionFieldCount> SessionFields = {{
     {SessionField::Latitude, FieldKind::Number, u"Latitude", u"0", u"", -90, 90, 42.93,
      u"a latitude in degrees from %1 to %2 (north positive)"},
     {SessionField::Longitude, FieldKind::Number, u"Longitude", u"0", u"", -180, 180, -85.48,
@@ -60,12 +60,12 @@ inline constexpr std::array<SessionFieldSpec, SessionFieldCount> SessionFields =
     {SessionField::MaxSize, FieldKind::Number, u"Max Size", u"999", u"999", -AnyValue, AnyValue, -5.5, u""},
 }};
 
-inline const SessionFieldSpec &sessionFieldSpec(SessionField field)
+inline const SessionFieldEntry &sessionFieldEntry(SessionField field)
 {
     return SessionFields[std::size_t(field)];
 }
 
 inline QString sessionFieldCaption(SessionField field)
 {
-    return QString::fromUtf16(sessionFieldSpec(field).caption);
+    return QString::fromUtf16(sessionFieldEntry(field).caption);
 }

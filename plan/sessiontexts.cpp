@@ -2,7 +2,7 @@
 
 SessionTexts::SessionTexts()
 {
-    for (const SessionFieldSpec &spec : SessionFields)
-        (*this)[spec.field] = QString::fromUtf16(spec.firstValue);
+    for (const SessionFieldEntry &entry : SessionFields)
+        (*this)[entry.field] = QString::fromUtf16(entry.firstValue);
     typeBoxes.fill(BoxState::Checked);
 }

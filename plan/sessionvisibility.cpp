@@ -54,7 +54,7 @@ long visibleMinutes(const ListedVisibility &row)
 
 }  // namespace
 
-const std::array<VisibilityColumnSpec, VisibilityColumnCount> VisibilityColumns = {{
+const std::array<VisibilityColumnEntry, VisibilityColumnCount> VisibilityColumns = {{
     {u"Identifier       ", u"Identifier", Qt::AlignLeft,
      [](const ListedVisibility &row, double, const LocaleNumbers &) { return row.object->identifier; },
      [](const ListedVisibility &row, double) { return SortKey::text(row.object->identifier); }},
@@ -108,15 +108,15 @@ std::vector<ListedVisibility> listedVisibility(const ObservingList &list, const 
 QStringList visibilityHeadings()
 {
     QStringList headings;
-    for (const VisibilityColumnSpec &spec : VisibilityColumns)
-        headings << QString::fromUtf16(spec.textHeading);
+    for (const VisibilityColumnEntry &entry : VisibilityColumns)
+        headings << QString::fromUtf16(entry.textHeading);
     return headings;
 }
 
 QStringList visibilityCells(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &numbers)
 {
     QStringList cells;
-    for (const VisibilityColumnSpec &spec : VisibilityColumns)
-        cells << spec.cell(row, gmtDeviationHours, numbers);
+    for (const VisibilityColumnEntry &entry : VisibilityColumns)
+        cells << entry.cell(row, gmtDeviationHours, numbers);
     return cells;
 }

@@ -28,7 +28,7 @@ std::vector<ListedVisibility> listedVisibility(const ObservingList &list, const 
 // The columns of the visibility table: the identifier, the first and the last visible minute and
 // the time of the highest point as local "HH:mm", the visible minutes in all, and the highest
 // altitude with two decimals; "-" for what an object never visible does not have.
-struct VisibilityColumnSpec {
+struct VisibilityColumnEntry {
     const char16_t *gridHeading;  // the table's heading; its trailing blanks widen the column
     const char16_t *textHeading;  // the heading of the copied and written text
     Qt::Alignment alignment;      // numbers to the right, so that their digits line up
@@ -39,9 +39,9 @@ struct VisibilityColumnSpec {
 };
 
 inline constexpr int VisibilityColumnCount = 6;
-extern const std::array<VisibilityColumnSpec, VisibilityColumnCount> VisibilityColumns;
+extern const std::array<VisibilityColumnEntry, VisibilityColumnCount> VisibilityColumns;
 
-inline const VisibilityColumnSpec &visibilityColumnSpec(int column)
+inline const VisibilityColumnEntry &visibilityColumnEntry(int column)
 {
     return VisibilityColumns[std::size_t(column)];
 }

@@ -11,7 +11,7 @@
 // of the twilights, or no condition at all.
 enum class DarknessLevel { None, Civil, Nautical, Astronomical };
 
-struct DarknessSpec {
+struct DarknessEntry {
     DarknessLevel level;
     std::string_view name;              // the command line's word
     std::optional<double> sunLimitDeg;  // the Sun's altitude it must be below; none: no limit
@@ -20,7 +20,7 @@ struct DarknessSpec {
 
 // One row a level, from the lightest sky to the darkest: names, limits and captions are
 // written here only.
-inline constexpr std::array<DarknessSpec, 4> DarknessLevels = {{
+inline constexpr std::array<DarknessEntry, 4> DarknessLevels = {{
     {DarknessLevel::None, "none", std::nullopt, "No darkness needed"},
     {DarknessLevel::Civil, "civil", CivilTwilightAltitudeDeg, "Civil darkness"},
     {DarknessLevel::Nautical, "nautical", NauticalTwilightAltitudeDeg, "Nautical darkness"},
@@ -30,18 +30,18 @@ inline constexpr std::array<DarknessSpec, 4> DarknessLevels = {{
 // What is asked for until the observer chooses another level.
 inline constexpr DarknessLevel DefaultDarkness = DarknessLevel::Astronomical;
 
-inline const DarknessSpec &darknessSpec(DarknessLevel level)
+inline const DarknessEntry &darknessEntry(DarknessLevel level)
 {
-    return *std::ranges::find(DarknessLevels, level, &DarknessSpec::level);
+    return *std::ranges::find(DarknessLevels, level, &DarknessEntry::level);
 }
 
 inline std::optional<double> sunLimitDeg(DarknessLevel level)
 {
-    return darknessSpec(level).sunLimitDeg;
+    return darknessEntry(level).sunLimitDeg;
 }
 
 inline std::optional<DarknessLevel> darknessLevelNamed(std::string_view name)
 {
-    const auto spec = std::ranges::find(DarknessLevels, name, &DarknessSpec::name);
-    return spec == DarknessLevels.end() ? std::nullopt : std::optional(spec->level);
+    const auto entry = std::ranges::find(DarknessLevels, name, &DarknessEntry::name);
+    return entry == DarknessLevels.end() ? std::nullopt : std::optional(entry->level);
 }

@@ -91,10 +91,10 @@ private slots:
             QMap<QString, QString> other{{"mode", "Inclusive"}, {"size", "10"}, {"mag", "8"}, {"type", "nebula"}};
             for (const QString &change : QString(changes).split("; ", Qt::SkipEmptyParts))
                 other[change.section(u'=', 0, 0)] = change.section(u'=', 1);
-            for (const SessionFieldSpec &spec : SessionFields)
-                texts[spec.field] = other.value(sessionFieldCaption(spec.field), texts[spec.field]);
-            for (const ObjectTypeSpec &spec : ObjectTypes)
-                texts[spec.type] = BoxState(other.value(objectTypeCaption(spec.type), "1").toInt());
+            for (const SessionFieldEntry &entry : SessionFields)
+                texts[entry.field] = other.value(sessionFieldCaption(entry.field), texts[entry.field]);
+            for (const ObjectTypeEntry &entry : ObjectTypes)
+                texts[entry.type] = BoxState(other.value(objectTypeCaption(entry.type), "1").toInt());
             texts.azimuthMode = other["mode"];
             const HorizonProfile horizon({{0.0, other["horizon"].toDouble()}});
             const Catalog catalog({catalogObject("first", 83.8, -5.39, other["type"], other["size"], other["mag"])});

@@ -45,9 +45,9 @@ inline std::vector<CatalogObject> workedObjects()
 inline QString typeCaptions(ObjectTypeSet types)
 {
     QStringList named;
-    for (const ObjectTypeSpec &spec : ObjectTypes) {
-        if (types.contains(spec.type))
-            named << objectTypeCaption(spec.type);
+    for (const ObjectTypeEntry &entry : ObjectTypes) {
+        if (types.contains(entry.type))
+            named << objectTypeCaption(entry.type);
     }
     return named.join(u'|');
 }

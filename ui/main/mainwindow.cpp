@@ -138,7 +138,7 @@ QLabel *MainWindow::addCaption(const QString &caption, QRect twips, QWidget *par
 
 QLineEdit *MainWindow::addField(SessionField field, QRect twips)
 {
-    auto *edit = new QLineEdit(QString::fromUtf16(sessionFieldSpec(field).firstValue), m_client);
+    auto *edit = new QLineEdit(QString::fromUtf16(sessionFieldEntry(field).firstValue), m_client);
     edit->setAccessibleName(sessionFieldCaption(field));
     place(edit, twips);
     edit->installEventFilter(this);
@@ -151,7 +151,7 @@ QLineEdit *MainWindow::addField(SessionField field, QRect twips)
 // "Set Your Location", which keeps a value clear of its caption.
 QLabel *MainWindow::addLocationCaption(SessionField field, QRect twips)
 {
-    QLabel *label = addCaption(QString::fromUtf16(sessionFieldSpec(field).firstValue), twips);
+    QLabel *label = addCaption(QString::fromUtf16(sessionFieldEntry(field).firstValue), twips);
     label->setAccessibleName(sessionFieldCaption(field));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_fieldControls[std::size_t(field)] = label;
@@ -359,9 +359,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 std::optional<SessionField> MainWindow::fieldOf(const QObject *control) const
 {
-    for (const SessionFieldSpec &spec : SessionFields) {
-        if (m_fieldControls[std::size_t(spec.field)] == control)
-            return spec.field;
+    for (const SessionFieldEntry &entry : SessionFields) {
+        if (m_fieldControls[std::size_t(entry.field)] == control)
+            return entry.field;
     }
     return std::nullopt;
 }
@@ -381,10 +381,10 @@ void MainWindow::start()
 SessionTexts MainWindow::sessionTexts() const
 {
     SessionTexts texts;
-    for (const SessionFieldSpec &spec : SessionFields)
-        texts[spec.field] = controlText(m_fieldControls[std::size_t(spec.field)]);
-    for (const ObjectTypeSpec &spec : ObjectTypes)
-        texts[spec.type] = boxState(m_typeBoxes[std::size_t(spec.type)]);
+    for (const SessionFieldEntry &entry : SessionFields)
+        texts[entry.field] = controlText(m_fieldControls[std::size_t(entry.field)]);
+    for (const ObjectTypeEntry &entry : ObjectTypes)
+        texts[entry.type] = boxState(m_typeBoxes[std::size_t(entry.type)]);
     texts.azimuthMode = m_azimuthModeButton->text();
     return texts;
 }
@@ -471,7 +471,7 @@ void MainWindow::leaveField(SessionField field)
     auto *edit = qobject_cast<QLineEdit *>(m_fieldControls[std::size_t(field)]);
     if (!edit)
         return;  // the location's captions are not typed into
-    const QString refill = QString::fromUtf16(sessionFieldSpec(field).refill);
+    const QString refill = QString::fromUtf16(sessionFieldEntry(field).refill);
     if (field == SessionField::StartTime)
         edit->setText(normalizeTimeText(edit->text()));
     else if (edit->text().isEmpty())
@@ -487,7 +487,7 @@ void MainWindow::checkAzimuthOrder(SessionField field)
     if (!azimuthWindowReversed(texts[SessionField::MinAzimuth], texts[SessionField::MaxAzimuth], locale()))
         return;
     showMessage(QStringLiteral("Min Azimuth must be less than Max Azimuth"));
-    setControlText(m_fieldControls[std::size_t(field)], QString::fromUtf16(sessionFieldSpec(field).refill));
+    setControlText(m_fieldControls[std::size_t(field)], QString::fromUtf16(sessionFieldEntry(field).refill));
 }
 
 // ---- commands -------------------------------------------------------------------------

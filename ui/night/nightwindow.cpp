@@ -37,9 +37,9 @@ void NightWindow::createControls()
     m_moon = new QLabel(this);
     m_moon->setObjectName(QStringLiteral("moon"));
     m_darkness = new QComboBox(this);
-    for (const DarknessSpec &spec : DarknessLevels)
-        m_darkness->addItem(QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size())));
-    m_darkness->setCurrentIndex(int(&darknessSpec(DefaultDarkness) - DarknessLevels.data()));
+    for (const DarknessEntry &entry : DarknessLevels)
+        m_darkness->addItem(QString::fromUtf8(entry.caption.data(), qsizetype(entry.caption.size())));
+    m_darkness->setCurrentIndex(int(&darknessEntry(DefaultDarkness) - DarknessLevels.data()));
     connect(m_darkness, &QComboBox::currentIndexChanged, this, [this] {
         showTable();
         showChart();  // the object's visible spans

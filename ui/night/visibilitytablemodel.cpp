@@ -10,7 +10,7 @@ const QString LineEnd = QStringLiteral("\r\n");
 // An int, which views of every Qt 6 version read as the alignment.
 QVariant alignmentData(int column)
 {
-    return int(visibilityColumnSpec(column).alignment | Qt::AlignVCenter);
+    return int(visibilityColumnEntry(column).alignment | Qt::AlignVCenter);
 }
 
 }  // namespace
@@ -72,11 +72,11 @@ std::vector<int> VisibilityTableModel::sortedOrder(std::vector<int> order) const
 {
     if (m_sortColumn < 0)
         return order;
-    const VisibilityColumnSpec &spec = visibilityColumnSpec(m_sortColumn);
+    const VisibilityColumnEntry &entry = visibilityColumnEntry(m_sortColumn);
     std::vector<SortKey> keys;
     keys.reserve(m_rows.size());
     for (const Row &row : m_rows)
-        keys.push_back(spec.sortKey(row.visibility, m_gmtDeviationHours));
+        keys.push_back(entry.sortKey(row.visibility, m_gmtDeviationHours));
     const auto before = [&keys](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; };
     if (m_sortOrder == Qt::AscendingOrder)
         std::stable_sort(order.begin(), order.end(), before);
@@ -125,7 +125,7 @@ QVariant VisibilityTableModel::headerData(int section, Qt::Orientation orientati
     if (orientation != Qt::Horizontal || section < 0 || section >= VisibilityColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromUtf16(visibilityColumnSpec(section).gridHeading);
+        return QString::fromUtf16(visibilityColumnEntry(section).gridHeading);
     if (role == Qt::TextAlignmentRole)
         return alignmentData(section);
     return {};

@@ -111,7 +111,7 @@ std::vector<int> ResultsModel::orderForSort() const
 
 QString ResultsModel::heading(int column) const
 {
-    const QString text = QString::fromUtf16(listColumnSpec(column).gridHeading);
+    const QString text = QString::fromUtf16(listColumnEntry(column).gridHeading);
     if (column != m_sortColumn)
         return text;
     return (m_sortOrder == Qt::AscendingOrder ? QStringLiteral("> ") : QStringLiteral("< ")) + text;

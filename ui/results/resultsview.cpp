@@ -158,7 +158,7 @@ void ResultsView::fitAllColumns()
     for (const ListedObject &row : m_results->m_list.rows) {
         for (int column = 0; column < columnCount; ++column) {
             cell.resize(0);
-            listColumnSpec(column).appendCell(cell, row, m_results->m_numbers);
+            listColumnEntry(column).appendCell(cell, row, m_results->m_numbers);
             widenFor(column, cell, paddingPx);
         }
     }
