@@ -55,6 +55,7 @@ private slots:
             browser.browserStarts = false;
         }
         QCOMPARE(browser.opened, QList<QUrl>(2, GuideAddress));
+        QCOMPARE(guideLink(help)->toolTip(), GuideAddress.toDisplayString(QUrl::PreferLocalFile));  // where it lies
         help->showMinimized();
         showHelpWindow(help, browser, GuideAddress);
         QVERIFY(!help->isMinimized() && std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1);

@@ -104,7 +104,8 @@ private slots:
     {
         QTest::addColumn<Edit>("edit");
         const Edit edits[] = {
-            {"Session Start Time", "12::", "12:0:0"}, {"Session Start Time", "25:99:99", "25:99:99", "", "marked"},
+            {"Session Start Time", "12::", "12:0:0"}, {"Session Start Time", "9:30", "9:30:0"},
+            {"Session Start Time", "25:99:99", "25:99:99", "", "marked"},
             {"Date", "", "1/1/2006"}, {"GMT Deviation", "", "0"}, {"Session Length", "", "0"}, {"Min Elevation", "", "0"},
             {"Min Brightness", "", "30"}, {"Min Size", "", "0"}, {"Max Size", "", "999"}, {"Min Azimuth", "", "0"},
             {"Max Azimuth", "", "360"}, {"Min Elevation", " ", " ", "", "marked"},
