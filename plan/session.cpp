@@ -24,27 +24,20 @@ std::optional<double> readNumber(const SessionFieldEntry &entry, const QString &
 // Reads one field into the session; false when it cannot be read.
 bool readField(const SessionFieldEntry &entry, const QString &text, const QLocale &locale, Session &session)
 {
-    switch (entry.kind) {
-    case FieldKind::Date:
-        if (const auto date = readSessionDate(text, locale)) {
-            session.date = *date;
-            return true;
-        }
-        return false;
-    case FieldKind::Time:
-        if (const auto time = readSessionTime(text)) {
-            session.startTime = *time;
-            return true;
-        }
-        return false;
-    case FieldKind::Number:
-        if (const auto value = readNumber(entry, text, locale)) {
-            session.*NumberTargets[std::size_t(entry.field)] = *value;
-            return true;
-        }
-        return false;
+    if (entry.kind == FieldKind::Date) {
+        const auto date = readSessionDate(text, locale);
+        session.date = date.value_or(session.date);
+        return date.has_value();
     }
-    return false;
+    if (entry.kind == FieldKind::Time) {
+        const auto time = readSessionTime(text);
+        session.startTime = time.value_or(session.startTime);
+        return time.has_value();
+    }
+    const auto value = readNumber(entry, text, locale);
+    if (value)
+        session.*NumberTargets[std::size_t(entry.field)] = *value;
+    return value.has_value();
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ private slots:
         QVERIFY(readTextLines(folder.filePath(QString::number(MaxTextFileBytes))).ok());  // just at the limit
         const std::pair<QString, QString> cases[] = {
             {"absent.csv", "There is no file \"absent.csv\" in the folder"},
-            {"pipe", "is not a file that can be read"},
+            {"pipe", "\"" + QDir::toNativeSeparators(folder.filePath("pipe")) + "\" is not a file that can be read"},
             {QString::number(MaxTextFileBytes + 1), "is too large to be read (over 64 MB)"}};
         for (const auto &[name, problem] : cases) {
             const Result<QStringList> file = readTextLines(folder.filePath(name));

@@ -88,6 +88,7 @@ private slots:
 
         window.setLocationCaptions(QStringLiteral("91"), QStringLiteral("0"));  // a marked caption turns red too
         window.generateList();
+        QCOMPARE(fixture.named<QLabel>(QStringLiteral("Latitude"))->grab().toImage().pixelColor(1, 1), QColor(0xffd7d7));
         fixture.trigger(QStringLiteral("Night Vision"));
         QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -41,29 +41,26 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 const QSize DesignClientTwips(12855, 8265);
 constexpr int StatusMessageMs = 10000;
 
+// Box states as the list and the defaults file count them, by Qt's check state: Qt numbers them
+// otherwise (PartiallyChecked is 1, Checked 2).
+constexpr std::array<BoxState, 3> BoxStateOf = {BoxState::Clear, BoxState::Grayed, BoxState::Checked};
+
 BoxState boxState(const QCheckBox *box)
 {
-    switch (box->checkState()) {
-    case Qt::Unchecked: return BoxState::Clear;
-    case Qt::Checked: return BoxState::Checked;
-    case Qt::PartiallyChecked: return BoxState::Grayed;
-    }
-    return BoxState::Clear;
+    return BoxStateOf[std::size_t(box->checkState())];
 }
 
 Qt::CheckState checkStateFor(BoxState state)
 {
-    switch (state) {
-    case BoxState::Clear: return Qt::Unchecked;
-    case BoxState::Checked: return Qt::Checked;
-    case BoxState::Grayed: return Qt::PartiallyChecked;
-    }
-    return Qt::Unchecked;
+    return Qt::CheckState(std::ranges::find(BoxStateOf, state) - BoxStateOf.begin());
 }
 
 QString controlText(const QWidget *control)
@@ -136,7 +133,7 @@ QLabel *MainWindow::addCaption(const QString &caption, QRect twips, QWidget *par
     return label;
 }
 
-QLineEdit *MainWindow::addField(SessionField field, QRect twips)
+void MainWindow::addField(SessionField field, QRect twips)
 {
     auto *edit = new QLineEdit(QString::fromUtf16(sessionFieldEntry(field).firstValue), m_client);
     edit->setAccessibleName(sessionFieldCaption(field));
@@ -144,27 +141,24 @@ QLineEdit *MainWindow::addField(SessionField field, QRect twips)
     edit->installEventFilter(this);
     keepOnOneLine(edit);
     m_fieldControls[std::size_t(field)] = edit;
-    return edit;
 }
 
 // The location's values may be wider than their designed boxes; they may use the room up to
 // "Set Your Location", which keeps a value clear of its caption.
-QLabel *MainWindow::addLocationCaption(SessionField field, QRect twips)
+void MainWindow::addLocationCaption(SessionField field, QRect twips)
 {
     QLabel *label = addCaption(QString::fromUtf16(sessionFieldEntry(field).firstValue), twips);
     label->setAccessibleName(sessionFieldCaption(field));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_fieldControls[std::size_t(field)] = label;
-    return label;
 }
 
-QCheckBox *MainWindow::addTypeBox(ObjectType type, QRect twips)
+void MainWindow::addTypeBox(ObjectType type, QRect twips)
 {
     auto *box = new QCheckBox(objectTypeCaption(type), m_client);
     box->setCheckState(Qt::Checked);
     place(box, twips);
     m_typeBoxes[std::size_t(type)] = box;
-    return box;
 }
 
 QPushButton *MainWindow::addButton(const QString &caption, QRect twips)

@@ -77,9 +77,9 @@ private:
     void connectControls();
     void place(QWidget *control, QRect twips);
     QLabel *addCaption(const QString &caption, QRect twips, QWidget *parent = nullptr);
-    QLineEdit *addField(SessionField field, QRect twips);
-    QLabel *addLocationCaption(SessionField field, QRect twips);
-    QCheckBox *addTypeBox(ObjectType type, QRect twips);
+    void addField(SessionField field, QRect twips);
+    void addLocationCaption(SessionField field, QRect twips);
+    void addTypeBox(ObjectType type, QRect twips);
     QPushButton *addButton(const QString &caption, QRect twips);
 
     SessionTexts sessionTexts() const;
