@@ -92,6 +92,7 @@ private slots:
         fixture.trigger(QStringLiteral("Night Vision"));
         QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(matchesSnapshot(window, QStringLiteral("main-window-night-vision")));
         QVERIFY(rememberedNightVision());
         fixture.trigger(QStringLiteral("Night Vision"));
         QVERIFY(!rememberedNightVision() && !isNightVision(QApplication::palette()));

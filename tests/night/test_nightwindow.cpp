@@ -4,6 +4,7 @@
 #include "plan/daylightnote.h"
 #include "plan/planner.h"
 #include "snapshot.h"
+#include "ui/common/nightvision.h"
 #include "ui/night/nightchart.h"
 #include "ui/night/nightwindow.h"
 #include "workedsession.h"
@@ -100,6 +101,10 @@ private slots:
         night.window.showSelected(list.rows[2].object);
         QVERIFY(chart.grab().toImage() != withoutObject);
         QVERIFY(matchesSnapshot(night.window, QStringLiteral("night-window")));
+        applyNightVision(true);  // every colour of the chart and the table a shade of red
+        QCoreApplication::processEvents();
+        QVERIFY(matchesSnapshot(night.window, QStringLiteral("night-window-night-vision")));
+        applyNightVision(false);
         night.window.showSelected(nullptr);
         QCOMPARE(chart.grab().toImage(), withoutObject);
 
