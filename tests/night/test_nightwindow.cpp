@@ -105,6 +105,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(matchesSnapshot(night.window, QStringLiteral("night-window-night-vision")));
         applyNightVision(false);
+        QCoreApplication::processEvents();
         night.window.showSelected(nullptr);
         QCOMPARE(chart.grab().toImage(), withoutObject);
 
