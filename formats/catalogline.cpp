@@ -3,11 +3,11 @@
 #include "formats/blanks.h"
 
 #include "formats/catalogcoordinates.h"
+#include "plan/fieldnumber.h"
 
 #include <QLocale>
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -149,28 +149,6 @@ Coordinates readCoordinates(const LineFields &fields)
     return {raDeg, decDeg, {}};
 }
 
-// A size or magnitude: plain ASCII, perhaps with a plus sign ("+5.3"). Read directly rather than
-// through QLocale: a whole sky's catalog has fourteen thousand of each.
-std::optional<double> measure(QStringView text)
-{
-    if (text.startsWith(u'+'))
-        text = text.sliced(1);
-    char ascii[32];
-    if (text.isEmpty() || text.size() >= qsizetype(sizeof ascii))
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].unicode() > 0x7f)
-            return std::nullopt;
-        ascii[i] = char(text[i].unicode());
-    }
-    double value = 0.0;
-    const char *end = ascii + text.size();
-    const auto [stop, error] = std::from_chars(ascii, end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 Result<CatalogObject> parseCatalogLine(QStringView line)
@@ -201,8 +179,8 @@ Result<CatalogObject> parseCatalogLine(QStringView line)
     object.typeText = fields[ObjType].toString().toLower();
     object.constellation = fields[Constellation].toString();
     object.comment = fields[Comment].toString();
-    object.sizeArcmin = measure(fields[Size]);
-    object.magnitude = measure(fields[Mag]);
+    object.sizeArcmin = readPlainNumber(fields[Size]);
+    object.magnitude = readPlainNumber(fields[Mag]);
     object.types = objectTypesNamed(object.typeText);
     return object;
 }

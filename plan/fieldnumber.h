@@ -11,3 +11,7 @@
 // never accepted ("42.93" must not become 4293 where "." groups thousands), and only finite
 // numbers are numbers: "nan", "inf" and "1e400" are not.
 std::optional<double> readFieldNumber(QStringView text, const QLocale &locale);
+
+// A number as the catalog writes it, the same on every system: plain ASCII with "." ("-12.5",
+// "+5.3"), read without QLocale, for it is read for every object of a whole sky.
+std::optional<double> readPlainNumber(QStringView text);

@@ -6,12 +6,6 @@ Planner::Planner(const QLocale &locale, QObject *parent)
 {
 }
 
-void Planner::setLocale(const QLocale &locale)
-{
-    m_locale = locale;
-    generateList();
-}
-
 void Planner::setSessionTexts(const SessionTexts &texts)
 {
     m_texts = texts;

@@ -21,8 +21,6 @@ class Planner : public QObject {
 public:
     explicit Planner(const QLocale &locale = QLocale(), QObject *parent = nullptr);
 
-    // Fields are read with the locale's numbers and dates.
-    void setLocale(const QLocale &locale);
     void setSessionTexts(const SessionTexts &texts);
     void setCatalog(Catalog catalog);
     // The catalog file the defaults name, relative to the working folder or absolute.

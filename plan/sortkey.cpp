@@ -1,7 +1,8 @@
 #include "plan/sortkey.h"
 
+#include "plan/fieldnumber.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -9,25 +10,6 @@ namespace {
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
-}
-
-// "-12.5" in plain ASCII, as the catalog writes numbers.
-std::optional<double> plainNumber(QStringView text)
-{
-    char ascii[32];
-    if (text.isEmpty() || text.size() >= qsizetype(sizeof ascii))
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (!isAsciiDigit(c) && c != u'.' && c != u'-')
-            return std::nullopt;
-        ascii[i] = char(c.unicode());
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(ascii, ascii + text.size(), value);
-    if (error != std::errc() || end != ascii + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 // Each run of digits becomes its length (one code unit, below every printable character) and its
@@ -68,7 +50,7 @@ SortKey SortKey::number(double value)
 
 SortKey SortKey::text(QStringView text)
 {
-    if (const auto value = plainNumber(text.trimmed()))
+    if (const auto value = readPlainNumber(text.trimmed()))
         return number(*value);
     SortKey key;
     key.m_textKey = naturalKey(text);
