@@ -56,12 +56,20 @@ private slots:
             QCOMPARE(choice.paths, saving ? QStringList(folder.filePath("tonight.txt")) : QStringList());
             QCOMPARE(choice.cancelled, !saving);
         }
-        whenOpen<QMessageBox>([&](QMessageBox *box) {
-            seen = box->windowTitle() + u':' + box->text() + u':' + QString::number(box->buttons().size());
-            box->accept();
-        });
-        QtMessages().showMessage(QStringLiteral("Nocturo"), QStringLiteral("Min Azimuth must be less than Max Azimuth"));
-        QCOMPARE(seen, QStringLiteral("Nocturo:Min Azimuth must be less than Max Azimuth:1"));
+        // Information for what was done, a warning for what was not.
+        const auto showBoth = {&QtMessages::showMessage, &QtMessages::showWarning};
+        for (const auto show : showBoth) {
+            whenOpen<QMessageBox>([&](QMessageBox *box) {
+                seen = box->windowTitle() + u':' + box->text() + u':' + QString::number(box->buttons().size())
+                       + u':' + QString::number(box->icon());
+                box->accept();
+            });
+            QtMessages messages;
+            (messages.*show)(QStringLiteral("Nocturo"), QStringLiteral("Min Azimuth must be less than Max Azimuth"));
+            const QMessageBox::Icon icon = show == &QtMessages::showMessage ? QMessageBox::Information
+                                                                             : QMessageBox::Warning;
+            QCOMPARE(seen, QStringLiteral("Nocturo:Min Azimuth must be less than Max Azimuth:1:%1").arg(icon));
+        }
     }
 
     // The clock's local time carries the offset of the machine's zone at that instant, which "Now"

@@ -16,11 +16,13 @@
 
 struct Message {
     QString title, text;
+    bool warning = false;
 };
 
 struct RecordingMessages : Messages {
     QList<Message> shown;
     void showMessage(const QString &title, const QString &text) override { shown.append({title, text}); }
+    void showWarning(const QString &title, const QString &text) override { shown.append({title, text, true}); }
 
     // Every message as "title: text", one a line.
     QString log() const

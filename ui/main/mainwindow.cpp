@@ -491,6 +491,11 @@ void MainWindow::showMessage(const QString &text)
     m_platform.messages.showMessage(ApplicationTitle, text);
 }
 
+void MainWindow::showWarning(const QString &text)
+{
+    m_platform.messages.showWarning(ApplicationTitle, text);
+}
+
 void MainWindow::showStatus(const QString &text)
 {
     statusBar()->showMessage(text, StatusMessageMs);

@@ -96,6 +96,7 @@ private:
     void loadCatalogAndList(bool chooseFile);
     bool applyHorizonFile(const QString &path, const QString &nameForDefaults);
     void showMessage(const QString &text);
+    void showWarning(const QString &text);
     void showStatus(const QString &text);
     const CatalogObject *selectedObject() const;
     void refreshNightWindow();

@@ -31,6 +31,11 @@ void QtMessages::showMessage(const QString &title, const QString &text)
     QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
 }
 
+void QtMessages::showWarning(const QString &title, const QString &text)
+{
+    QMessageBox::warning(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+}
+
 bool QtBrowser::openAddress(const QUrl &address)
 {
     return QDesktopServices::openUrl(address);

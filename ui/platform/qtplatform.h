@@ -18,6 +18,7 @@ public:
 class QtMessages : public Messages {
 public:
     void showMessage(const QString &title, const QString &text) override;
+    void showWarning(const QString &title, const QString &text) override;
 };
 
 class QtBrowser : public Browser {
