@@ -1,6 +1,6 @@
 #include "formats/catalogline.h"
 
-#include "formats/blanks.h"
+#include "plan/blanks.h"
 
 #include "formats/catalogcoordinates.h"
 #include "plan/fieldnumber.h"

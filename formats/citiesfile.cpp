@@ -1,6 +1,6 @@
 #include "formats/citiesfile.h"
 
-#include "formats/blanks.h"
+#include "plan/blanks.h"
 #include "formats/textfile.h"
 
 namespace {

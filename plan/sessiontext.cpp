@@ -1,5 +1,6 @@
 #include "plan/sessiontext.h"
 
+#include "plan/blanks.h"
 #include "plan/localtime.h"
 
 #include <QDate>
@@ -23,6 +24,13 @@ std::optional<CalendarDate> toCalendarDate(const QDate &date)
     if (!date.isValid())
         return std::nullopt;
     return CalendarDate{date.year(), date.month(), date.day()};
+}
+
+// A part of the time, trimmed of blanks; an empty part counts as 0.
+QString partOrZero(QStringView part)
+{
+    const QStringView trimmed = trimBlanks(part);
+    return trimmed.isEmpty() ? QStringLiteral("0") : trimmed.toString();
 }
 
 }  // namespace
@@ -63,6 +71,25 @@ std::optional<ClockTime> readSessionTime(const QString &text)
     if (!hour || !minute || !second)
         return std::nullopt;
     return ClockTime{*hour, *minute, *second};
+}
+
+QString normalizeTimeText(const QString &text)
+{
+    QString hours = text;
+    QString minutes;
+    QString seconds;
+    const qsizetype firstColon = text.indexOf(u':');
+    if (firstColon >= 0) {
+        hours = text.left(firstColon);
+        const qsizetype secondColon = text.indexOf(u':', firstColon + 1);
+        if (secondColon >= 0) {
+            minutes = text.mid(firstColon + 1, secondColon - firstColon - 1);
+            seconds = text.mid(secondColon + 1);
+        } else {
+            minutes = text.mid(firstColon + 1);
+        }
+    }
+    return partOrZero(hours) + u':' + partOrZero(minutes) + u':' + partOrZero(seconds);
 }
 
 QString writeSessionDate(const QDate &date, const QLocale &locale)

@@ -25,5 +25,12 @@ std::optional<CalendarDate> readSessionDate(const QString &text, const QLocale &
 // letter) is not a time.
 std::optional<ClockTime> readSessionTime(const QString &text);
 
+// The time rule, applied when the observer leaves the time field and to a time given on the
+// command line: whatever was typed becomes hours:minutes:seconds with two colons, each part
+// trimmed of blanks and an empty part taken as 0 ("21" -> "21:0:0", "9:30" -> "9:30:0",
+// " 7 : 5 : 3 " -> "7:5:3"). Parts are not checked: "25:99:99" stays, and everything after
+// the second colon is the seconds ("1:2:3:4" stays).
+QString normalizeTimeText(const QString &text);
+
 QString writeSessionDate(const QDate &date, const QLocale &locale);
 QString writeSessionTime(const QTime &time);
