@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "formats/defaultsfile.h"
 #include "formats/foldersetup.h"
 #include "formats/resultstext.h"
 #include "formats/workingfolder.h"
@@ -15,6 +16,7 @@
 #include <QDate>
 #include <QIODevice>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -24,59 +26,135 @@ constexpr int Done = 0;
 constexpr int FileProblem = 1;
 constexpr int WrongArguments = 2;
 
-// The darkness levels' words: "none|civil|nautical|astronomical" or "none, civil, nautical or
-// astronomical".
-QString darknessWords(const QString &separator, const QString &lastSeparator)
+QString darknessWord(const DarknessEntry &entry)
+{
+    return QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+}
+
+// The darkness levels' words: "none, civil, nautical or astronomical".
+QString darknessWords()
 {
     QStringList words;
     for (const DarknessEntry &entry : DarknessLevels)
-        words << QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+        words << darknessWord(entry);
     const QString last = words.takeLast();
-    return words.join(separator) + lastSeparator + last;
+    return words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-const QString Usage = QStringLiteral(
-    "Usage:\n"
-    "  nocturo                 the planner's window\n"
-    "  nocturo list --folder DIR --date YYYY-MM-DD --time H:MM:SS --gmt-deviation G\n"
-    "      the observing list that \"Copy Results to Clipboard\" would give for the defaults file\n"
-    "      and catalog in DIR\n"
-    "  nocturo night --lat LAT --lon LON --date YYYY-MM-DD --gmt-deviation G\n"
-    "      sunset, twilights, sunrise, moonrise, moonset and the Moon's illumination of the night\n"
-    "      that starts at local noon of the date\n"
-    "  nocturo windows --folder DIR --date YYYY-MM-DD --time H:MM:SS --gmt-deviation G\n"
-    "                  [--horizon FILE] [--darkness %1]\n"
-    "      when each listed object is visible within the session\n"
-    "  nocturo --help | --version\n"
-    "G is the hours local time is ahead of GMT (-5 for EST, 5.5 for India); LAT and LON are\n"
-    "decimal degrees, north and east positive.\n");
-
-// A command's options as given, once they have been checked against what it takes.
-struct Command {
+// An option a command takes: its name, the word for its value, and what it gives.
+struct OptionEntry {
     QString name;
+    QString valueName;
+    QString meaning;
+};
+
+const QList<OptionEntry> &optionEntries()
+{
+    static const QList<OptionEntry> entries{
+        {"folder", "DIR", QStringLiteral("the folder with %1 and the catalog it names").arg(DefaultsFileName)},
+        {"lat", "LAT", "the latitude in decimal degrees, north positive"},
+        {"lon", "LON", "the longitude in decimal degrees, east positive"},
+        {"date", "YYYY-MM-DD", "the local date"},
+        {"time", "H[:MM[:SS]]", "the local time the session starts (21, 21:30 or 21:30:00)"},
+        {"gmt-deviation", "G", "the hours local time is ahead of GMT (-5 for EST, 5.5 for India)"},
+        {"horizon", "FILE", "a horizon profile instead of the one the defaults file names"},
+        {"darkness", "LEVEL",
+         QStringLiteral("%1 darkness (default %2)")
+             .arg(darknessWords(), darknessWord(darknessEntry(DefaultDarkness)))},
+    };
+    return entries;
+}
+
+const OptionEntry &optionEntry(const QString &name)
+{
+    return *std::ranges::find(optionEntries(), name, &OptionEntry::name);
+}
+
+// "--time H[:MM[:SS]]"
+QString optionWithValue(const QString &name)
+{
+    return QStringLiteral("--%1 %2").arg(name, optionEntry(name).valueName);
+}
+
+// A command's options as given, once they have been checked against what it takes; or the
+// observer's request for the command's help.
+struct Command {
     QHash<QString, QString> values;
+    bool helpAsked = false;
 
     QString value(const QString &option) const { return values.value(option); }
 };
 
-// The arguments as the program got them: its name, the command's, the options.
-Result<Command> parseCommand(const QString &name, const QStringList &required, const QStringList &optional,
-                             const QStringList &arguments)
+// A command: its name, its options, what it gives (in lines of the help) and how it runs.
+struct CommandEntry {
+    QString name;
+    QStringList required;
+    QStringList optional;
+    QStringList meaning;
+    std::function<int(const Command &command, QIODevice &out, QIODevice &err)> run;
+};
+
+// "  nocturo list --folder DIR ... --gmt-deviation G" with the optional options on a second
+// line under the first option, then what it gives.
+QString commandUsage(const CommandEntry &entry)
 {
+    const QString start = QStringLiteral("  nocturo %1 ").arg(entry.name);
+    QStringList required, optional;
+    for (const QString &option : entry.required)
+        required << optionWithValue(option);
+    for (const QString &option : entry.optional)
+        optional << u'[' + optionWithValue(option) + u']';
+    QString usage = start + required.join(u' ') + u'\n';
+    if (!optional.isEmpty())
+        usage += QString(start.size(), u' ') + optional.join(u' ') + u'\n';
+    for (const QString &line : entry.meaning)
+        usage += QStringLiteral("      ") + line + u'\n';
+    return usage;
+}
+
+// The command's usage and each of its options with its meaning.
+QString commandHelp(const CommandEntry &entry)
+{
+    const QStringList options = entry.required + entry.optional;
+    qsizetype width = QStringLiteral("--help").size();
+    for (const QString &option : options)
+        width = std::max(width, optionWithValue(option).size());
+    QString help = QStringLiteral("Usage:\n") + commandUsage(entry) + QStringLiteral("\nOptions:\n");
+    const auto addLine = [&](const QString &option, const QString &meaning) {
+        help += QStringLiteral("  %1  %2\n").arg(option, -int(width)).arg(meaning);
+    };
+    for (const QString &option : options)
+        addLine(optionWithValue(option), optionEntry(option).meaning);
+    addLine(QStringLiteral("--help"), QStringLiteral("these lines"));
+    return help;
+}
+
+// The arguments as the program got them: its name, the command's, the options. Each option
+// may be given once; --help or -h anywhere asks for the command's help instead.
+Result<Command> parseCommand(const CommandEntry &entry, const QStringList &arguments)
+{
+    const QStringList options = entry.required + entry.optional;
     QCommandLineParser parser;
-    for (const QString &option : required + optional)
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(help);
+    for (const QString &option : options)
         parser.addOption(QCommandLineOption(option, QString(), option.toUpper()));
-    if (!parser.parse(arguments))
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help))
+        return Command{{}, true};
+    if (!parsed)
         return Problem::because(parser.errorText());
     if (parser.positionalArguments().size() != 1)
         return Problem::because(QStringLiteral("\"%1\" takes no argument \"%2\"")
-                                    .arg(name, parser.positionalArguments().value(1)));
-    Command command{name, {}};
-    for (const QString &option : required + optional) {
+                                    .arg(entry.name, parser.positionalArguments().value(1)));
+    Command command;
+    for (const QString &option : options) {
+        if (parser.values(option).size() > 1)
+            return Problem::because(QStringLiteral("--%1 is given more than once").arg(option));
         if (parser.isSet(option))
             command.values.insert(option, parser.value(option));
-        else if (required.contains(option))
-            return Problem::because(QStringLiteral("\"%1\" needs --%2").arg(name, option));
+        else if (entry.required.contains(option))
+            return Problem::because(QStringLiteral("\"%1\" needs --%2").arg(entry.name, option));
     }
     return command;
 }
@@ -107,7 +185,7 @@ Result<DarknessLevel> darknessOption(const Command &command)
     const auto darkness = name.isEmpty() ? DefaultDarkness : darknessLevelNamed(name.toStdString());
     if (!darkness)
         return Problem::because(QStringLiteral("--darkness \"%1\" is %2")
-                                    .arg(name, darknessWords(QStringLiteral(", "), QStringLiteral(" or "))));
+                                    .arg(name, darknessWords()));
     return *darkness;
 }
 
@@ -132,9 +210,10 @@ int fileProblem(QIODevice &err, const Problem &problem)
 // The date, time and deviation given, as the session's fields; the rest comes from the folder.
 Result<SessionTexts> sessionOptions(const Command &command)
 {
-    const QString time = command.value(QStringLiteral("time"));
+    const QString typed = command.value(QStringLiteral("time"));
+    const QString time = normalizeTimeText(typed);  // "21" and "21:30" as the window takes them
     if (!readSessionTime(time))
-        return Problem::because(QStringLiteral("--time \"%1\" is not a time as H:MM:SS").arg(time));
+        return Problem::because(QStringLiteral("--time \"%1\" is not a time as H, H:MM or H:MM:SS").arg(typed));
     const Result<CalendarDate> date = dateOption(command);
     if (!date.ok())
         return date.problems();
@@ -175,45 +254,37 @@ Result<FolderList> makeFolderList(const Command &command, const SessionTexts &gi
 // What a command on a folder's list writes of it.
 using ListWriter = std::function<QString(const Command &command, const FolderList &folderList)>;
 
-// Runs a command on a folder's list: its options checked (the command's own ones by check, if
-// any), then the folder read, then the list written.
-int folderCommand(const QString &name, const QStringList &optional, const QStringList &arguments, QIODevice &out,
-                  QIODevice &err, const std::function<std::optional<Problem>(const Command &)> &check,
-                  const ListWriter &writeList)
+// Runs a command on a folder's list: its own options checked by check, if any, then the
+// session's, then the folder read, then the list written.
+int folderCommand(const Command &command, QIODevice &out, QIODevice &err,
+                  const std::function<std::optional<Problem>(const Command &)> &check, const ListWriter &writeList)
 {
-    const Result<Command> command = parseCommand(name, {"folder", "date", "time", "gmt-deviation"}, optional, arguments);
-    if (!command.ok())
-        return wrongArguments(err, command.problem());
-    if (const auto problem = check ? check(command.value()) : std::nullopt)
+    if (const auto problem = check ? check(command) : std::nullopt)
         return wrongArguments(err, *problem);
-    const Result<SessionTexts> given = sessionOptions(command.value());
+    const Result<SessionTexts> given = sessionOptions(command);
     if (!given.ok())
         return wrongArguments(err, given.problem());
-    const Result<FolderList> folderList = makeFolderList(command.value(), given.value());
+    const Result<FolderList> folderList = makeFolderList(command, given.value());
     if (!folderList.ok())
         return fileProblem(err, folderList.problem());
-    write(out, writeList(command.value(), folderList.value()));
+    write(out, writeList(command, folderList.value()));
     return Done;
 }
 
-int listCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+int listCommand(const Command &command, QIODevice &out, QIODevice &err)
 {
-    return folderCommand(QStringLiteral("list"), {}, arguments, out, err, {}, [](const Command &, const FolderList &folder) {
+    return folderCommand(command, out, err, {}, [](const Command &, const FolderList &folder) {
         return resultsText(folder.list, listOrder(folder.list), LocaleNumbers(QLocale()));
     });
 }
 
-int nightCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+int nightCommand(const Command &command, QIODevice &out, QIODevice &err)
 {
-    const Result<Command> command = parseCommand(QStringLiteral("night"), {"lat", "lon", "date", "gmt-deviation"}, {},
-                                                 arguments);
-    if (!command.ok())
-        return wrongArguments(err, command.problem());
-    const Result<double> latDeg = numberOption(command.value(), QStringLiteral("lat"), SessionField::Latitude);
-    const Result<double> lonDeg = numberOption(command.value(), QStringLiteral("lon"), SessionField::Longitude);
-    const Result<CalendarDate> date = dateOption(command.value());
+    const Result<double> latDeg = numberOption(command, QStringLiteral("lat"), SessionField::Latitude);
+    const Result<double> lonDeg = numberOption(command, QStringLiteral("lon"), SessionField::Longitude);
+    const Result<CalendarDate> date = dateOption(command);
     const Result<double> gmtDeviationHours =
-        numberOption(command.value(), QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
+        numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
     for (const QList<Problem> &problems :
          {latDeg.problems(), lonDeg.problems(), gmtDeviationHours.problems(), date.problems()}) {
         if (!problems.isEmpty())
@@ -224,23 +295,54 @@ int nightCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
     return Done;
 }
 
-int windowsCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+int windowsCommand(const Command &command, QIODevice &out, QIODevice &err)
 {
     const auto checkDarkness = [](const Command &command) -> std::optional<Problem> {
         const Result<DarknessLevel> darkness = darknessOption(command);
         return darkness.ok() ? std::nullopt : std::optional(darkness.problem());
     };
-    return folderCommand(QStringLiteral("windows"), {"horizon", "darkness"}, arguments, out, err, checkDarkness,
-                         [](const Command &command, const FolderList &folder) {
-                             const Session &session = folder.list.session;
-                             const VisibilityQuery query = visibilityQuery(session, horizonOf(folder.setup),
-                                                                           darknessOption(command).value());
-                             const LocaleNumbers numbers{QLocale()};
-                             QStringList lines{visibilityHeadings().join(u'\t')};
-                             for (const ListedVisibility &row : listedVisibility(folder.list, query))
-                                 lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
-                             return lines.join(u'\n') + u'\n';
-                         });
+    return folderCommand(command, out, err, checkDarkness, [](const Command &command, const FolderList &folder) {
+        const Session &session = folder.list.session;
+        const VisibilityQuery query =
+            visibilityQuery(session, horizonOf(folder.setup), darknessOption(command).value());
+        const LocaleNumbers numbers{QLocale()};
+        QStringList lines{visibilityHeadings().join(u'\t')};
+        for (const ListedVisibility &row : listedVisibility(folder.list, query))
+            lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
+        return lines.join(u'\n') + u'\n';
+    });
+}
+
+const QList<CommandEntry> &commandEntries()
+{
+    const QStringList onFolder{"folder", "date", "time", "gmt-deviation"};
+    static const QList<CommandEntry> entries{
+        {"list", onFolder, {"horizon"},
+         {"the observing list that \"Copy Results to Clipboard\" would give for the defaults file",
+          "and catalog in DIR"},
+         listCommand},
+        {"night", {"lat", "lon", "date", "gmt-deviation"}, {},
+         {"sunset, twilights, sunrise, moonrise, moonset and the Moon's illumination of the night",
+          "that starts at local noon of the date, each on its own line in this order"},
+         nightCommand},
+        {"windows", onFolder, {"horizon", "darkness"}, {"when each listed object is visible within the session"},
+         windowsCommand},
+    };
+    return entries;
+}
+
+QString usage()
+{
+    QString text = QStringLiteral(
+        "Usage:\n"
+        "  nocturo                 the planner's window, working in the current folder\n"
+        "  nocturo %1       the planner's window, working in the observer's own folder\n"
+        "                          (~/.local/share/nocturo), as the desktop menu starts it\n")
+                       .arg(QLatin1String(DesktopStartOption));
+    for (const CommandEntry &entry : commandEntries())
+        text += commandUsage(entry);
+    return text + QStringLiteral("  nocturo COMMAND --help  the options of a command and what each means\n"
+                                 "  nocturo --help | --version\n");
 }
 
 }  // namespace
@@ -254,18 +356,22 @@ int runCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     const QString name = arguments.value(1);
     if (name == u"--help" || name == u"-h") {
-        write(out, Usage.arg(darknessWords(QStringLiteral("|"), QStringLiteral("|"))));
+        write(out, usage());
         return Done;
     }
     if (name == u"--version") {
         write(out, QStringLiteral("nocturo %1\n").arg(applicationVersion()));
         return Done;
     }
-    if (name == u"list")
-        return listCommand(arguments, out, err);
-    if (name == u"night")
-        return nightCommand(arguments, out, err);
-    if (name == u"windows")
-        return windowsCommand(arguments, out, err);
-    return wrongArguments(err, Problem::because(QStringLiteral("there is no command \"%1\"").arg(name)));
+    const auto entry = std::ranges::find(commandEntries(), name, &CommandEntry::name);
+    if (entry == commandEntries().end())
+        return wrongArguments(err, Problem::because(QStringLiteral("there is no command \"%1\"").arg(name)));
+    const Result<Command> command = parseCommand(*entry, arguments);
+    if (!command.ok())
+        return wrongArguments(err, command.problem());
+    if (command.value().helpAsked) {
+        write(out, commandHelp(*entry));
+        return Done;
+    }
+    return entry->run(command.value(), out, err);
 }

@@ -9,6 +9,18 @@
 
 namespace {
 
+// Why the folder cannot hold a list, when it cannot: it is missing or it is a file.
+std::optional<Problem> folderRefusal(const QString &folderPath)
+{
+    const QFileInfo folder(folderPath);
+    const QString shown = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (!folder.exists())
+        return Problem::because(QStringLiteral("There is no folder \"%1\".").arg(shown));
+    if (!folder.isDir())
+        return Problem::because(QStringLiteral("\"%1\" is a file, not a folder.").arg(shown));
+    return std::nullopt;
+}
+
 std::optional<Problem> readDefaults(const QDir &folder, SavedDefaults &defaults)
 {
     const QString path = folder.filePath(DefaultsFileName);
@@ -39,6 +51,8 @@ Result<Catalog> loadCatalog(const QDir &folder, const QString &catalogFile)
 
 Result<FolderSetup> readFolderSetup(const QString &folderPath, const QString &horizonFile)
 {
+    if (const auto problem = folderRefusal(folderPath))
+        return *problem;
     const QDir folder(folderPath);
     FolderSetup setup;
     if (const auto problem = readDefaults(folder, setup.defaults))

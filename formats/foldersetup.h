@@ -23,6 +23,7 @@ inline const HorizonProfile *horizonOf(const FolderSetup &setup)
     return setup.profile ? &*setup.profile : nullptr;
 }
 
-// horizonFile, when not empty, stands instead of the profile the defaults file names (a relative
-// name is taken from the current folder, as a shell gives it). A problem names the file.
+// A folder that is missing or is a file is refused as such. horizonFile, when not empty, stands
+// instead of the profile the defaults file names (a relative name is taken from the current
+// folder, as a shell gives it). A problem names the file.
 Result<FolderSetup> readFolderSetup(const QString &folder, const QString &horizonFile = {});

@@ -25,6 +25,23 @@ QString run(const QStringList &arguments)
 const QStringList SessionOptions{"--date", "2006-03-15", "--time", "21:30:00", "--gmt-deviation", "-5"};
 const QStringList Night{"night", "--lat", "42.93", "--lon", "-85.48", "--date", "2006-03-15", "--gmt-deviation", "-5"};
 
+// The arguments with the option's value replaced.
+QStringList with(QStringList arguments, const QString &option, const QString &value)
+{
+    arguments[arguments.indexOf(option) + 1] = value;
+    return arguments;
+}
+
+// A folder whose defaults list the shipped catalog at the worked session, with a horizon
+// profile too high for anything.
+void fillFolder(const QTemporaryDir &folder)
+{
+    QVERIFY(QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/Objects.csv", folder.filePath("Objects.csv")));
+    writeFile(folder.filePath("defaults.txt"),
+              "42.93\n-85.48\n2\n0\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\nObjects.csv\nInclusive\n");
+    writeFile(folder.filePath("wall.hzn"), "0 80\n");
+}
+
 }  // namespace
 
 // The commands a shell runs, without a window.
@@ -35,34 +52,59 @@ class TestCommandLine : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // A message on the error stream, exit code 2, nothing on the output. A repeated option counts
-    // with its last value.
+    // A message on the error stream, exit code 2, nothing on the output. An option counts once.
     void wrongArguments()
     {
         const QStringList list = QStringList{"list", "--folder", "."} + SessionOptions;
         const std::pair<QStringList, QString> cases[] = {
             {{"tonight"}, "there is no command \"tonight\""}, {{"list", "--folder", "."}, "\"list\" needs --date"},
             {{"night", "--latitude", "1"}, "Unknown option 'latitude'"}, {{"night", "now"}, "takes no argument \"now\""},
-            {Night + QStringList{"--date", "3/15/2006"}, "--date \"3/15/2006\" is not a date"},
-            {Night + QStringList{"--lat", "91"}, "--lat \"91\" is not a number from -90 to 90"},
-            {list + QStringList{"--gmt-deviation", "nan"}, "--gmt-deviation \"nan\""},
-            {list + QStringList{"--time", "25:00:00"}, "--time \"25:00:00\" is not a time"},
-            {QStringList{"windows", "--folder", ".", "--darkness", "pitch"} + SessionOptions, "--darkness \"pitch\""}};
+            {with(Night, "--date", "3/15/2006"), "--date \"3/15/2006\" is not a date"},
+            {with(Night, "--lat", "91"), "--lat \"91\" is not a number from -90 to 90"},
+            {with(list, "--gmt-deviation", "nan"), "--gmt-deviation \"nan\""},
+            {with(list, "--time", "25:00:00"), "--time \"25:00:00\" is not a time"},
+            {with(list, "--time", "21:30:00:00"), "--time \"21:30:00:00\" is not a time"},
+            {with(list, "--time", "nine"), "--time \"nine\" is not a time"},
+            {QStringList{"windows", "--folder", ".", "--darkness", "pitch"} + SessionOptions, "--darkness \"pitch\""},
+            {Night + QStringList{"--lat", "42.93"}, "--lat is given more than once"},
+            {list + QStringList{"--folder", "."}, "--folder is given more than once"},
+            {list + QStringList{"--darkness", "none"}, "Unknown option 'darkness'"}};
         for (const auto &[arguments, problem] : cases)
             QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
 
+    // Each command's help: its usage and each option it takes, and nothing else, on the output;
+    // asked for anywhere among the options. The program's help names every command and the
+    // desktop menu's start.
+    void help()
+    {
+        const std::pair<QStringList, QStringList> cases[] = {
+            {{"list", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "help"}},
+            {{"night", "-h"}, {"lat", "lon", "date", "gmt-deviation", "help"}},
+            {{"windows", "--folder", ".", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "help"}}};
+        static const QRegularExpression optionLine("\n  --([a-z-]+)");
+        for (const auto &[arguments, options] : cases) {
+            const QString help = run(arguments);
+            QVERIFY2(help.startsWith("0|Usage:\n  nocturo " + arguments.first() + " --") && help.endsWith("\n|"),
+                     qPrintable(help));
+            QStringList listed;
+            for (const QRegularExpressionMatch &match : optionLine.globalMatch(help.section("Options:", 1)))
+                listed << match.captured(1);
+            QCOMPARE(listed, options);
+        }
+        const QString usage = run({"--help"});
+        for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows "})
+            QVERIFY2(usage.startsWith("0|Usage:\n") && usage.contains(start), qPrintable(start));
+    }
+
     // The list a folder's defaults and catalog give for the session is the plan's: the same bytes,
-    // also under a locale whose decimal sign is not the point of the defaults file. The windows come
-    // in the list's order, the first listed object first, and a wall too high for anything leaves
-    // only the heading. Without its catalog the folder gives nothing.
+    // also under a locale whose decimal sign is not the point of the defaults file, and with the
+    // time written short as in the window. The windows come in the list's order, the first listed
+    // object first, and a wall too high for anything leaves only the heading of either command.
     void listAndWindows()
     {
         QTemporaryDir folder;
-        QVERIFY(QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/Objects.csv", folder.filePath("Objects.csv")));
-        writeFile(folder.filePath("defaults.txt"),
-                  "42.93\n-85.48\n2\n0\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\nObjects.csv\nInclusive\n");
-        writeFile(folder.filePath("wall.hzn"), "0 80\n");
+        fillFolder(folder);
         using enum SessionField;
         const SessionTexts texts = workedSessionTexts({{Date, "2006-03-15"}, {StartTime, "21:30:00"}, {MinElevation, "0"}});
         const Result<Catalog> catalog = loadCatalogFile(folder.filePath("Objects.csv"));
@@ -73,16 +115,46 @@ private slots:
             QLocale::setDefault(QLocale(locale));
             const ObservingList list = generateList(readSession(texts, QLocale()).value(), catalog.value(), nullptr);
             const QString listed = resultsText(list, listOrder(list), LocaleNumbers(QLocale()));
-            QCOMPARE(run(QStringList{"list"} + inFolder), "0|" + listed + "|");
+            for (const QString time : {"21:30:00", "21:30", " 21 : 30 "})
+                QCOMPARE(run(with(QStringList{"list"} + inFolder, "--time", time)), "0|" + listed + "|");
+            QVERIFY(run(QStringList{"list", "--horizon", folder.filePath("wall.hzn")} + inFolder)
+                        .contains(QRegularExpression("^0\\|[^\n]*\n\\|$")));
             const QString windows = run(QStringList{"windows", "--darkness", "none"} + inFolder);
             QVERIFY(windows.startsWith("0|" + heading + listedIdentifiers(list).value(0) + '\t'));
             QCOMPARE(run(QStringList{"windows", "--horizon", folder.filePath("wall.hzn")} + inFolder), "0|" + heading + "|");
         }
-        QVERIFY(QFile::remove(folder.filePath("Objects.csv")));
-        QVERIFY(run(QStringList{"list"} + inFolder).contains(QRegularExpression("^1\\|\\|.*There is no file \"Objects.csv\"")));
     }
 
-    // The events of a night in their fixed order, in local time.
+    // A time of whole hours may be written as the hour alone, as in the window.
+    void wholeHours()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const QStringList list = QStringList{"list", "--folder", folder.path()} + SessionOptions;
+        const QString atNine = run(with(list, "--time", "21:00:00"));
+        QVERIFY(atNine.startsWith("0|") && atNine != run(list));
+        for (const QString time : {"21", "21:00", "21:0:0"})
+            QCOMPARE(run(with(list, "--time", time)), atNine);
+    }
+
+    // A folder that cannot give a list is named with the reason, exit code 1.
+    void folderProblems()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        QVERIFY(QFile::remove(folder.filePath("Objects.csv")));
+        const std::pair<QString, QString> cases[] = {
+            {folder.path(), "There is no file \"Objects.csv\""},
+            {folder.filePath("missing"), "There is no folder \"" + QDir::toNativeSeparators(folder.filePath("missing")) + "\"."},
+            {folder.filePath("wall.hzn"), "\"" + QDir::toNativeSeparators(folder.filePath("wall.hzn")) + "\" is a file, not a folder."}};
+        for (const auto &[folderPath, problem] : cases) {
+            const QString ran = run(QStringList{"list", "--folder", folderPath} + SessionOptions);
+            QVERIFY2(ran.startsWith("1||nocturo: ") && ran.contains(problem), qPrintable(ran));
+        }
+    }
+
+    // The events of a night in their fixed order, in local time: scripts read them by name or by
+    // position.
     void night()
     {
         const QString night = run(Night);
