@@ -51,6 +51,8 @@ private slots:
                 && fixture.view().model()->rowCount() == fixture.listed());
         QCOMPARE(fixture.status(), QStringLiteral("%1 objects listed").arg(fixture.listed()));
         QVERIFY(matchesSnapshot(window, QStringLiteral("main-window")));
+        // It opens wide enough for every column of the list beside the scroll bar.
+        QVERIFY(fixture.view().horizontalHeader()->length() <= fixture.view().viewport()->width());
         QVERIFY(fixture.fakes.files.requests.isEmpty() && fixture.messages().isEmpty());
         QCOMPARE(fixture.shownValues(), FirstValues);
         fixture.trigger(QStringLiteral("Help"));
@@ -196,6 +198,8 @@ private slots:
     {
         WindowFixture fixture;
         MainWindow &window = fixture.start();
+        window.resize(window.minimumSize());  // from the design size, whatever the list opened it with
+        QCoreApplication::processEvents();
         QWidget *client = window.centralWidget();
         // The window's own controls and the labels inside the chart; the line under the menu bar apart.
         QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
