@@ -1,6 +1,8 @@
+#include "contrast.h"
 #include "fakeplatform.h"
 #include "snapshot.h"
 #include "testfiles.h"
+#include "ui/common/nightvision.h"
 #include "ui/help/helpwindow.h"
 #include "ui/help/userguide.h"
 
@@ -61,6 +63,23 @@ private slots:
         QVERIFY(!help->isMinimized() && std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1);
         QTest::mouseClick(help->findChild<QWidget *>(QStringLiteral("okButton")), Qt::LeftButton);
         QTRY_VERIFY(help.isNull());
+    }
+
+    // Under night vision, turned on while the window is open, the link is readable on the window in
+    // both looks; turned off, it is black again.
+    void linkReadableUnderNightVision()
+    {
+        applyNightVision(true);
+        QCoreApplication::processEvents();
+        for (const char *over : {"guideLink", "background"}) {
+            const QWidget *control = help->findChild<QWidget *>(over);
+            QTest::mouseMove(help->windowHandle(), control ? control->geometry().center() : QPoint(3, 3));
+            const QColor link = guideLink(help)->palette().color(QPalette::WindowText);
+            QVERIFY2(contrastRatio(link, help->palette().color(QPalette::Window)) >= 4.5, over);
+        }
+        applyNightVision(false);
+        QCoreApplication::processEvents();
+        QCOMPARE(look(help), Plain);
     }
 
     // The folders in turn: beside the program, then the installed data folder; with none, the

@@ -6,6 +6,8 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -28,6 +30,7 @@ struct Opened : LocationOwner {
 
     explicit Opened(const QByteArray &file = CityLines, const char *name = "cities.csv") : citiesPath(dir.filePath(name))
     {
+        mainWindow.setGeometry(150, 100, 900, 600);
         writeFile(dir.filePath("cities.csv"), file);
         open();
     }
@@ -86,6 +89,21 @@ private slots:
         opened.chooser->resize(opened.chooser->size() + QSize(100, 50));
         for (qsizetype i = 0; i < controls.size(); ++i)
             QCOMPARE(controls[i]->geometry(), grown[i]);
+    }
+
+    // The chooser opens centred on the main window and wide enough for every column of the shipped
+    // cities beside the scroll bar; a name of 100,000 letters takes a third of the screen at most.
+    void opensCentredShowingEveryColumn()
+    {
+        const QByteArray shipped = fileBytes(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/cities.csv");
+        for (const QByteArray &file : {shipped, shipped + QByteArray(100000, 'W') + ",XX,1.0,2.0\r\n"}) {
+            const Opened opened(file);
+            QVERIFY(opened.table().model()->rowCount() > 1000 && opened.table().verticalScrollBar()->isVisible());
+            const QPoint offCentre = opened.chooser->geometry().center() - opened.mainWindow.geometry().center();
+            QVERIFY2(offCentre.manhattanLength() <= 4, "more than its window frame");  // placed before the frame is known
+            QVERIFY(opened.table().horizontalHeader()->length() <= opened.table().viewport()->width());
+            QVERIFY(opened.table().columnWidth(0) <= opened.chooser->screen()->availableGeometry().width() / 3);
+        }
     }
 
     // A name far down a long file widens its column as much as at the top.

@@ -100,8 +100,9 @@ private slots:
             MainWindow &window = fixture.start();
             QVERIFY(fixture.fakes.files.requests.isEmpty() && window.planner().catalog().size() == 501);
             QCOMPARE(fixture.shownValues(), (file.mid(0, 14) + QStringList{catalog, "Inclusive"}));
-            // New lists for "Now", the galaxy box, the catalog and after it; the magnitude applied.
-            QVERIFY(fixture.lists->size() == 4 && fixture.listed() > 0
+            // New lists for "Now", the galaxy box, the catalog, after it, and the window widened to the
+            // list's columns; the magnitude applied.
+            QVERIFY(fixture.lists->size() == 5 && fixture.listed() > 0
                     && std::ranges::all_of(fixture.column(9), [](const QString &mag) { return mag.toDouble() <= 9; }));
             QCOMPARE(fixture.named("Date")->text() + u' ' + fixture.named("Session Start Time")->text() + u' '
                          + fixture.named("GMT Deviation")->text(), QStringLiteral("3/15/2006 21:5:7 -5"));

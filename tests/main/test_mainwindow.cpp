@@ -1,5 +1,6 @@
 #include "ui/common/nightvision.h"
 #include "ui/main/skychart.h"
+#include "contrast.h"
 #include "snapshot.h"
 #include "windowfixture.h"
 
@@ -51,6 +52,8 @@ private slots:
                 && fixture.view().model()->rowCount() == fixture.listed());
         QCOMPARE(fixture.status(), QStringLiteral("%1 objects listed").arg(fixture.listed()));
         QVERIFY(matchesSnapshot(window, QStringLiteral("main-window")));
+        // It opens wide enough for every column of the list beside the scroll bar.
+        QVERIFY(fixture.view().horizontalHeader()->length() <= fixture.view().viewport()->width());
         QVERIFY(fixture.fakes.files.requests.isEmpty() && fixture.messages().isEmpty());
         QCOMPARE(fixture.shownValues(), FirstValues);
         fixture.trigger(QStringLiteral("Help"));
@@ -93,6 +96,21 @@ private slots:
         QCoreApplication::processEvents();  // the new palette reaches the windows from the event loop
         const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(matchesSnapshot(window, QStringLiteral("main-window-night-vision")));
+        // Every text readable on its background: at least 4.5:1 for fields, the marked caption,
+        // buttons, the list, its selected row, links and disabled controls.
+        QWidget *field = fixture.named(QStringLiteral("Min Elevation")), *list = &fixture.view();
+        QWidget *button = fixture.button(QStringLiteral("Refresh List"));
+        using P = QPalette;
+        const std::tuple<QWidget *, P::ColorGroup, P::ColorRole, P::ColorRole> texts[] = {
+            {field, P::Active, P::Text, P::Base}, {fixture.named<QLabel>(QStringLiteral("Latitude")), P::Active, P::WindowText, P::Window},
+            {button, P::Active, P::ButtonText, P::Button}, {list, P::Active, P::Text, P::Base},
+            {list, P::Active, P::HighlightedText, P::Highlight}, {list, P::Inactive, P::HighlightedText, P::Highlight},
+            {&window, P::Active, P::Link, P::Window}, {&window, P::Disabled, P::WindowText, P::Window},
+            {field, P::Disabled, P::Text, P::Base}, {button, P::Disabled, P::ButtonText, P::Button}};
+        for (const auto &[control, group, text, background] : texts) {
+            const double ratio = contrastRatio(control->palette().color(group, text), control->palette().color(group, background));
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 %2 on %3: %4").arg(control->accessibleName()).arg(text).arg(background).arg(ratio)));
+        }
         QVERIFY(rememberedNightVision());
         fixture.trigger(QStringLiteral("Night Vision"));
         QVERIFY(!rememberedNightVision() && !isNightVision(QApplication::palette()));
@@ -196,6 +214,8 @@ private slots:
     {
         WindowFixture fixture;
         MainWindow &window = fixture.start();
+        window.resize(window.minimumSize());  // from the design size, whatever the list opened it with
+        QCoreApplication::processEvents();
         QWidget *client = window.centralWidget();
         // The window's own controls and the labels inside the chart; the line under the menu bar apart.
         QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)

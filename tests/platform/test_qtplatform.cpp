@@ -1,7 +1,10 @@
+#include "ui/common/nightvision.h"
 #include "ui/platform/qtplatform.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -69,6 +72,31 @@ private slots:
             const QMessageBox::Icon icon = show == &QtMessages::showMessage ? QMessageBox::Information
                                                                              : QMessageBox::Warning;
             QCOMPARE(seen, QStringLiteral("Nocturo:Min Azimuth must be less than Max Azimuth:1:%1").arg(icon));
+        }
+    }
+
+    // Under night vision the file dialog is Qt's own, which takes the palette, and its icons, the
+    // style's on its buttons and the files' in its lists, are red.
+    void fileDialogUnderNightVision()
+    {
+        applyNightVision(true);
+        QList<QIcon> icons;
+        whenOpen<QFileDialog>([&](QFileDialog *dialog) {
+            for (const QToolButton *button : dialog->findChildren<QToolButton *>())
+                icons << button->icon();
+            for (const auto type : {QFileIconProvider::Folder, QFileIconProvider::File, QFileIconProvider::Drive})
+                icons << dialog->iconProvider()->icon(type);
+            dialog->reject();
+        });
+        QtFileChooser().chooseFile({FileRequest::Purpose::Open, {}, QDir::tempPath(), {}});
+        applyNightVision(false);
+        QVERIFY(icons.size() > 5);
+        for (const QIcon &icon : std::as_const(icons)) {
+            const QImage image = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+            for (int i = 0; i < image.width() * image.height(); ++i) {
+                const QRgb pixel = image.pixel(i % image.width(), i / image.width());
+                QVERIFY(qAlpha(pixel) == 0 || (qGreen(pixel) == 0 && qBlue(pixel) == 0));
+            }
         }
     }
 

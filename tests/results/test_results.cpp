@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -139,6 +140,26 @@ private slots:
         QCOMPARE(row.join(u'|'), "NGC 224|M 31|galaxy|190|10,50|45,00|0 42,7|41 16|3,25|3.4|And");
         QCOMPARE(shown.told, QStringList({"current NGC 224", "images NGC 224", "current NGC 7089", "images NGC 7089",
                                           "current NGC 224", "current IC 434", "images IC 434", "current "}));
+    }
+
+    // A very long identifier widens its column by itself to a third of the screen and no more, so
+    // that the other columns stay in sight; the observer can still drag it wider.
+    void longTextWidensItsColumnToAThirdOfTheScreen()
+    {
+        Shown shown;
+        const QByteArray longIdentifier(100000, 'W');
+        std::vector<Row> sky = Sky;
+        sky[1].identifier = longIdentifier.constData();
+        shown.model.showList(listOf(sky), QLocale::c());
+        const int thirdPx = shown.view->screen()->availableGeometry().width() / 3;
+        QCOMPARE(shown.view->columnWidth(0), thirdPx);
+        QHeaderView *header = shown.view->horizontalHeader();
+        const QPoint border(header->sectionViewportPosition(1) - 1, header->height() / 2);
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, border);
+        QTest::mouseMove(header->viewport(), border + QPoint(60, 0));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, border + QPoint(60, 0));
+        shown.model.showList(listOf(sky), QLocale::c());
+        QCOMPARE(shown.view->columnWidth(0), thirdPx + 60);
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 
@@ -49,6 +51,16 @@ int textPaddingPx(const QTableView &table)
     return std::max(2 * cellMarginPx + gridLinePx, 2 * headingMarginPx);
 }
 
+int widthForAllColumnsPx(const QTableView &table)
+{
+    return table.horizontalHeader()->length() + 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+}
+
+int automaticColumnWidthLimitPx(const QTableView &table)
+{
+    return table.screen()->availableGeometry().width() / 3;
+}
+
 ColumnFit::ColumnFit(QTableView &table)
     : QObject(&table)
     , m_table(table)
@@ -64,12 +76,14 @@ void ColumnFit::fit()
     const int columnCount = model.columnCount();
     m_draggedWidthsPx.resize(columnCount);
     const int paddingPx = textPaddingPx(m_table);
+    const int limitPx = automaticColumnWidthLimitPx(m_table);
     m_fitting = true;
     for (int column = 0; column < columnCount; ++column) {
         int widthPx = m_textWidth.widthPx(model.headerData(column, Qt::Horizontal).toString());
         for (int row = 0; row < model.rowCount(); ++row)
             widthPx = std::max(widthPx, m_textWidth.widthPx(model.index(row, column).data().toString()));
-        m_table.horizontalHeader()->resizeSection(column, std::max(widthPx + paddingPx, m_draggedWidthsPx[column]));
+        const int fittedPx = std::min(widthPx + paddingPx, limitPx);
+        m_table.horizontalHeader()->resizeSection(column, std::max(fittedPx, m_draggedWidthsPx[column]));
     }
     m_fitting = false;
 }

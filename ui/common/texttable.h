@@ -35,8 +35,16 @@ private:
 // on each side. The larger of the two, so that neither cuts a text short.
 int textPaddingPx(const QTableView &table);
 
-// Keeps every column of a table as wide as its heading or its widest cell, whichever is more, so
-// that nothing is cut off; a column the observer dragged wider stays so through new rows.
+// The width a table needs to show all its columns side by side, beside a vertical scroll bar.
+int widthForAllColumnsPx(const QTableView &table);
+
+// The widest a column grows by itself: a third of the screen, so that one very long text cannot
+// push the other columns out of sight. The observer may drag a column wider still.
+int automaticColumnWidthLimitPx(const QTableView &table);
+
+// Keeps every column of a table as wide as its heading or its widest cell, whichever is more, up
+// to the limit above, so that nothing is cut off; a column the observer dragged wider stays so
+// through new rows.
 class ColumnFit : public QObject {
     Q_OBJECT
 

@@ -1,9 +1,11 @@
 #include "ui/help/helpwindow.h"
 
+#include "ui/common/nightvision.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowlook.h"
 #include "ui/platform/browser.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -64,25 +66,39 @@ void HelpWindow::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
+// Night vision turned on or off while the window is open: the link keeps its look in the new colours.
+void HelpWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        setLinkLook(guideLink->font().underline());
+}
+
 void HelpWindow::showLinkHovered()
 {
-    setLinkLook(true, QColor(0, 0, 255));
+    setLinkLook(true);
     setCursor(Qt::PointingHandCursor);
 }
 
 void HelpWindow::showLinkIdle()
 {
-    setLinkLook(false, QColor(0, 0, 0));
+    setLinkLook(false);
     unsetCursor();
 }
 
-void HelpWindow::setLinkLook(bool underline, const QColor &colour)
+// Black, and blue under the pointer; under night vision the palette's text and link colours,
+// which black would hide and blue dim to nearly nothing.
+void HelpWindow::setLinkLook(bool hovered)
 {
     QFont font = guideLink->font();
     font.setBold(false);
-    font.setUnderline(underline);
+    font.setUnderline(hovered);
     guideLink->setFont(font);
 
+    const QPalette shared = QApplication::palette();
+    QColor colour = hovered ? QColor(0, 0, 255) : QColor(0, 0, 0);
+    if (isNightVision(shared))
+        colour = shared.color(hovered ? QPalette::Link : QPalette::WindowText);
     QPalette palette = guideLink->palette();
     palette.setColor(QPalette::WindowText, colour);
     guideLink->setPalette(palette);

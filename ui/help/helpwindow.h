@@ -23,13 +23,14 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    // Underlined, blue, pointing-hand pointer.
+    // Underlined, blue (the link colour under night vision), pointing-hand pointer.
     void showLinkHovered();
-    // Plain black text, default pointer.
+    // Plain black (red under night vision) text, default pointer.
     void showLinkIdle();
-    void setLinkLook(bool underline, const QColor &colour);
+    void setLinkLook(bool hovered);
     // Opens the guide in a new browser window; the help window stays open.
     void openGuide();
 

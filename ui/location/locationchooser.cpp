@@ -58,11 +58,13 @@ LocationChooser::LocationChooser(LocationOwner &owner, Messages &messages, const
     createControls();
     // The design size is the smallest: below it the controls beside the table would overlap it.
     setMinimumSize(twipsToPixels(ClientAreaTwips));
-    resize(minimumSize());
     // The fields start with the location in use, whatever the table holds.
     m_latitudeField->setText(m_owner.latitudeCaption());
     m_longitudeField->setText(m_owner.longitudeCaption());
     showCities(citiesPath);
+    // It opens wide enough for every column of the cities beside the scroll bar.
+    const int missingPx = widthForAllColumnsPx(*m_cityTable) - twipsToPixels(CityTableTwips).width();
+    resize(minimumSize() + QSize(std::max(missingPx, 0), 0));
 }
 
 // In the order of the tab chain. Each label comes before the field below it, so that the field
@@ -164,6 +166,7 @@ void showLocationChooser(QPointer<LocationChooser> &chooser, LocationOwner &owne
 {
     if (!chooser) {
         chooser = new LocationChooser(owner, messages, citiesPath, mainWindow);
+        chooser->move(mainWindow->geometry().center() - chooser->rect().center());
         chooser->show();
         return;
     }

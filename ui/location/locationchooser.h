@@ -51,7 +51,7 @@ private:
 };
 
 // What "Set Your Location" does: there is at most one chooser. When `chooser` holds none, a new
-// one is made (reading the cities file) and shown beside the main window, which stays usable.
+// one is made (reading the cities file) and shown centred on the main window, which stays usable.
 // When one is open it is only brought to the front, restored when minimised: the file is not read
 // again and the fields keep what the user typed. The pointer empties by itself when the window is
 // discarded.

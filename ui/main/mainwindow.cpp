@@ -12,6 +12,7 @@
 #include "ui/common/fieldmark.h"
 #include "ui/common/nightvision.h"
 #include "ui/common/singlelinetext.h"
+#include "ui/common/texttable.h"
 #include "ui/common/twips.h"
 #include "ui/common/windowlook.h"
 #include "ui/help/helpwindow.h"
@@ -39,14 +40,17 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
 const QSize DesignClientTwips(12855, 8265);
+const QRect ResultsTwips(3480, 480, 9135, 7695);
 constexpr int StatusMessageMs = 10000;
 
 // Box states as the list and the defaults file count them, by Qt's check state: Qt numbers them
@@ -253,7 +257,7 @@ void MainWindow::createResults()
     m_resultsView = new ResultsView(m_resultsModel, m_client);
     m_resultsView->setAccessibleName(QStringLiteral("Observing list"));
     m_resultsView->setFont(windowFont());
-    place(m_resultsView, QRect(3480, 480, 9135, 7695));
+    place(m_resultsView, ResultsTwips);
 }
 
 void MainWindow::createMenus()
@@ -370,6 +374,20 @@ void MainWindow::start()
     applyDefaultsFile(false);
     m_catalogCommands.loadNamedCatalog();
     generateList();
+    widenForColumns();
+}
+
+// The window opens wide enough for every column of its first list, as far as the screen allows;
+// the observer may still make it as small as designed. The list widens with the window in
+// proportion.
+void MainWindow::widenForColumns()
+{
+    const int missingPx = widthForAllColumnsPx(*m_resultsView) - m_resultsView->width();
+    if (missingPx <= 0)
+        return;
+    const double listShare = double(ResultsTwips.width()) / DesignClientTwips.width();
+    const int wantedPx = width() + int(std::ceil(missingPx / listShare)) + 1;  // one for rounding
+    resize(std::min(wantedPx, screen()->availableGeometry().width()), height());
 }
 
 SessionTexts MainWindow::sessionTexts() const

@@ -91,6 +91,7 @@ private:
     QString listStatus() const;
     void drawSkyChart();
     void layOutControls();
+    void widenForColumns();
     void applyDefaultsFile(bool askedFor);
     void applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults);
     void loadCatalogAndList(bool chooseFile);

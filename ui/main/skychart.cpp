@@ -23,12 +23,13 @@ struct Colours {
 };
 
 // Under night vision the white of the open sky would dazzle: every colour is a shade of red, the
-// background and the open sky those of the night-vision palette.
+// background that of the night-vision palette, the open sky its frame colour, which is seen but
+// not read and so need not be as bright as its text.
 Colours coloursFor(const QPalette &palette)
 {
     if (isNightVision(palette)) {
         const QColor text = palette.color(QPalette::WindowText);
-        return {palette.color(QPalette::Window), QColor(40, 0, 0), text, QColor(70, 0, 0), text};
+        return {palette.color(QPalette::Window), QColor(40, 0, 0), palette.color(QPalette::Mid), QColor(70, 0, 0), text};
     }
     return {QColor(48, 52, 63), QColor(92, 98, 112), Qt::white, QColor(110, 84, 60), QColor(232, 232, 240)};
 }

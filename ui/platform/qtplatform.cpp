@@ -1,13 +1,34 @@
 #include "ui/platform/qtplatform.h"
 
+#include "ui/common/nightvision.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMessageBox>
+
+namespace {
+
+// Files' and folders' icons in red, for the file dialog under night vision.
+class NightVisionFileIcons : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return nightVisionIcon(QFileIconProvider::icon(type)); }
+    QIcon icon(const QFileInfo &info) const override { return nightVisionIcon(QFileIconProvider::icon(info)); }
+};
+
+}  // namespace
 
 FileChoice QtFileChooser::chooseFile(const FileRequest &request)
 {
+    NightVisionFileIcons nightVisionIcons;  // outlives the dialog
     QFileDialog dialog(QApplication::activeWindow());
+    // The desktop's own dialog would keep its colours: under night vision Qt's dialog, which
+    // takes the palette, the style's red icons and red file icons, stands in for it.
+    if (isNightVision(QApplication::palette())) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setIconProvider(&nightVisionIcons);
+    }
     dialog.setDirectory(request.initialFolder);
     dialog.setNameFilters(request.nameFilters);
     // A save may name a file that does not exist yet, the dialog's own default; an open dialog

@@ -185,10 +185,11 @@ void ResultsView::applyColumnWidths()
 {
     QHeaderView *header = horizontalHeader();
     const int count = std::min(int(m_contentWidthsPx.size()), header->count());
+    const int limitPx = automaticColumnWidthLimitPx(*this);
     m_applyingWidths = true;
     for (int column = 0; column < count; ++column) {
         const std::size_t at = std::size_t(column);
-        header->resizeSection(column, std::max(m_contentWidthsPx[at], m_userWidthsPx[at]));
+        header->resizeSection(column, std::max(std::min(m_contentWidthsPx[at], limitPx), m_userWidthsPx[at]));
     }
     m_applyingWidths = false;
 }

@@ -13,8 +13,8 @@ class ResultsModel;
 
 // The observing list on the screen. A click on a heading sorts by that column; dragging a
 // heading's border widens the column and sorts nothing. A column is as wide as its heading
-// (trailing blanks included) or its widest cell, whichever is more, and a column the observer
-// widened keeps that width across new lists unless its cells need more. Tab passes the view as
+// (trailing blanks included) or its widest cell, whichever is more, up to a third of the screen,
+// and a column the observer widened keeps that width across new lists unless its cells need more. Tab passes the view as
 // one stop, the arrow keys move the current row inside it; the current row is the one selected
 // and stays with its object across sorts and new lists while the object is listed.
 class ResultsView : public QTableView {
