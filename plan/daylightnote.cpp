@@ -51,7 +51,7 @@ QString daylightNote(const Session &inputs)
     const QString atEnd = session.lengthDays() > 0.0 ? skyState(sunAltAz(session.endDays, site).Alt) : QString();
     QStringList notes;
     if (!atStart.isEmpty())
-        notes << atStart + (atStart == atEnd ? QStringLiteral(" at the start and the end") : QStringLiteral(" at the start"));
+        notes << atStart + QLatin1String(atStart == atEnd ? " at the start and the end" : " at the start");
     notes << darknessTurns(sunBelow(site, session, AstronomicalTwilightAltitudeDeg), session, inputs.gmtDeviationHours);
     if (!atEnd.isEmpty() && atEnd != atStart)
         notes << atEnd + QStringLiteral(" at the end");

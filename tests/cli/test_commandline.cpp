@@ -88,7 +88,8 @@ private slots:
     {
         QTemporaryDir folder;
         QVERIFY(QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/Objects.csv", folder.filePath("Objects.csv")));
-        const QStringList lines{"42.93", "-85.48", "2", "0", "0", "360", "30", "0", "999", "1", "1", "1", "1", "1", "Objects.csv", "Inclusive"};
+        const QStringList lines{"42.93", "-85.48", "2", "0", "0", "360", "30", "0", "999",
+                                "1", "1", "1", "1", "1", "Objects.csv", "Inclusive"};
         const QString file = QDir::toNativeSeparators(folder.filePath("defaults.txt"));
         const std::tuple<int, const char *, QString> cases[] = {
             {3, "25", ", line 3: Session Length \"25\" cannot be read. Expected hours from 0 to 24"},
