@@ -240,13 +240,9 @@ Result<FolderList> makeFolderList(const Command &command, const SessionTexts &gi
                                                 command.value(QStringLiteral("horizon")));
     if (!setup.ok())
         return setup.problems();
-    SessionTexts texts = setup.value().defaults.session;
-    for (const SessionField field : {SessionField::Date, SessionField::StartTime, SessionField::GmtDeviation})
-        texts[field] = given[field];
-    const Result<Session> session = readSession(texts, QLocale());
+    const Result<Session> session = readFolderSession(setup.value(), given);
     if (!session.ok())
-        return Problem::because(QStringLiteral("the defaults file holds a value that cannot be read: %1")
-                                    .arg(session.problem().what));
+        return session.problems();
     ObservingList list = generateList(session.value(), setup.value().catalog, horizonOf(setup.value()));
     return FolderList{std::move(setup.value()), std::move(list)};
 }

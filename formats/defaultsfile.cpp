@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,7 +38,23 @@ QString &textOf(const DefaultsLine &line, SavedDefaults &defaults)
     return const_cast<QString &>(textOf(line, std::as_const(defaults)));
 }
 
+DefaultsReading refused(DefaultsReading reading, int lineNumber, const QString &text, const QString &needed)
+{
+    reading.problem = Problem::onLine(
+        lineNumber, QStringLiteral("line %1 reads \"%2\", but %3").arg(QString::number(lineNumber), text, needed));
+    return reading;
+}
+
 }  // namespace
+
+std::optional<int> defaultsLineOf(SessionField field)
+{
+    const auto holds = [field](const DefaultsLine &line) {
+        return line.holds == DefaultsLine::Holds::Field && line.field == field;
+    };
+    const auto found = std::ranges::find_if(DefaultsLines, holds);
+    return found == DefaultsLines.end() ? std::nullopt : std::optional(int(found - DefaultsLines.begin()) + 1);
+}
 
 QString defaultsText(const SavedDefaults &defaults)
 {
@@ -63,14 +80,16 @@ DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defau
         }
         const DefaultsLine &line = DefaultsLines[index];
         const QString text = lines.value(index);  // an optional line that is absent reads as empty
-        if (line.holds != DefaultsLine::Holds::TypeBox) {
-            textOf(line, defaults) = text;
-        } else if (const auto state = readBoxState(text)) {
+        if (line.holds == DefaultsLine::Holds::TypeBox) {
+            const auto state = readBoxState(text);
+            if (!state)
+                return refused(reading, lineNumber, text, QStringLiteral("a type box needs 0, 1 or 2"));
             defaults.session[line.type] = *state;
+        } else if (line.holds == DefaultsLine::Holds::AzimuthMode && text != InclusiveCaption && text != ExclusiveCaption) {
+            return refused(reading, lineNumber, text,
+                           QStringLiteral("the azimuth mode is %1 or %2").arg(InclusiveCaption, ExclusiveCaption));
         } else {
-            reading.problem = Problem::onLine(lineNumber, QStringLiteral("line %1 reads \"%2\", but a type box needs 0, 1 or 2")
-                                                  .arg(lineNumber).arg(text));
-            return reading;
+            textOf(line, defaults) = text;
         }
         reading.linesApplied = lineNumber;
     }

@@ -54,6 +54,10 @@ inline constexpr std::array<DefaultsLine, 17> DefaultsLines = {{
 }};
 inline constexpr int RequiredDefaultsLines = 16;
 
+// The line that keeps a session field, counted from 1; none for the date, the time and the GMT
+// deviation, which no line keeps.
+std::optional<int> defaultsLineOf(SessionField field);
+
 // The file's text: the required lines, and the horizon profile's line only when there is one.
 QString defaultsText(const SavedDefaults &defaults);
 
@@ -67,6 +71,6 @@ struct DefaultsReading {
 // Reads the lines into defaults one at a time, in file order: the lines before a fault stay
 // applied and the rest keep the values defaults had. A box state may be written as a decimal,
 // rounded to the nearest whole number (a half to the even one). Reading stops at the first
-// required line that is missing (an optional one reads as empty) or a box state that is not 0, 1
-// or 2.
+// required line that is missing (an optional one reads as empty), a box state that is not 0, 1
+// or 2, or an azimuth mode that is neither of the button's two captions.
 DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defaults);

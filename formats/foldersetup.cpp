@@ -21,17 +21,18 @@ std::optional<Problem> folderRefusal(const QString &folderPath)
     return std::nullopt;
 }
 
-std::optional<Problem> readDefaults(const QDir &folder, SavedDefaults &defaults)
+std::optional<Problem> readDefaults(const QDir &folder, FolderSetup &setup)
 {
     const QString path = folder.filePath(DefaultsFileName);
     if (!QFileInfo::exists(path))
         return std::nullopt;  // a first start keeps the window's own first values
+    setup.defaultsFile = QDir::toNativeSeparators(path);
     const Result<QStringList> file = readTextLines(path);
     if (!file.ok())
         return file.problem();
-    const DefaultsReading reading = readDefaultsLines(file.value(), defaults);
+    const DefaultsReading reading = readDefaultsLines(file.value(), setup.defaults);
     if (!reading.ok())
-        return Problem::inFile(QDir::toNativeSeparators(path), reading.problem->what);
+        return Problem::inFile(setup.defaultsFile, reading.problem->what);
     return std::nullopt;
 }
 
@@ -55,7 +56,7 @@ Result<FolderSetup> readFolderSetup(const QString &folderPath, const QString &ho
         return *problem;
     const QDir folder(folderPath);
     FolderSetup setup;
-    if (const auto problem = readDefaults(folder, setup.defaults))
+    if (const auto problem = readDefaults(folder, setup))
         return *problem;
     Result<Catalog> catalog = loadCatalog(folder, setup.defaults.catalogFile);
     if (!catalog.ok())
@@ -71,4 +72,19 @@ Result<FolderSetup> readFolderSetup(const QString &folderPath, const QString &ho
         return profile.problems();
     setup.profile = std::move(profile.value());
     return setup;
+}
+
+Result<Session> readFolderSession(const FolderSetup &setup, const SessionTexts &given)
+{
+    SessionTexts texts = setup.defaults.session;
+    for (const SessionField field : {SessionField::Date, SessionField::StartTime, SessionField::GmtDeviation})
+        texts[field] = given[field];
+    Result<Session> session = readSession(texts, QLocale());
+    if (session.ok())
+        return session;
+    const Problem &first = session.problem();
+    const QString what = QStringLiteral("%1 \"%2\" cannot be read. %3")
+                             .arg(sessionFieldCaption(*first.field), texts[*first.field], first.what);
+    const std::optional<int> line = defaultsLineOf(*first.field);
+    return line ? Problem{setup.defaultsFile, *line, first.field, what} : Problem::because(what);
 }

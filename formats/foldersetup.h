@@ -3,6 +3,7 @@
 #include "formats/defaultsfile.h"
 #include "plan/catalog.h"
 #include "plan/problem.h"
+#include "plan/session.h"
 #include "sky/horizonprofile.h"
 
 #include <QString>
@@ -13,6 +14,7 @@
 // where it has none), the catalog the defaults name, and the horizon profile they name. Names
 // in the defaults file are relative to the folder.
 struct FolderSetup {
+    QString defaultsFile;  // its path as the observer knows it; empty where the folder has none
     SavedDefaults defaults;
     Catalog catalog;
     std::optional<HorizonProfile> profile;
@@ -27,3 +29,7 @@ inline const HorizonProfile *horizonOf(const FolderSetup &setup)
 // instead of the profile the defaults file names (a relative name is taken from the current
 // folder, as a shell gives it). A problem names the file.
 Result<FolderSetup> readFolderSetup(const QString &folder, const QString &horizonFile = {});
+
+// The session of the folder's defaults with the date, time and GMT deviation given. A value of
+// the defaults file that cannot be read is named with the file and its line.
+Result<Session> readFolderSession(const FolderSetup &setup, const SessionTexts &given);

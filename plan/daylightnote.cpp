@@ -10,31 +10,35 @@
 
 namespace {
 
-
-const char *twilightName(double sunAltDeg)
-{
-    if (sunAltDeg >= CivilTwilightAltitudeDeg)
-        return "civil";
-    if (sunAltDeg >= NauticalTwilightAltitudeDeg)
-        return "nautical";
-    return "astronomical";
-}
-
-// The Sun at one end of the session: up, in a twilight that ends (or starts) at darkTurnDays, or
-// already dark.
-QString endNote(double sunAltDeg, const char *end, const char *untilOrFrom, const std::optional<double> &darkTurnDays,
-                double gmtDeviationHours)
+// The sky with the Sun at this altitude, as the observer calls it; empty when it is dark.
+QString skyState(double sunAltDeg)
 {
     if (sunAltDeg >= SunsetAltitudeDeg)
-        return QStringLiteral("Sun %1° up at the %2").arg(std::lround(sunAltDeg)).arg(QLatin1String(end));
-    if (sunAltDeg >= AstronomicalTwilightAltitudeDeg) {
-        const QString twilight = QStringLiteral("%1 twilight").arg(QLatin1String(twilightName(sunAltDeg)));
-        if (!darkTurnDays)
-            return twilight + QStringLiteral(" at the %1, never dark in the session").arg(QLatin1String(end));
-        return twilight + QStringLiteral(" %1 %2").arg(QLatin1String(untilOrFrom),
-                                                      localTimeText(*darkTurnDays, gmtDeviationHours, ClockFormat));
-    }
+        return QStringLiteral("Sun %1° up").arg(std::lround(sunAltDeg));
+    if (sunAltDeg >= CivilTwilightAltitudeDeg)
+        return QStringLiteral("civil twilight");
+    if (sunAltDeg >= NauticalTwilightAltitudeDeg)
+        return QStringLiteral("nautical twilight");
+    if (sunAltDeg >= AstronomicalTwilightAltitudeDeg)
+        return QStringLiteral("astronomical twilight");
     return {};
+}
+
+// Darkness begins at each astronomical dusk and ends at each astronomical dawn within the
+// session; the session's own ends are none of them.
+QStringList darknessTurns(const std::vector<TimeSpan> &dark, const TimeSpan &session, double gmtDeviationHours)
+{
+    const auto at = [gmtDeviationHours](double days) { return localTimeText(days, gmtDeviationHours, ClockFormat); };
+    QStringList turns;
+    for (const TimeSpan &span : dark) {
+        if (span.startDays > session.startDays)
+            turns << QStringLiteral("astronomical dusk %1").arg(at(span.startDays));
+        if (span.endDays < session.endDays)
+            turns << QStringLiteral("astronomical dawn %1").arg(at(span.endDays));
+    }
+    if (dark.empty())
+        turns << QStringLiteral("never dark in the session");
+    return turns;
 }
 
 }  // namespace
@@ -43,13 +47,13 @@ QString daylightNote(const Session &inputs)
 {
     const Site site{inputs.latDeg, inputs.lonDeg};
     const TimeSpan session{inputs.startDays(), inputs.endDays()};
-    const std::vector<TimeSpan> dark = sunBelow(site, session, AstronomicalTwilightAltitudeDeg);
-    const auto darkStart = dark.empty() ? std::nullopt : std::optional<double>(dark.front().startDays);
-    const auto darkEnd = dark.empty() ? std::nullopt : std::optional<double>(dark.back().endDays);
+    const QString atStart = skyState(sunAltAz(session.startDays, site).Alt);
+    const QString atEnd = session.lengthDays() > 0.0 ? skyState(sunAltAz(session.endDays, site).Alt) : QString();
     QStringList notes;
-    notes << endNote(sunAltAz(session.startDays, site).Alt, "start", "until", darkStart, inputs.gmtDeviationHours);
-    if (session.lengthDays() > 0.0)
-        notes << endNote(sunAltAz(session.endDays, site).Alt, "end", "from", darkEnd, inputs.gmtDeviationHours);
-    notes.removeAll(QString());
+    if (!atStart.isEmpty())
+        notes << atStart + QLatin1String(atStart == atEnd ? " at the start and the end" : " at the start");
+    notes << darknessTurns(sunBelow(site, session, AstronomicalTwilightAltitudeDeg), session, inputs.gmtDeviationHours);
+    if (!atEnd.isEmpty() && atEnd != atStart)
+        notes << atEnd + QStringLiteral(" at the end");
     return notes.join(QStringLiteral("; "));
 }

@@ -153,6 +153,31 @@ private slots:
         }
     }
 
+    // A defaults file the window would not write: the file and its line named, exit code 1, nothing
+    // on the output.
+    void badDefaultsAreNamedWithTheirLine()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/Objects.csv", folder.filePath("Objects.csv")));
+        const QStringList lines{"42.93", "-85.48", "2", "0", "0", "360", "30", "0", "999",
+                                "1", "1", "1", "1", "1", "Objects.csv", "Inclusive"};
+        const QString file = QDir::toNativeSeparators(folder.filePath("defaults.txt"));
+        const std::tuple<int, const char *, QString> cases[] = {
+            {3, "25", ", line 3: Session Length \"25\" cannot be read. Expected hours from 0 to 24"},
+            {7, "nan", ", line 7: Min Brightness \"nan\" cannot be read. Expected a number"},
+            {5, "1e400", ", line 5: Min Azimuth \"1e400\" cannot be read"},
+            {16, "Sideways", ": line 16 reads \"Sideways\", but the azimuth mode is Inclusive or Exclusive"}};
+        for (const auto &[lineNumber, text, problem] : cases) {
+            QStringList bad = lines;
+            bad[lineNumber - 1] = text;
+            writeFile(folder.filePath("defaults.txt"), bad.join(u'\n').toUtf8());
+            for (const char *command : {"list", "windows"}) {
+                const QString given = run(QStringList{command, "--folder", folder.path()} + SessionOptions);
+                QVERIFY2(given.startsWith("1||nocturo: " + file + problem), qPrintable(given));
+            }
+        }
+    }
+
     // The events of a night in their fixed order, in local time: scripts read them by name or by
     // position.
     void night()

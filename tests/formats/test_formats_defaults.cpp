@@ -51,7 +51,7 @@ private slots:
         const std::tuple<QStringList, int, const char *, QStringList> files[] = {
             {Saved, 17, "", {}},
             {Saved + QStringList{"garden.hzn", "more"}, 17, "", {}},  // a further line ignored
-            {with(Other, {{16, "sideways"}}), 17, "", {}},             // a mode's unknown word kept
+            {with(Other, {{16, "sideways"}}), 15, "line 16 reads \"sideways\", but the azimuth mode is Inclusive or Exclusive", {}},
             // Box states as decimals, a half going to the even state.
             {with(Other, {{10, "0.5"}, {11, "1.5"}, {12, "2.5"}, {13, "-0.4"}}), 17, "",
              with(Other, {{10, "0"}, {11, "2"}, {12, "2"}, {13, "0"}})},

@@ -63,7 +63,8 @@ private slots:
 
     // A catalog in the working folder is remembered by its name, one elsewhere by its full path; a
     // cancelled choice keeps what is loaded. A name with a line break could not be kept in the
-    // defaults file and is refused; cancelling then gives up, with an empty catalog.
+    // defaults file and is refused, and a file with a position off the sky fails; cancelling the
+    // fall-back then keeps the catalog there was and its file.
     void choicesAreNamedSoTheDefaultsFindThem()
     {
         writeFile(DefaultCatalogFile, catalogBytes("Default", 5));  // a reload of it would show
@@ -76,10 +77,15 @@ private slots:
         QCOMPARE(planner->catalogFile() + u' ' + planner->catalog().objects().back().identifier, there + " Autumn 4");
         QVERIFY(fakes.files.requests.size() == 3 && fakes.messages.shown.isEmpty());
 
-        fakes.files.answer({writeFile(elsewhere.filePath("two\nlines.csv"), catalogBytes("Two", 1))});
-        QVERIFY(!commands().chooseCatalog());
-        QVERIFY(fakes.messages.log().contains(QStringLiteral("holds a line break")));
-        QVERIFY(planner->catalog().size() == 0 && planner->catalogFile() == DefaultCatalogFile);
+        const std::pair<QString, const char *> failures[] = {
+            {writeFile(elsewhere.filePath("two\nlines.csv"), catalogBytes("Two", 1)), "holds a line break"},
+            {writeFile("offsky.csv", catalogBytes("Off", 1).replace("+10 00", "+95 00")), "offsky.csv, line 2: "}};
+        for (const auto &[path, failure] : failures) {
+            fakes.files.answer({path});
+            QVERIFY(!commands().chooseCatalog());
+            QVERIFY2(fakes.messages.log().contains(QLatin1String(failure)), failure);
+            QCOMPARE(planner->catalogFile() + u' ' + planner->catalog().objects().back().identifier, there + " Autumn 4");
+        }
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "catalogfiles.h"
 #include "windowfixture.h"
 
 namespace {
@@ -36,7 +37,7 @@ private slots:
         fixture.trigger(QStringLiteral("Load Defaults"));
         QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
         fixture.trigger(QStringLiteral("Save Defaults"));
-        QCOMPARE(fixture.window->statusBar()->currentMessage(), QStringLiteral("Defaults saved to \"%1\".").arg(defaultsPath()));
+        QCOMPARE(fixture.status(), QStringLiteral("%1 objects listed. Defaults saved to \"%2\".").arg(fixture.listed()).arg(defaultsPath()));
         QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), Saved.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
 
         QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
@@ -49,6 +50,60 @@ private slots:
                 && !fixture.messages().contains(QStringLiteral("Unknown error")));  // but the system's reason
     }
 
+    // A text that cannot be read, typed and not yet left, is never saved: the warning names every
+    // such field the file keeps, and the file stays as it was. The date is no line's: it does not
+    // stop a save.
+    void refusedSaves()
+    {
+        const std::pair<std::vector<std::pair<QString, QString>>, QString> cases[] = {
+            {{{"Session Length", "25"}, {"Min Brightness", "nan"}, {"Min Azimuth", "1e400"}},
+             "Session Length: Expected hours from 0 to 24, such as 2.5.\nMin Azimuth: Expected a number such as -5.5.\n"
+             "Min Brightness: Expected a number such as -5.5."},
+            {{{"Max Size", " "}, {"Date", "soon"}}, "Max Size: Expected a number such as -5.5."},
+            {{{"Date", "soon"}}, ""}};
+        for (const auto &[typed, refusal] : cases) {
+            WindowFixture fixture;
+            writeDefaults(Saved);
+            QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), QStringLiteral("Mine.csv")));
+            fixture.start();
+            for (const auto &[field, text] : typed)
+                fixture.named(field)->setText(text);
+            writeFile(QStringLiteral("defaults.txt"), "as it was");
+            fixture.trigger(QStringLiteral("Save Defaults"));
+            QCOMPARE(fixture.messages(), refusal.isEmpty() ? QString()
+                                         : "Nocturo: The defaults were not saved. Put right what is marked in red:\n\n" + refusal);
+            QVERIFY(refusal.isEmpty() || fixture.fakes.messages.shown.first().warning);
+            QCOMPARE(fileBytes(QStringLiteral("defaults.txt")) == "as it was", !refusal.isEmpty());
+            QCOMPARE(fixture.status().contains(QStringLiteral("Defaults saved")), refusal.isEmpty());
+        }
+    }
+
+    // After every new list the status line gives the count or why nothing is listed, then what was
+    // loaded or saved. A catalog that fails to load, its fall-back cancelled, leaves the one there was.
+    void statusTellsTheListThenWhatWasDone()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        const QString spring = QDir::current().absoluteFilePath(QStringLiteral("Spring.csv"));
+        QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), spring));
+        fixture.fakes.files.answer({spring});
+        fixture.trigger(QStringLiteral("Load Objects File"));
+        const QString listed = QStringLiteral("%1 objects listed").arg(fixture.listed());
+        QCOMPARE(fixture.status(), listed + QStringLiteral(". Loaded 501 objects from \"%1\".").arg(QDir::toNativeSeparators(spring)));
+        fixture.fakes.files.answer({writeFile(QStringLiteral("offsky.csv"), catalogBytes("Off", 1).replace("+10 00", "+95 00"))});
+        fixture.trigger(QStringLiteral("Load Objects File"));  // the fall-back's request cancelled
+        QVERIFY(fixture.messages().contains(QStringLiteral("offsky.csv, line 2")) && fixture.window->planner().catalog().size() == 501);
+        QCOMPARE(fixture.status(), listed);
+        fixture.trigger(QStringLiteral("Save Defaults"));
+        QCOMPARE(QString::fromUtf8(fileBytes(QStringLiteral("defaults.txt"))).split(QStringLiteral("\r\n")).value(14), "Spring.csv");
+
+        fixture.type("Date", QStringLiteral("soon"));
+        const QString unreadable = QStringLiteral("Nothing listed: Date cannot be read. Expected a date such as 3/15/2006.");
+        QCOMPARE(fixture.status(), unreadable);
+        fixture.trigger(QStringLiteral("Load Defaults"));
+        QCOMPARE(fixture.status(), unreadable + QStringLiteral(" Defaults loaded from \"%1\".").arg(defaultsPath()));
+    }
+
     // Line by line over another setup: a box the file changes makes its new list with the lines
     // before it applied and the ones after it not yet, and one more list follows the file. A fault
     // is named with the file, in a folder named like placeholders, and its line.
@@ -58,6 +113,7 @@ private slots:
             {Saved, 16, 6},
             {Other.mid(0, 3) + QStringList{"0"} + Other.mid(4, 11) + QStringList{"Exclusive"}, 16, 1},  // no box changed
             {Saved.mid(0, 11) + QStringList{"3"} + Saved.mid(12), 11, 3},  // no box state 3
+            {Saved.mid(0, 14) + QStringList{"Objects.csv", "Sideways"}, 15, 6},  // no azimuth mode but the two
             {{}, 0, 1}};
         for (const auto &[lines, applied, regenerations] : cases) {
             WindowFixture fixture;

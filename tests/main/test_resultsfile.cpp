@@ -17,7 +17,7 @@ private slots:
         WindowFixture fixture;
         const QByteArray bootes = "Bootes I,,14 0.0,+14 30,1x1,9.0,galaxy,Bo\xc3\xb6tes,\r\n";  // a name beyond ASCII
         writeFile(QStringLiteral("Objects.csv"), fileBytes(QStringLiteral("Objects.csv")) + bootes);
-        MainWindow &window = fixture.start();
+        fixture.start();
         fixture.clickHeading(9);
         QTest::mouseClick(fixture.button(QStringLiteral("Refresh List")), Qt::LeftButton);
         fixture.clickHeading(9);
@@ -27,8 +27,8 @@ private slots:
         const QString text = QGuiApplication::clipboard()->text();
         fixture.fakes.files.answer({path});
         fixture.trigger(QStringLiteral("Save Results to File"));
-        QCOMPARE(fixture.messages() + window.statusBar()->currentMessage(),
-                 QStringLiteral("Results saved to \"%1\".").arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(fixture.messages() + fixture.status(), QStringLiteral("%1 objects listed. Results saved to \"%2\".")
+                                                              .arg(fixture.listed()).arg(QDir::toNativeSeparators(path)));
         for (const char *command : {"Save Defaults", "Save Results to File", "Load Objects File"})
             fixture.trigger(QLatin1String(command));  // the last two cancelled
 

@@ -140,7 +140,7 @@ private slots:
         night.change(SessionField::StartTime, QStringLiteral("13:39:0"));
         QVERIFY(::daylightNote(*night.planner.session()).endsWith(QStringLiteral("° up at the end")));
         night.change(SessionField::StartTime, QStringLiteral("19:0:0"));
-        QCOMPARE(::daylightNote(*night.planner.session()), QStringLiteral("civil twilight until 20:23"));
+        QCOMPARE(::daylightNote(*night.planner.session()), QStringLiteral("civil twilight at the start; astronomical dusk 20:23"));
         const QString duskEvents = night.copiedEvents();
         QComboBox &chooser = *night.window.findChild<QComboBox *>();
         QCOMPARE(chooser.currentText(), QStringLiteral("Astronomical darkness"));

@@ -1,3 +1,4 @@
+#include "plan/daylightnote.h"
 #include "plan/session.h"
 #include "plan/sessiontext.h"
 #include "workedsession.h"
@@ -91,6 +92,29 @@ private slots:
             {"9:30:0.5", ""}};
         for (const auto &[text, time] : times)
             QCOMPARE(timeText(readSessionTime(text)), QString(time));
+    }
+
+    // The status line's words on the Sun: the sky at each end when it is not dark, and each time
+    // darkness begins or ends named by its event. Denver's and Tromsø's times agree with an
+    // independent ephemeris (Denver: nautical dawn 06:16, civil 06:49; Tromsø: civil dusk 13:53).
+    void daylightNoteNamesEachEvent()
+    {
+        using enum SessionField;
+        const std::pair<SessionTexts, const char *> cases[] = {
+            {workedSessionTexts({{Latitude, "39.74"}, {Longitude, "-104.99"}, {GmtDeviation, "-7"}, {Date, "1/15/2026"},
+                                 {StartTime, "5:0:0"}}),
+             "astronomical dawn 05:44; civil twilight at the end"},
+            {workedSessionTexts({{Latitude, "69.65"}, {Longitude, "18.96"}, {GmtDeviation, "1"}, {Date, "12/21/2026"},
+                                 {StartTime, "12:0:0"}, {SessionLength, "24"}}),
+             "civil twilight at the start and the end; astronomical dusk 16:56; astronomical dawn 06:29"},
+            {workedSessionTexts({{StartTime, "19:0:0"}}), "civil twilight at the start; astronomical dusk 20:23"},
+            {workedSessionTexts({{StartTime, "17:0:0"}}), "Sun 18° up at the start; never dark in the session; civil twilight at the end"},
+            {workedSessionTexts({{StartTime, "0:0:0"}, {SessionLength, "24"}}), "astronomical dawn 05:20; astronomical dusk 20:23"},
+            {workedSessionTexts({{Latitude, "78"}, {Date, "6/21/2026"}, {StartTime, "0:0:0"}, {SessionLength, "24"}}),
+             "Sun 12° up at the start and the end; never dark in the session"},
+            {workedSessionTexts(), ""}};
+        for (const auto &[texts, note] : cases)
+            QCOMPARE(daylightNote(readSession(texts, C).value()), QString::fromUtf8(note));
     }
 };
 

@@ -24,7 +24,7 @@ CatalogCommands::CatalogCommands(Planner &planner, FileChooser &files, Messages 
 
 bool CatalogCommands::loadNamedCatalog()
 {
-    return askUntilLoaded(loadNamedFile());
+    return askUntilLoaded(loadFile(planner.catalogFile()));
 }
 
 bool CatalogCommands::chooseCatalog()
@@ -45,10 +45,10 @@ FileRequest CatalogCommands::catalogFileRequest() const
     return request;
 }
 
-// Returns what went wrong, or an empty string when the catalog loaded.
-QString CatalogCommands::loadNamedFile()
+// Returns what went wrong, or an empty string when the catalog loaded. Until one has, the planner
+// keeps the catalog it has and the name of its file.
+QString CatalogCommands::loadFile(const QString &file)
 {
-    const QString file = planner.catalogFile();
     if (file.isEmpty())
         return QStringLiteral("No catalog file is named: line 15 of the defaults file is empty.");
     Result<Catalog> loaded = loadCatalogFile(file);
@@ -58,6 +58,7 @@ QString CatalogCommands::loadNamedFile()
             problem.file = QFileInfo(problem.file).fileName();
         return problemText(problem);
     }
+    planner.setCatalogFile(file);
     planner.setCatalog(std::move(loaded.value()));
     return {};
 }
@@ -72,8 +73,7 @@ QString CatalogCommands::loadChoice(const FileChoice &choice)
         return QStringLiteral("The file name \"%1\" holds a line break, which the defaults file cannot keep.")
             .arg(withoutLineBreaksOrTabs(path));
     folders.remember(FileKind::Catalog, path);
-    planner.setCatalogFile(nameForDefaults(path));
-    return loadNamedFile();
+    return loadFile(nameForDefaults(path));
 }
 
 // The fall-back after a failed load: a loop, not a recursion, so that failing choices never
@@ -82,12 +82,9 @@ bool CatalogCommands::askUntilLoaded(QString failure)
 {
     while (!failure.isEmpty()) {
         messages.showMessage(ApplicationTitle, failure + ChooseAnotherFile);
-        planner.setCatalogFile(DefaultCatalogFile);
         const FileChoice choice = files.chooseFile(catalogFileRequest());
-        if (choice.cancelled) {
-            planner.setCatalog(Catalog());
+        if (choice.cancelled)
             return false;
-        }
         failure = loadChoice(choice);
     }
     return true;

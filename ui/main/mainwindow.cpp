@@ -51,7 +51,6 @@ namespace {
 
 const QSize DesignClientTwips(12855, 8265);
 const QRect ResultsTwips(3480, 480, 9135, 7695);
-constexpr int StatusMessageMs = 10000;
 
 // Box states as the list and the defaults file count them, by Qt's check state: Qt numbers them
 // otherwise (PartiallyChecked is 1, Checked 2).
@@ -406,7 +405,14 @@ SavedDefaults MainWindow::savedDefaults() const
     return SavedDefaults{sessionTexts(), m_planner.catalogFile(), m_planner.horizonFile()};
 }
 
+// A list from what the observer changed: what a command loaded or saved before is no longer news.
 void MainWindow::generateList()
+{
+    m_doneNote.clear();
+    makeList();
+}
+
+void MainWindow::makeList()
 {
     m_planner.setSessionTexts(sessionTexts());
 }
@@ -417,7 +423,7 @@ void MainWindow::showList()
     const std::optional<Session> &session = m_planner.session();
     m_daylightNote = session ? daylightNote(*session) : QString();
     showProblems();
-    m_statusLine->setText(listStatus());
+    m_statusLine->setText(statusText());
     drawSkyChart();
     refreshNightWindow();
 }
@@ -433,6 +439,16 @@ void MainWindow::showProblems()
     for (const Problem &problem : problems)
         markUnreadable(m_fieldControls[std::size_t(*problem.field)], problem.what);
     m_shownProblems = problems;
+}
+
+// The list's count and the Sun, or why nothing is listed; then what the last command loaded or
+// saved, as a sentence of its own.
+QString MainWindow::statusText() const
+{
+    QString text = listStatus();
+    if (!m_doneNote.isEmpty())
+        text += (text.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) + m_doneNote;
+    return text;
 }
 
 QString MainWindow::listStatus() const
@@ -514,9 +530,10 @@ void MainWindow::showWarning(const QString &text)
     m_platform.messages.showWarning(ApplicationTitle, text);
 }
 
-void MainWindow::showStatus(const QString &text)
+void MainWindow::showStatus(const QString &done)
 {
-    statusBar()->showMessage(text, StatusMessageMs);
+    m_doneNote = done;
+    m_statusLine->setText(statusText());
 }
 
 void MainWindow::takeClockTime()
@@ -536,8 +553,8 @@ void MainWindow::toggleAzimuthMode()
     generateList();
 }
 
-// The list is made again after every load, failed and cancelled ones too, so that it never
-// shows objects of a catalog that is no longer there.
+// The list is made again after every load, failed and cancelled ones too, from the fields as
+// they are now.
 void MainWindow::loadCatalogAndList(bool chooseFile)
 {
     const bool loaded = chooseFile ? m_catalogCommands.chooseCatalog() : m_catalogCommands.loadNamedCatalog();
@@ -640,8 +657,27 @@ void MainWindow::saveResults()
 
 // ---- defaults file --------------------------------------------------------------------
 
+// What the defaults file would keep of the fields that cannot be read, one line a field.
+QStringList MainWindow::unreadableSavedFields() const
+{
+    QStringList fields;
+    for (const Problem &problem : m_planner.problems()) {
+        if (defaultsLineOf(*problem.field))
+            fields << QStringLiteral("%1: %2.").arg(sessionFieldCaption(*problem.field), problem.what);
+    }
+    return fields;
+}
+
+// A value that cannot be read would make the file fail wherever it is read next; the fields are
+// read first, as leaving one would, so that the marks agree with the refusal.
 void MainWindow::saveDefaults()
 {
+    generateList();
+    if (const QStringList unreadable = unreadableSavedFields(); !unreadable.isEmpty()) {
+        showWarning(QStringLiteral("The defaults were not saved. Put right what is marked in red:\n\n%1")
+                        .arg(unreadable.join(u'\n')));
+        return;
+    }
     const QString path = shownPath(DefaultsFileName);
     if (const auto problem = writeTextFile(DefaultsFileName, defaultsText(savedDefaults())))
         showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, problem->what));
@@ -662,7 +698,7 @@ void MainWindow::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults
         m_planner.setCatalogFile(defaults.catalogFile);
         break;
     case DefaultsLine::Holds::AzimuthMode:
-        m_azimuthModeButton->setText(withoutLineBreaksOrTabs(defaults.session.azimuthMode));
+        m_azimuthModeButton->setText(defaults.session.azimuthMode);
         break;
     case DefaultsLine::Holds::HorizonFile:
         if (!defaults.horizonFile.isEmpty())
@@ -704,10 +740,12 @@ void MainWindow::applyDefaultsFile(bool askedFor)
                           .arg(path, QString::number(reading.linesApplied), reading.problem->what));
 }
 
+// The list after the file keeps the note of what was loaded.
 void MainWindow::loadDefaults()
 {
+    m_doneNote.clear();
     applyDefaultsFile(true);
-    generateList();
+    makeList();
 }
 
 // ---- the horizon and the night ---------------------------------------------------------------

@@ -87,8 +87,11 @@ private:
     std::optional<SessionField> fieldOf(const QObject *control) const;
     void leaveField(SessionField field);
     void checkAzimuthOrder(SessionField field);
+    void makeList();
     void showProblems();
+    QString statusText() const;
     QString listStatus() const;
+    QStringList unreadableSavedFields() const;
     void drawSkyChart();
     void layOutControls();
     void widenForColumns();
@@ -98,7 +101,7 @@ private:
     bool applyHorizonFile(const QString &path, const QString &nameForDefaults);
     void showMessage(const QString &text);
     void showWarning(const QString &text);
-    void showStatus(const QString &text);
+    void showStatus(const QString &done);
     const CatalogObject *selectedObject() const;
     void refreshNightWindow();
     QString resultsText() const;
@@ -112,6 +115,7 @@ private:
     QList<Problem> m_shownProblems;
     QString m_selectedIdentifier;
     QString m_daylightNote;
+    QString m_doneNote;  // what the last command loaded or saved; said after the list's status
 
     QWidget *m_client = nullptr;
     std::array<QWidget *, SessionFieldCount> m_fieldControls{};  // a text field, or a location caption
