@@ -2,44 +2,62 @@
 
 #include "plan/localtime.h"
 
+#include <algorithm>
 #include <optional>
-#include <utility>
+#include <vector>
 
 namespace {
 
+struct NamedEvent {
+    QLatin1String name;
+    std::optional<double> atDays;  // none: it does not happen this night
+};
 
-QString eventText(const std::optional<double> &atDays, double gmtDeviationHours)
-{
-    return atDays ? localTimeText(*atDays, gmtDeviationHours, DateAndClockFormat) : QStringLiteral("none");
-}
-
-void appendEach(QStringList &lines, const char *name, const std::vector<double> &instants, double gmtDeviationHours)
+// A moon event that does not happen this night is one "none" line.
+void appendEach(std::vector<NamedEvent> &named, QLatin1String name, const std::vector<double> &instants)
 {
     if (instants.empty())
-        lines << QLatin1String(name) + QStringLiteral("\tnone");
+        named.push_back({name, std::nullopt});
     for (const double atDays : instants)
-        lines << QLatin1String(name) + u'\t' + eventText(atDays, gmtDeviationHours);
+        named.push_back({name, atDays});
+}
+
+std::vector<NamedEvent> inFixedOrder(const NightEvents &events)
+{
+    std::vector<NamedEvent> named = {
+        {QLatin1String("sunset"), events.sunset},
+        {QLatin1String("civil dusk"), events.civilDusk},
+        {QLatin1String("nautical dusk"), events.nauticalDusk},
+        {QLatin1String("astronomical dusk"), events.astronomicalDusk},
+        {QLatin1String("astronomical dawn"), events.astronomicalDawn},
+        {QLatin1String("nautical dawn"), events.nauticalDawn},
+        {QLatin1String("civil dawn"), events.civilDawn},
+        {QLatin1String("sunrise"), events.sunrise},
+    };
+    appendEach(named, QLatin1String("moonrise"), events.moonrises);
+    appendEach(named, QLatin1String("moonset"), events.moonsets);
+    return named;
+}
+
+bool happensEarlier(const NamedEvent &first, const NamedEvent &second)
+{
+    if (!first.atDays || !second.atDays)
+        return first.atDays.has_value() && !second.atDays.has_value();
+    return *first.atDays < *second.atDays;
 }
 
 }  // namespace
 
-QStringList nightEventLines(const NightEvents &events, double gmtDeviationHours)
+QStringList nightEventLines(const NightEvents &events, double gmtDeviationHours, EventOrder order)
 {
-    const std::pair<const char *, const std::optional<double> *> sunEvents[] = {
-        {"sunset", &events.sunset},
-        {"civil dusk", &events.civilDusk},
-        {"nautical dusk", &events.nauticalDusk},
-        {"astronomical dusk", &events.astronomicalDusk},
-        {"astronomical dawn", &events.astronomicalDawn},
-        {"nautical dawn", &events.nauticalDawn},
-        {"civil dawn", &events.civilDawn},
-        {"sunrise", &events.sunrise},
-    };
+    std::vector<NamedEvent> named = inFixedOrder(events);
+    if (order == EventOrder::Time)
+        std::ranges::stable_sort(named, happensEarlier);
     QStringList lines;
-    for (const auto &[name, atDays] : sunEvents)
-        lines << QLatin1String(name) + u'\t' + eventText(*atDays, gmtDeviationHours);
-    appendEach(lines, "moonrise", events.moonrises, gmtDeviationHours);
-    appendEach(lines, "moonset", events.moonsets, gmtDeviationHours);
+    for (const NamedEvent &event : named)
+        lines << event.name + u'\t'
+                     + (event.atDays ? localTimeText(*event.atDays, gmtDeviationHours, DateAndClockFormat)
+                                     : QStringLiteral("none"));
     lines << QStringLiteral("moon illumination\t%1").arg(events.moonIlluminationPercent);
     return lines;
 }

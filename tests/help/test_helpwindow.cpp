@@ -29,18 +29,20 @@ class TestHelpWindow : public QObject {
     Q_OBJECT
 
     RecordingBrowser browser;
+    RecordingMessages messages;
     QPointer<HelpWindow> help;
 
 private slots:
-    void init() { QVERIFY(QTest::qWaitForWindowExposed(showHelpWindow(help, browser, GuideAddress))); }
+    void init() { QVERIFY(QTest::qWaitForWindowExposed(showHelpWindow(help, browser, messages, GuideAddress))); }
     void cleanup() { delete help; }
 
     // The first look is in the picture. Moves the pointer as the window system does: the window
     // finds the control under it, the first move away from wherever an earlier test left the
-    // pointer, since a move to where it already is would be dropped. The link takes the web-link look, never bold; the other controls
-    // leave the look as it is; the background takes it back. Each left click on the link asks for
-    // the guide once, a right click never; a browser that cannot start brings no message. The Help
-    // command brings the open window back, the only one; OK deletes it.
+    // pointer, since a move to where it already is would be dropped. The link takes the web-link
+    // look, never bold; the other controls leave the look as it is; the background takes it back.
+    // Each left click on the link asks for the guide once, a right click never; a browser that
+    // cannot start is a warning that names where the guide lies. The Help command brings the open
+    // window back, the only one; OK deletes it.
     void linkOpensTheGuide()
     {
         QVERIFY(matchesSnapshot(*help, QStringLiteral("help")));
@@ -57,9 +59,10 @@ private slots:
             browser.browserStarts = false;
         }
         QCOMPARE(browser.opened, QList<QUrl>(2, GuideAddress));
+        QCOMPARE(messages.log(), "Nocturo (warning): No web browser could be started to open \"/opt/g/guide.html\".");
         QCOMPARE(guideLink(help)->toolTip(), GuideAddress.toDisplayString(QUrl::PreferLocalFile));  // where it lies
         help->showMinimized();
-        showHelpWindow(help, browser, GuideAddress);
+        showHelpWindow(help, browser, messages, GuideAddress);
         QVERIFY(!help->isMinimized() && std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible) == 1);
         QTest::mouseClick(help->findChild<QWidget *>(QStringLiteral("okButton")), Qt::LeftButton);
         QTRY_VERIFY(help.isNull());

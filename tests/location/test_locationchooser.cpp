@@ -125,7 +125,7 @@ private slots:
         const std::tuple<const char *, QStringList, QString> cases[] = {  // file, rows shown, message
             {"cities.csv", {"Alice Springs,NT|-23.6980|133.8807", "Bend,OR|44.0582|-121.3153 , x",
                             "Bend,OR|44.0582|-121.3153", "A,B|1|2", "C,D|3|4", ",||"}, ""},
-            {"missing.csv", {}, "Nocturo: There is no file \"missing.csv\""},
+            {"missing.csv", {}, "Nocturo (warning): There is no file \"missing.csv\""},
             {".", {}, "is not a file that can be read"}};
         for (const auto &[file, rows, told] : cases) {
             const Opened opened(lines, file);

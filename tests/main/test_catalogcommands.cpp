@@ -13,7 +13,7 @@ namespace {
 
 QString failure(const QString &problem)
 {
-    return "Nocturo: " + problem + "\n\nChoose the catalog file to load.";
+    return "Nocturo (warning): " + problem + "\n\nChoose the catalog file to load.";
 }
 
 }  // namespace

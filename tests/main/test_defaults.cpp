@@ -42,11 +42,11 @@ private slots:
 
         QVERIFY(QFile::remove(QStringLiteral("defaults.txt")));
         fixture.trigger(QStringLiteral("Load Defaults"));
-        QVERIFY(fixture.messages().contains(QStringLiteral("There is no file \"defaults.txt\"")));
+        QVERIFY(fixture.messages().contains(QStringLiteral("(warning): No defaults were loaded. There is no file \"defaults.txt\"")));
         QCOMPARE(fixture.shownValues(), (Saved.mid(0, 14) + QStringList{"Objects.csv", "Exclusive"}));
         QVERIFY(QDir().mkdir(QStringLiteral("defaults.txt")));
         fixture.trigger(QStringLiteral("Save Defaults"));
-        QVERIFY(fixture.messages().contains(QStringLiteral("could not be saved to \"%1\": ").arg(defaultsPath()))
+        QVERIFY(fixture.messages().contains(QStringLiteral("(warning): The defaults could not be saved to \"%1\": ").arg(defaultsPath()))
                 && !fixture.messages().contains(QStringLiteral("Unknown error")));  // but the system's reason
     }
 
@@ -135,7 +135,8 @@ private slots:
             // When line 10 changes the box: lines 1 to 10 in, one new list.
             QCOMPARE(valuesThen, applied >= 10 && lines[9] != Other[9] ? lines.mid(0, 10) + Other.mid(10) << "1" : QStringList());
             const QString message = fixture.messages();
-            QVERIFY(applied == 16 ? message.isEmpty() : message.contains(defaultsPath())
+            QVERIFY(applied == 16 ? message.isEmpty() : message.startsWith(u"Nocturo (warning): ")
+                                        && message.contains(defaultsPath())
                                         && message.contains(QStringLiteral("line %1 ").arg(applied + 1))
                                         && message.contains(applied == 0 ? u"None of the defaults" : u"only up to line"));
         }

@@ -62,7 +62,7 @@ private slots:
         QVERIFY(help != windows.end());
         delete *help;  // a window of its own, which outlives the main window
         fixture.trigger(QStringLiteral("About"));
-        for (const char *part : {"Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
+        for (const char *part : {"Nocturo: Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
             QVERIFY2(fixture.messages().contains(QLatin1String(part)), part);
 
         // Tab passes the list as one stop.
@@ -158,7 +158,7 @@ private slots:
         fixture.type(edit.name, edit.typed, reason);
         QCOMPARE(field->text() + u'|' + otherField->text(), edit.shown + u'|' + otherBefore);
         QCOMPARE(fixture.lists->size(), reason == Qt::TabFocusReason ? 1 : 0);
-        QCOMPARE(fixture.messages(), edit.outcome == u"refused" ? "Nocturo: Min Azimuth must be less than Max Azimuth" : "");
+        QCOMPARE(fixture.messages(), edit.outcome == u"refused" ? "Nocturo (warning): Min Azimuth must be less than Max Azimuth" : "");
         const bool marked = edit.outcome == u"marked";
         QCOMPARE(field->toolTip().startsWith(QStringLiteral("Expected")), marked);
         QCOMPARE(field->palette().color(QPalette::Base) != look.color(QPalette::Base)
@@ -186,8 +186,12 @@ private slots:
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, row);
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row);
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, row);
-        QCOMPARE(fixture.fakes.browser.opened,
-                 QList<QUrl>{QUrl("https://images.google.com/images?svnum=10&hl=en&lr=&q=PK%20064%2B05.1")});
+        const QUrl search("https://images.google.com/images?svnum=10&hl=en&lr=&q=PK%20064%2B05.1");
+        QVERIFY(fixture.fakes.browser.opened == QList<QUrl>{search} && fixture.messages().isEmpty());
+        // A browser that cannot start: a warning names the address.
+        fixture.fakes.browser.browserStarts = false;
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(fixture.messages(), "Nocturo (warning): No web browser could be started to open \"" + search.toString() + "\".");
     }
 
     // The real button, clicked: date, time and deviation from the clock's own offset, written so
@@ -309,7 +313,7 @@ private slots:
         QVERIFY(window.planner().horizon() && walledCount < flatCount && fixture.messages().isEmpty());
         fixture.fakes.files.answer({writeFile("bad.hzn", "0 10\n400 5\n")});
         fixture.trigger(QStringLiteral("Load Horizon Profile..."));
-        QVERIFY(fixture.messages().contains(QStringLiteral("not loaded. bad.hzn, line 2: the azimuth \"400\"")));
+        QVERIFY(fixture.messages().contains(QStringLiteral("(warning): The horizon profile was not loaded. bad.hzn, line 2: the azimuth \"400\"")));
         QCOMPARE(fixture.listed(), walledCount);
 
         fixture.trigger(QStringLiteral("Save Defaults"));

@@ -2,6 +2,7 @@
 #include "formats/horizonprofilefile.h"
 #include "nearcompare.h"
 #include "plan/daylightnote.h"
+#include "plan/nighteventlines.h"
 #include "plan/planner.h"
 #include "snapshot.h"
 #include "ui/common/nightvision.h"
@@ -87,12 +88,22 @@ class TestNightWindow : public QObject {
 private slots:
     void followsThePlanner()
     {
-        // The events of the night; the rows in the list's order until a heading is clicked; the
+        // The events of the night in time order, moonrise among the Sun's events, each as the
+        // command line writes it; the rows in the list's order until a heading is clicked; the
         // selected object's path is drawn, and goes again with the selection. A session dark
         // throughout brings no note on the Sun.
         NightFixture night;
         const QString events = night.copiedEvents();
         QVERIFY2(events.startsWith("sunset\t2006-03-15 18:4") && events.endsWith("moon illumination\t99\n"), qPrintable(events));
+        NightPlan plan;
+        plan.setSession(*night.planner.session());
+        QStringList inTimeOrder = events.split(u'\n', Qt::SkipEmptyParts);
+        QStringList inFixedOrder = nightEventLines(plan.events(), -5);
+        QVERIFY2(std::ranges::is_sorted(inTimeOrder.mid(0, inTimeOrder.size() - 1), {},
+                                        [](const QString &line) { return line.section(u'\t', 1); }), qPrintable(events));
+        std::ranges::sort(inTimeOrder);
+        std::ranges::sort(inFixedOrder);
+        QCOMPARE(inTimeOrder, inFixedOrder);
         QVERIFY(::daylightNote(*night.planner.session()).isEmpty());
         const ObservingList &list = night.planner.list();
         QCOMPARE(night.column(0), listedIdentifiers(list));
@@ -112,8 +123,6 @@ private slots:
         // The chart's curves and the visibility windows, from the plan: the object's path passes
         // its listed altitude at the start, the profile stays within its own heights, and a wall
         // in the north hides.
-        NightPlan plan;
-        plan.setSession(*night.planner.session());
         const Result<HorizonProfile> wall = parseHorizonProfile({"0 60", "60 60", "70 0", "290 0", "300 60"});
         QVERIFY(wall.ok());
         const std::vector<ListedVisibility> flat = plan.visibility(list, nullptr, DarknessLevel::None);
@@ -176,6 +185,41 @@ private slots:
                                  night.cell(row, 4), night.cell(row, 5)}.join(u'\t') + QStringLiteral("\r\n");
         QTest::mouseClick(night.window.findChild<QPushButton *>(), Qt::LeftButton);  // Copy Table
         QCOMPARE(QGuiApplication::clipboard()->text(), table);
+    }
+
+    // The minimum elevation shows over the grid, also on one of its lines; a curve below the
+    // chart's floor leaves through the bottom edge instead of running along it.
+    void chartShowsLevelsAndCurvesAsTheyAre()
+    {
+        NightFixture night;
+        NightPlan plan;
+        plan.setSession(*night.planner.session());
+        NightChart chart;
+        chart.resize(480, 270);
+        const auto drawn = [&chart](const NightCurves &curves) {
+            chart.setCurves(curves);
+            return chart.grab().toImage();
+        };
+        // The line in full over the grid line, not only a fringe that antialiasing leaves.
+        const auto strongestChange = [](const QImage &before, const QImage &after) {
+            int most = 0;
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x) {
+                    const QColor was = before.pixelColor(x, y), is = after.pixelColor(x, y);
+                    most = std::max({most, std::abs(was.red() - is.red()), std::abs(was.green() - is.green()),
+                                     std::abs(was.blue() - is.blue())});
+                }
+            return most;
+        };
+        NightCurves curves = plan.curves(nullptr, nullptr, nullptr);
+        curves.minElevDeg = 30.0;
+        const QImage at30 = drawn(curves);
+        curves.minElevDeg = 60.0;
+        QCOMPARE_GE(strongestChange(at30, drawn(curves)), 128);
+        curves.moon.clear();
+        const QImage withoutMoon = drawn(curves);
+        curves.moon = {{curves.shown.startDays, -30.0}, {curves.shown.endDays, -25.0}};
+        QCOMPARE(drawn(curves), withoutMoon);
     }
 };
 

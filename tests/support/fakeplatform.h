@@ -24,12 +24,12 @@ struct RecordingMessages : Messages {
     void showMessage(const QString &title, const QString &text) override { shown.append({title, text}); }
     void showWarning(const QString &title, const QString &text) override { shown.append({title, text, true}); }
 
-    // Every message as "title: text", one a line.
+    // Every message as "title: text", or "title (warning): text", one a line.
     QString log() const
     {
         QStringList lines;
         for (const Message &message : shown)
-            lines << message.title + QStringLiteral(": ") + message.text;
+            lines << message.title + (message.warning ? QStringLiteral(" (warning): ") : QStringLiteral(": ")) + message.text;
         return lines.join(u'\n');
     }
 };

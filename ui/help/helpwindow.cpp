@@ -11,8 +11,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-HelpWindow::HelpWindow(Browser &browser, const QUrl &guideAddress, QWidget *parent)
-    : QWidget(parent, Qt::Window), browser(browser), guideAddress(guideAddress)
+HelpWindow::HelpWindow(Browser &browser, Messages &messages, const QUrl &guideAddress, QWidget *parent)
+    : QWidget(parent, Qt::Window), browser(browser), messages(messages), guideAddress(guideAddress)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Help"));
@@ -106,17 +106,15 @@ void HelpWindow::setLinkLook(bool hovered)
 
 void HelpWindow::openGuide()
 {
-    // A browser that cannot be started is not reported: the guide's address stays in view,
-    // in the link's tool tip, for the observer to open by hand.
-    browser.openAddress(guideAddress);
+    openInBrowser(browser, messages, guideAddress);
 }
 
-HelpWindow *showHelpWindow(QPointer<HelpWindow> &help, Browser &browser, const QUrl &guideAddress)
+HelpWindow *showHelpWindow(QPointer<HelpWindow> &help, Browser &browser, Messages &messages, const QUrl &guideAddress)
 {
     // No parent: the help window stays open when the main window closes, and the program
     // ends when the last of its windows closes.
     if (help.isNull())
-        help = new HelpWindow(browser, guideAddress);
+        help = new HelpWindow(browser, messages, guideAddress);
     help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
     help->show();
     help->raise();

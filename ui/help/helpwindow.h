@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class Browser;
+class Messages;
 class QLabel;
 class QPushButton;
 
@@ -18,7 +19,7 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    HelpWindow(Browser &browser, const QUrl &guideAddress, QWidget *parent = nullptr);
+    HelpWindow(Browser &browser, Messages &messages, const QUrl &guideAddress, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -31,10 +32,12 @@ private:
     // Plain black (red under night vision) text, default pointer.
     void showLinkIdle();
     void setLinkLook(bool hovered);
-    // Opens the guide in a new browser window; the help window stays open.
+    // Opens the guide in a new browser window, or says that none could start; the help window
+    // stays open.
     void openGuide();
 
     Browser &browser;
+    Messages &messages;
     const QUrl guideAddress;
     QLabel *guideText = nullptr;
     QLabel *guideLink = nullptr;
@@ -43,4 +46,4 @@ private:
 
 // The Help command of the main window: creates the help window for the guide at guideAddress
 // when none is open, otherwise brings the open one to the front. Returns the window shown.
-HelpWindow *showHelpWindow(QPointer<HelpWindow> &help, Browser &browser, const QUrl &guideAddress);
+HelpWindow *showHelpWindow(QPointer<HelpWindow> &help, Browser &browser, Messages &messages, const QUrl &guideAddress);

@@ -130,7 +130,7 @@ void LocationChooser::showCities(const QString &citiesPath)
     m_cityTable->setModel(m_cities);
     ColumnFit(*m_cityTable).fit();
     if (!read.ok())
-        m_messages.showMessage(ApplicationTitle, problemText(read.problem()));
+        m_messages.showWarning(ApplicationTitle, problemText(read.problem()));
 }
 
 // The table grows with the window; the fields and buttons keep their distance from the right edge.

@@ -81,7 +81,7 @@ QString CatalogCommands::loadChoice(const FileChoice &choice)
 bool CatalogCommands::askUntilLoaded(QString failure)
 {
     while (!failure.isEmpty()) {
-        messages.showMessage(ApplicationTitle, failure + ChooseAnotherFile);
+        messages.showWarning(ApplicationTitle, failure + ChooseAnotherFile);
         const FileChoice choice = files.chooseFile(catalogFileRequest());
         if (choice.cancelled)
             return false;

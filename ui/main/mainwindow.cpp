@@ -514,7 +514,7 @@ void MainWindow::checkAzimuthOrder(SessionField field)
     const SessionTexts texts = sessionTexts();
     if (!azimuthWindowReversed(texts[SessionField::MinAzimuth], texts[SessionField::MaxAzimuth], locale()))
         return;
-    showMessage(QStringLiteral("Min Azimuth must be less than Max Azimuth"));
+    showWarning(QStringLiteral("Min Azimuth must be less than Max Azimuth"));
     setControlText(m_fieldControls[std::size_t(field)], QString::fromUtf16(sessionFieldEntry(field).refill));
 }
 
@@ -577,7 +577,7 @@ void MainWindow::chooseLocation()
 void MainWindow::showHelp()
 {
     // The guide lies beside the program in a build, and in the data folder once installed.
-    showHelpWindow(m_helpWindow, m_platform.browser,
+    showHelpWindow(m_helpWindow, m_platform.browser, m_platform.messages,
                    userGuideAddress({QCoreApplication::applicationDirPath(), installedDataFolder()}));
 }
 
@@ -618,8 +618,7 @@ void MainWindow::selectObject(const QString &identifier)
 
 void MainWindow::searchImages(const QString &identifier)
 {
-    // No browser is no failure worth a message: the list stays as it is.
-    m_platform.browser.openAddress(imageSearchAddress(identifier));
+    openInBrowser(m_platform.browser, m_platform.messages, imageSearchAddress(identifier));
 }
 
 QString MainWindow::resultsText() const
@@ -643,14 +642,14 @@ void MainWindow::saveResults()
     if (choice.cancelled)
         return;
     if (choice.paths.size() != 1) {
-        showMessage(QStringLiteral("The results were not saved: %1 files were chosen (%2). Choose one file.")
+        showWarning(QStringLiteral("The results were not saved: %1 files were chosen (%2). Choose one file.")
                         .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
         return;
     }
     const QString path = choice.paths.first();
     m_folders.remember(FileKind::Results, path);
     if (const auto problem = writeTextFile(path, resultsText()))
-        showMessage(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), problem->what));
+        showWarning(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), problem->what));
     else
         showStatus(QStringLiteral("Results saved to \"%1\".").arg(shownPath(path)));
 }
@@ -680,7 +679,7 @@ void MainWindow::saveDefaults()
     }
     const QString path = shownPath(DefaultsFileName);
     if (const auto problem = writeTextFile(DefaultsFileName, defaultsText(savedDefaults())))
-        showMessage(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, problem->what));
+        showWarning(QStringLiteral("The defaults could not be saved to \"%1\": %2").arg(path, problem->what));
     else
         showStatus(QStringLiteral("Defaults saved to \"%1\".").arg(path));
 }
@@ -718,7 +717,7 @@ void MainWindow::applyDefaultsFile(bool askedFor)
     if (!file.ok()) {
         m_planner.setCatalogFile(DefaultCatalogFile);
         if (askedFor)
-            showMessage(QStringLiteral("No defaults were loaded. %1").arg(file.problem().what));
+            showWarning(QStringLiteral("No defaults were loaded. %1").arg(file.problem().what));
         return;
     }
     SavedDefaults defaults = savedDefaults();
@@ -734,7 +733,7 @@ void MainWindow::applyDefaultsFile(bool askedFor)
     }
     m_planner.setCatalogFile(DefaultCatalogFile);
     // One arg() call for all parts, so that a "%1" in a folder name stays as it is.
-    showMessage(reading.linesApplied == 0
+    showWarning(reading.linesApplied == 0
                     ? QStringLiteral("None of the defaults in \"%1\" were applied: %2.").arg(path, reading.problem->what)
                     : QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
                           .arg(path, QString::number(reading.linesApplied), reading.problem->what));
@@ -755,7 +754,7 @@ bool MainWindow::applyHorizonFile(const QString &path, const QString &nameForDef
 {
     Result<HorizonProfile> profile = readHorizonProfileFile(path);
     if (!profile.ok()) {
-        showMessage(QStringLiteral("The horizon profile was not loaded. %1").arg(problemText(profile.problem())));
+        showWarning(QStringLiteral("The horizon profile was not loaded. %1").arg(problemText(profile.problem())));
         return false;
     }
     m_planner.setHorizon(std::move(profile.value()), nameForDefaults);
@@ -773,7 +772,7 @@ void MainWindow::loadHorizon()
         return;
     const QString path = choice.paths.value(0);
     if (choice.paths.size() != 1 || holdsLineBreak(path)) {
-        showMessage(QStringLiteral("The horizon profile was not loaded: choose one file whose name holds no line break."));
+        showWarning(QStringLiteral("The horizon profile was not loaded: choose one file whose name holds no line break."));
         return;
     }
     m_folders.remember(FileKind::HorizonProfile, path);

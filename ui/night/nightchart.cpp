@@ -69,8 +69,7 @@ QPointF NightChart::toPixels(double atDays, double altDeg) const
 {
     const QRectF area = plotArea();
     const double x = area.left() + (atDays - m_curves.shown.startDays) / m_curves.shown.lengthDays() * area.width();
-    const double clampedAlt = std::clamp(altDeg, LowestAltDeg, HighestAltDeg);
-    const double y = area.bottom() - (clampedAlt - LowestAltDeg) / (HighestAltDeg - LowestAltDeg) * area.height();
+    const double y = area.bottom() - (altDeg - LowestAltDeg) / (HighestAltDeg - LowestAltDeg) * area.height();
     return {x, y};
 }
 
@@ -85,6 +84,7 @@ void NightChart::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     drawSpans(painter);
     drawAxes(painter);
+    drawMinimumElevation(painter);  // over the grid, which has a line at the first 30°
     drawCurve(painter, m_curves.sun, colours.sun, 1.5);
     drawCurve(painter, m_curves.moon, colours.moon, 1.5);
     drawCurve(painter, m_curves.horizon, colours.horizon, 1.5);
@@ -144,8 +144,16 @@ void NightChart::drawSpans(QPainter &painter) const
             painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         }
     }
-    painter.setPen(QPen(colours.object, 1, Qt::DashLine));
+}
+
+// Wider than a grid line and in the object's colour; a level outside the chart is not drawn.
+void NightChart::drawMinimumElevation(QPainter &painter) const
+{
+    if (m_curves.minElevDeg < LowestAltDeg || m_curves.minElevDeg > HighestAltDeg)
+        return;
+    const QRectF area = plotArea();
     const double y = toPixels(0, m_curves.minElevDeg).y();
+    painter.setPen(QPen(coloursFor(palette()).object, 2, Qt::DashLine));
     painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
 }
 
@@ -184,6 +192,8 @@ void NightChart::drawCurve(QPainter &painter, const std::vector<CurvePoint> &cur
 {
     if (curve.size() < 2)
         return;
+    // Altitudes below the floor leave the chart through its bottom edge, clipped, rather than
+    // running along it where they would look like data.
     QPainterPath path(toPixels(curve.front().atDays, curve.front().altDeg));
     for (std::size_t i = 1; i < curve.size(); ++i)
         path.lineTo(toPixels(curve[i].atDays, curve[i].altDeg));

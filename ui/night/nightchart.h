@@ -25,6 +25,7 @@ private:
     void drawSpans(QPainter &painter) const;
     void drawCurve(QPainter &painter, const std::vector<CurvePoint> &curve, const QColor &colour, qreal widthPx) const;
     void drawAxes(QPainter &painter) const;
+    void drawMinimumElevation(QPainter &painter) const;
     void drawLegend(QPainter &painter) const;
 
     NightCurves m_curves;

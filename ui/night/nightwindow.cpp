@@ -97,7 +97,8 @@ void NightWindow::showSelected(const CatalogObject *object)
     showChart();
 }
 
-// "name<TAB>value" lines, as Ctrl+C copies them; the Moon's illumination is shown beside.
+// "name<TAB>value" lines in time order, as Ctrl+C copies them; the Moon's illumination is shown
+// beside.
 void NightWindow::showEvents()
 {
     if (!m_hasSession) {
@@ -107,7 +108,7 @@ void NightWindow::showEvents()
         return;
     }
     const NightEvents &events = m_plan.events();
-    m_eventLines = nightEventLines(events, m_plan.session().gmtDeviationHours);
+    m_eventLines = nightEventLines(events, m_plan.session().gmtDeviationHours, EventOrder::Time);
     QString html = QStringLiteral("<table>");
     for (const QString &line : m_eventLines.mid(0, m_eventLines.size() - 1)) {
         const QString name = line.section(u'\t', 0, 0);

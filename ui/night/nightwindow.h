@@ -23,8 +23,8 @@ struct NightSession {
     const HorizonProfile *profile = nullptr;  // null: a flat horizon
 };
 
-// The "Night" window: the night's events for the session's place and date, the Moon's
-// illumination and phase, a chart of altitude against local time with the twilights, the
+// The "Night" window: the night's events in time order for the session's place and date, the
+// Moon's illumination and phase, a chart of altitude against local time with the twilights, the
 // session, the minimum elevation, the Sun, the Moon and the selected object, and the visibility
 // windows of every listed object under the darkness the observer chooses. It stays open beside
 // the main window and follows its list.
