@@ -45,6 +45,11 @@ private slots:
             {{"night", "--latitude", "1"}, "Unknown option 'latitude'"}, {{"night", "now"}, "takes no argument \"now\""},
             {Night + QStringList{"--date", "3/15/2006"}, "--date \"3/15/2006\" is not a date"},
             {Night + QStringList{"--lat", "91"}, "--lat \"91\" is not a number from -90 to 90"},
+            // Beyond the dates the Sun and the Moon are computed for.
+            {{"night", "--lat", "0", "--lon", "0", "--date", "9999-12-31", "--gmt-deviation", "0"},
+             "--date \"9999-12-31\" is not a date as YYYY-MM-DD from 1800-01-01 to 2200-12-31\n"},
+            {{"list", "--folder", ".", "--date", "1799-12-31", "--time", "21:30:00", "--gmt-deviation", "0"},
+             "--date \"1799-12-31\" is not a date"},
             {list + QStringList{"--gmt-deviation", "nan"}, "--gmt-deviation \"nan\""},
             {list + QStringList{"--time", "25:00:00"}, "--time \"25:00:00\" is not a time"},
             {QStringList{"windows", "--folder", ".", "--darkness", "pitch"} + SessionOptions, "--darkness \"pitch\""}};
