@@ -174,8 +174,10 @@ Result<CalendarDate> dateOption(const Command &command)
 {
     const QString text = command.value(QStringLiteral("date"));
     const QDate date = QDate::fromString(text, IsoDateFormat);
-    if (!date.isValid())
-        return Problem::because(QStringLiteral("--date \"%1\" is not a date as YYYY-MM-DD").arg(text));
+    if (!date.isValid() || !sessionDates().contains(date))
+        return Problem::because(QStringLiteral("--date \"%1\" is not a date as YYYY-MM-DD from %2 to %3")
+                                    .arg(text, sessionDates().first.toString(IsoDateFormat),
+                                         sessionDates().last.toString(IsoDateFormat)));
     return CalendarDate{date.year(), date.month(), date.day()};
 }
 

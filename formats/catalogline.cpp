@@ -149,6 +149,20 @@ Coordinates readCoordinates(const LineFields &fields)
     return {raDeg, decDeg, {}};
 }
 
+// A size or magnitude that is not written as a number at all ("x", "?", nothing) only keeps its
+// object off the list; one written as a number must be one the list can compare, and no size is
+// negative.
+QString sizeAndMagnitudeProblem(const LineFields &fields)
+{
+    for (const Field field : {Size, Mag}) {
+        if (spellsUnboundedNumber(fields[field]))
+            return QStringLiteral("%1 \"%2\" is not a finite number").arg(nameOf(field), fields[field]);
+    }
+    if (const std::optional<double> size = readPlainNumber(fields[Size]); size && *size < 0.0)
+        return QStringLiteral("%1 \"%2\" is negative").arg(nameOf(Size), fields[Size]);
+    return {};
+}
+
 }  // namespace
 
 Result<CatalogObject> parseCatalogLine(QStringView line)
@@ -167,6 +181,8 @@ Result<CatalogObject> parseCatalogLine(QStringView line)
     const Coordinates coordinates = readCoordinates(fields);
     if (!coordinates.problem.isEmpty())
         return Problem::because(coordinates.problem);
+    if (const QString problem = sizeAndMagnitudeProblem(fields); !problem.isEmpty())
+        return Problem::because(problem);
 
     CatalogObject object;
     object.identifier = fields[Identifier].toString();

@@ -18,6 +18,6 @@
 // whatever the observer's locale, and the position must be on the sky: right ascension 0 to
 // 24 hours, declination -90 to 90 degrees.
 
-// Size and magnitude are read into numbers as well, where they are numbers; the type text names
-// the object's filter types.
+// Size and magnitude are read into numbers as well, where they are numbers; written as numbers,
+// they must be finite, and the size not negative. The type text names the object's filter types.
 Result<CatalogObject> parseCatalogLine(QStringView line);

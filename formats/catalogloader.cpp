@@ -25,7 +25,7 @@ qsizetype linesBeforeTrailingBlanks(const QStringList &lines)
 
 Result<Catalog> loadCatalogFile(const QString &path)
 {
-    return parseTextFile<Catalog>(path, path, loadCatalogLines);
+    return parseTextFile<Catalog>(path, path, [](const QString &text) { return loadCatalogLines(splitLines(text)); });
 }
 
 Result<Catalog> loadCatalogLines(const QStringList &lines)

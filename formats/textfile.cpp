@@ -41,25 +41,27 @@ QString decodeText(const QByteArray &bytes)
     return QString::fromLatin1(bytes);
 }
 
+QStringView LineReader::next()
+{
+    qsizetype end = m_lineStart;
+    while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
+        ++end;
+    const QStringView line = m_text.sliced(m_lineStart, end - m_lineStart);
+    if (end + 1 < m_text.size() && m_text[end] == u'\r' && m_text[end + 1] == u'\n')
+        ++end;
+    m_lineStart = end + 1;
+    return line;
+}
+
 QStringList splitLines(const QString &text)
 {
     QStringList lines;
-    qsizetype lineStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(lineStart, i - lineStart));
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        lineStart = i + 1;
-    }
-    if (lineStart < text.size())
-        lines.append(text.mid(lineStart));
+    for (LineReader reader(text); !reader.atEnd();)
+        lines.append(reader.next().toString());
     return lines;
 }
 
-Result<QStringList> readTextLines(const QString &path)
+Result<QString> readText(const QString &path)
 {
     const QFileInfo info(path);
     if (const QString refused = refusal(info); !refused.isEmpty())
@@ -71,7 +73,15 @@ Result<QStringList> readTextLines(const QString &path)
     const QByteArray bytes = file.read(MaxTextFileBytes + 1);
     if (bytes.size() > MaxTextFileBytes)
         return Problem::because(refusal(QFileInfo(path)));
-    return splitLines(decodeText(bytes));
+    return decodeText(bytes);
+}
+
+Result<QStringList> readTextLines(const QString &path)
+{
+    const Result<QString> text = readText(path);
+    if (!text.ok())
+        return text.problems();
+    return splitLines(text.value());
 }
 
 std::optional<Problem> writeTextFile(const QString &path, const QString &text)

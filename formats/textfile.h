@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Text files as Nocturo reads and writes them: lines end in CR LF, a lone CR or a lone LF
 // when read, and in CR LF when written; text is UTF-8, and a file that is not valid UTF-8 is
@@ -16,13 +17,27 @@ inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
 QString decodeText(const QByteArray &bytes);
 
-// A line end directly before the end of the text ends the last line; it does not start an
-// empty one. An empty text has no lines.
+// The lines of a text one after another, without copying them, so that a reader can stop at
+// any line without cutting the rest. A line end directly before the end of the text ends the
+// last line; it does not start an empty one. An empty text has no lines.
+class LineReader {
+public:
+    explicit LineReader(QStringView text) : m_text(text) {}
+    bool atEnd() const { return m_lineStart >= m_text.size(); }
+    QStringView next();  // only while !atEnd()
+
+private:
+    QStringView m_text;
+    qsizetype m_lineStart = 0;
+};
+
+// Every line, as LineReader reads them.
 QStringList splitLines(const QString &text);
 
 // Only regular files are read: a folder, a device such as /dev/zero or a named pipe (which would
 // wait for a writer for ever) is refused, and so is a file over MaxTextFileBytes. A problem is a
 // whole sentence that names the file.
+Result<QString> readText(const QString &path);
 Result<QStringList> readTextLines(const QString &path);
 
 // Writes text exactly as given, through a temporary file beside the target that replaces the
@@ -30,12 +45,12 @@ Result<QStringList> readTextLines(const QString &path);
 // Returns nothing, or the problem with the system's reason the file could not be written.
 std::optional<Problem> writeTextFile(const QString &path, const QString &text);
 
-// Reads a text file and hands its lines to parse; a problem parse finds is named after the file
+// Reads a text file and hands its text to parse; a problem parse finds is named after the file
 // as shownAs says.
 template <typename T, typename Parse>
 Result<T> parseTextFile(const QString &path, const QString &shownAs, Parse parse)
 {
-    const Result<QStringList> file = readTextLines(path);
+    const Result<QString> file = readText(path);
     if (!file.ok())
         return file.problems();
     Result<T> parsed = parse(file.value());

@@ -12,6 +12,12 @@
 // numbers are numbers: "nan", "inf" and "1e400" are not.
 std::optional<double> readFieldNumber(QStringView text, const QLocale &locale);
 
-// A number as the catalog writes it, the same on every system: plain ASCII with "." ("-12.5",
-// "+5.3"), read without QLocale, for it is read for every object of a whole sky.
+// A number as the catalog and horizon files write it, the same on every system: plain ASCII with
+// "." ("-12.5", "+5.3"), read without QLocale, for it is read for every object of a whole sky
+// and every point of a horizon.
 std::optional<double> readPlainNumber(QStringView text);
+
+// A text written as a number whose value no double holds: "nan", "inf", "-infinity", and numbers
+// beyond the double's range ("1e400", "1e-400"). readPlainNumber reads none of them, as it reads
+// no plain text either; this tells the two apart.
+bool spellsUnboundedNumber(QStringView text);

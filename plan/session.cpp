@@ -47,7 +47,10 @@ QString expectedValue(SessionField field, const QLocale &locale)
     const SessionFieldEntry &entry = sessionFieldEntry(field);
     switch (entry.kind) {
     case FieldKind::Date:
-        return QStringLiteral("Expected a date such as %1").arg(writeSessionDate(QDate(2006, 3, 15), locale));
+        return QStringLiteral("Expected %1, such as %2")
+            .arg(QString::fromUtf16(entry.unitWording)
+                     .arg(writeSessionDate(sessionDates().first, locale), writeSessionDate(sessionDates().last, locale)),
+                 writeSessionDate(QDate(2006, 3, 15), locale));
     case FieldKind::Time:
         return QStringLiteral("Expected a time as hours:minutes:seconds, such as 21:30:0");
     case FieldKind::Number:

@@ -31,7 +31,7 @@ struct SessionFieldEntry {
     const char16_t *caption;      // as the window names it beside its control
     const char16_t *firstValue;   // shown at a first start; date and time come from the clock
     const char16_t *refill;       // put back when the field is left empty; empty: never
-    double minValue;              // the values a place or session can have
+    double minValue;              // the values a place or session can have; years for a date
     double maxValue;
     double example;               // shown to an observer who typed something else
     const char16_t *unitWording;  // what the number means, for a field with limits
@@ -45,7 +45,10 @@ inline constexpr std::array<SessionFieldEntry, SessionFieldCount> SessionFields 
      u"a latitude in degrees from %1 to %2 (north positive)"},
     {SessionField::Longitude, FieldKind::Number, u"Longitude", u"0", u"", -180, 180, -85.48,
      u"a longitude in degrees from %1 to %2 (east positive)"},
-    {SessionField::Date, FieldKind::Date, u"Date", u"", u"1/1/2006", 0, 0, 0, u""},
+    // Whole years: ERFA's series for the Earth and the Moon (epv00, moon98) are fitted to
+    // 1900-2100 and lose accuracy slowly beyond; a century more on either side still gives the
+    // night's events, far beyond it the Moon's are fiction.
+    {SessionField::Date, FieldKind::Date, u"Date", u"", u"1/1/2006", 1800, 2200, 0, u"a date from %1 to %2"},
     {SessionField::StartTime, FieldKind::Time, u"Session Start Time", u"", u"", 0, 0, 0, u""},
     {SessionField::GmtDeviation, FieldKind::Number, u"GMT Deviation", u"", u"0", -12, 14, 5.5,
      u"hours from %1 to %2 that local time is ahead of GMT"},

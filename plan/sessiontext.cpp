@@ -2,6 +2,7 @@
 
 #include "plan/blanks.h"
 #include "plan/localtime.h"
+#include "plan/sessionfield.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -21,7 +22,7 @@ std::optional<int> readWholeNumber(const QString &text, int min, int max)
 
 std::optional<CalendarDate> toCalendarDate(const QDate &date)
 {
-    if (!date.isValid())
+    if (!date.isValid() || !sessionDates().contains(date))
         return std::nullopt;
     return CalendarDate{date.year(), date.month(), date.day()};
 }
@@ -47,6 +48,12 @@ QString sessionDateFormat(const QLocale &locale)
         format.replace(twoDigitYear, QStringLiteral("yyyy"));
     }
     return format;
+}
+
+DateSpan sessionDates()
+{
+    const SessionFieldEntry &date = sessionFieldEntry(SessionField::Date);
+    return {QDate(int(date.minValue), 1, 1), QDate(int(date.maxValue), 12, 31)};
 }
 
 std::optional<CalendarDate> readSessionDate(const QString &text, const QLocale &locale)

@@ -2,12 +2,12 @@
 
 #include "sky/siderealtime.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
 #include <optional>
 
-class QDate;
 class QTime;
 
 // The date and time fields of a session as the observer sees them.
@@ -18,6 +18,16 @@ class QTime;
 
 QString sessionDateFormat(const QLocale &locale);
 
+// The dates a session may have: every day of the years within the Date field's limits.
+struct DateSpan {
+    QDate first;
+    QDate last;
+    bool contains(const QDate &date) const { return date >= first && date <= last; }
+};
+
+DateSpan sessionDates();
+
+// A date outside sessionDates() is not a session's date.
 std::optional<CalendarDate> readSessionDate(const QString &text, const QLocale &locale);
 
 // Hours, minutes and seconds between the colons, each a whole number in range; blanks

@@ -61,6 +61,9 @@ private slots:
             {{"night", "--latitude", "1"}, "Unknown option 'latitude'"}, {{"night", "now"}, "takes no argument \"now\""},
             {with(Night, "--date", "3/15/2006"), "--date \"3/15/2006\" is not a date"},
             {with(Night, "--lat", "91"), "--lat \"91\" is not a number from -90 to 90"},
+            // Beyond the dates the Sun and the Moon are computed for.
+            {with(Night, "--date", "9999-12-31"), "--date \"9999-12-31\" is not a date as YYYY-MM-DD from 1800-01-01 to 2200-12-31\n"},
+            {with(list, "--date", "1799-12-31"), "--date \"1799-12-31\" is not a date"},
             {with(list, "--gmt-deviation", "nan"), "--gmt-deviation \"nan\""},
             {with(list, "--time", "25:00:00"), "--time \"25:00:00\" is not a time"},
             {with(list, "--time", "21:30:00:00"), "--time \"21:30:00:00\" is not a time"},

@@ -62,7 +62,7 @@ private slots:
              "NGC 1||15|10|+0.5|0.4|+9.1|planetary nebula|Leo||0.5|9.1|Planetary Nebula"},
             {lineWith("1 00.0", "+10 00", "?x?,,Open Cluster + Nebula"),
              "NGC 1||15|10|?|?||open cluster + nebula|Leo||-|-|Nebula|Open Cluster"},
-            {lineWith("1 00.0", "+10 00", "1e400x,nan,Double Star"), "NGC 1||15|10|1e400||nan|double star|Leo||-|-|"},
+            {lineWith("1 00.0", "+10 00", "x,-,Double Star"), "NGC 1||15|10|||-|double star|Leo||-|-|"},
             {"", "the line is empty"},
             {"NGC 224", "no \",\" after the identifier"},
             {"NGC 224,31,0", "no blank after the right-ascension hours"},
@@ -85,6 +85,23 @@ private slots:
             QCOMPARE(readingOf(line), QString(reading));
     }
 
+    // A size or magnitude written as a number the list cannot compare would hide its object
+    // without a word.
+    void refusesSizesAndMagnitudes()
+    {
+        const std::pair<const char *, const char *> values[] = {  // size to type, why the line is refused
+            {"nanx5,9.0,Galaxy", "the size \"nan\" is not a finite number"},
+            {"1e400x5,9.0,Galaxy", "the size \"1e400\" is not a finite number"},
+            {"-5x5,9.0,Galaxy", "the size \"-5\" is negative"},
+            {"-infx5,9.0,Galaxy", "the size \"-inf\" is not a finite number"},
+            {"5x5,inf,Galaxy", "the magnitude \"inf\" is not a finite number"},
+            {"5x5,+NaN,Galaxy", "the magnitude \"+NaN\" is not a finite number"},
+            {"5x5,-1e400,Galaxy", "the magnitude \"-1e400\" is not a finite number"},
+        };
+        for (const auto &[sizeToType, refusal] : values)
+            QCOMPARE(readingOf(lineWith("1 00.0", "+10 00", sizeToType)), QString(refusal));
+    }
+
     // A fault names the file and the line, counting the header as line 1; a file that loads holds
     // every object, the last one too.
     void loads()
@@ -97,6 +114,7 @@ private slots:
             {three.chopped(2), "3 objects, the last NGC 3, no. 3"},  // no final line end
             {three + "\r\n  \r\n\t\r\n", "3 objects, the last NGC 3, no. 3"},  // blank lines at the end
             {catalogBytes("NGC", 2) + "\r\n" + objectLine("NGC", 3).toUtf8(), "<path>, line 4: the line is empty"},
+            {three + objectLine("NGC", 4).replace("9.0", "nan").toUtf8(), "<path>, line 5: the magnitude \"nan\" is not a finite number"},
             {three + "NGC 4, 5 30.0,+10 00,5x3,9.0,Galaxy,Leo,\r\n" + objectLine("NGC", 5).toUtf8(),
              "<path>, line 5: no blank after the declination degrees"},
             {"Header\r\nNGC 1,,1 00.0,+10 00,5x3,9.0,Galaxy,Leo,no. 1 caf\xe9", "1 objects, the last NGC 1, no. 1 café"},

@@ -126,7 +126,7 @@ private slots:
         const Edit edits[] = {
             {"Session Start Time", "12::", "12:0:0"}, {"Session Start Time", "9:30", "9:30:0"},
             {"Session Start Time", "25:99:99", "25:99:99", "", "marked"},
-            {"Date", "", "1/1/2006"}, {"GMT Deviation", "", "0"}, {"Session Length", "", "0"}, {"Min Elevation", "", "0"},
+            {"Date", "", "1/1/2006"}, {"Date", "12/31/2201", "12/31/2201", "", "marked"}, {"GMT Deviation", "", "0"}, {"Session Length", "", "0"}, {"Min Elevation", "", "0"},
             {"Min Brightness", "", "30"}, {"Min Size", "", "0"}, {"Max Size", "", "999"}, {"Min Azimuth", "", "0"},
             {"Max Azimuth", "", "360"}, {"Min Elevation", " ", " ", "", "marked"},
             {"Min Azimuth", "200", "0", "180", "refused"}, {"Max Azimuth", "-10", "360", "5", "refused"},

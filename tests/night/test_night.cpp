@@ -194,6 +194,13 @@ private slots:
             // A decimal comma.
             {{"10,5 3"}, Problem::onLine(1, "the line holds 3 values instead of an azimuth and an altitude"), {}},
             {{"# horizon", "; nothing else"}, Problem::because("there is no azimuth and altitude pair"), {}},
+            {{"0 10", QString("90%1 20").arg(QChar(0))}, Problem::onLine(2, "column 3 holds 0x00, a character that cannot be shown"), {}},
+            {{QString::fromUtf16(u"\u00e9 10")}, Problem::onLine(1, "the azimuth \"\u00e9\" is not a finite number"), {}},
+            // The limit passed stops the reading: a later fault goes unread.
+            {QStringList(MaxHorizonPoints + 1, "10 5") << "north 3",
+             Problem::because("the profile holds more than 100000 azimuth and altitude pairs, more than any horizon needs"), {}},
+            {QStringList(MaxHorizonPoints, "10 5"), {}, {{10, 5}, {200, 5}}},
+            {{"0 10 # trees", "90 20#hill", "; 180 90", "# 180 90"}, {}, {{45, 15}, {225, 15}}},
             {{"350 20", "10 0", "180 5"}, {}, {{0, 10}, {355, 15}, {360, 10}, {95, 2.5}}},  // across north
             {{"200 12.5"}, {}, {{0, 12.5}, {359, 12.5}}},
             {{"0\t10", "90, 20", "180;30", " 270 ;\t 40 "}, {}, {{45, 15}, {315, 25}}},
@@ -203,7 +210,7 @@ private slots:
             {{"0 5", "180 5", "360 25"}, {}, {{0, 25}, {360, 25}, {90, 5}, {270, 15}}},
         };
         for (const auto &[lines, problem, azAltProbes] : files) {
-            const Result<HorizonProfile> read = parseHorizonProfile(lines);
+            const Result<HorizonProfile> read = parseHorizonProfile(lines.join(u'\n'));
             QVERIFY2((read.ok() ? Problem() : read.problem()) == problem, qPrintable(problem.what));
             for (const auto &[azDeg, altDeg] : azAltProbes)
                 QCOMPARE_NEAR(read.value().altitudeDeg(azDeg), altDeg, 1e-9);

@@ -123,7 +123,7 @@ private slots:
         // The chart's curves and the visibility windows, from the plan: the object's path passes
         // its listed altitude at the start, the profile stays within its own heights, and a wall
         // in the north hides.
-        const Result<HorizonProfile> wall = parseHorizonProfile({"0 60", "60 60", "70 0", "290 0", "300 60"});
+        const Result<HorizonProfile> wall = parseHorizonProfile(u"0 60\n60 60\n70 0\n290 0\n300 60");
         QVERIFY(wall.ok());
         const std::vector<ListedVisibility> flat = plan.visibility(list, nullptr, DarknessLevel::None);
         const NightCurves curves = plan.curves(list.rows[2].object, &flat.at(2).visibility, &wall.value());

@@ -54,7 +54,7 @@ private slots:
             {everyFieldWrong, German,
              {"Latitude: Expected a latitude in degrees from -90 to 90 (north positive), such as 42,93",
               "Longitude: Expected a longitude in degrees from -180 to 180 (east positive), such as -85,48",
-              "Date: Expected a date such as 15.03.2006",
+              "Date: Expected a date from 01.01.1800 to 31.12.2200, such as 15.03.2006",
               "Session Start Time: Expected a time as hours:minutes:seconds, such as 21:30:0",
               "GMT Deviation: Expected hours from -12 to 14 that local time is ahead of GMT, such as 5,5",
               "Session Length: Expected hours from 0 to 24, such as 2,5", "Min Elevation: Expected a number such as -5,5",
@@ -63,7 +63,7 @@ private slots:
               "Max Size: Expected a number such as -5,5"}},
             {someWrong, C,
              {"Latitude: Expected a latitude in degrees from -90 to 90 (north positive), such as 42.93",
-              "Date: Expected a date such as 3/15/2006"}},
+              "Date: Expected a date from 1/1/1800 to 12/31/2200, such as 3/15/2006"}},
         };
         for (const auto &[texts, locale, expected] : cases) {
             const Result<Session> reading = readSession(texts, locale);
@@ -74,14 +74,17 @@ private slots:
         }
     }
 
-    // An invalid date: not a date; "1/1/2006" is the text an emptied field gets back. A date written
+    // An invalid date, or one before 1800 or after 2200: not a date; "1/1/2006" is the text an emptied field gets back. A date written
     // with all four digits of the year reads back. Times as h:m:s read, empty: not a time.
     void readsDatesAndTimes()
     {
         const auto dateText = [](auto d) { return d ? QString("%1-%2-%3").arg(d->year).arg(d->month).arg(d->day) : ""; };
         const std::tuple<QLocale, const char *, const char *> dates[] = {
             {C, " 3/15/2006 ", "2006-3-15"}, {C, "2006-03-15", "2006-3-15"}, {C, "15/3/2006", ""}, {C, "2/30/2006", ""},
-            {C, "tomorrow", ""}, {German, "15.03.2006", "2006-3-15"}, {German, "1/1/2006", "2006-1-1"}};
+            {C, "tomorrow", ""}, {German, "15.03.2006", "2006-3-15"}, {German, "1/1/2006", "2006-1-1"},
+            // Only the years the Sun's and the Moon's places are computed for.
+            {C, "1/1/1800", "1800-1-1"}, {C, "12/31/1799", ""}, {German, "31.12.2200", "2200-12-31"}, {C, "2201-01-01", ""},
+            {C, "9999-12-31", ""}};
         for (const auto &[locale, text, date] : dates)
             QCOMPARE(dateText(readSessionDate(text, locale)), QString(date));
         for (const QLocale &locale : {C, QLocale("en_US"), German, QLocale("fr_FR")})
