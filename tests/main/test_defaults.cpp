@@ -71,7 +71,7 @@ private slots:
             writeFile(QStringLiteral("defaults.txt"), "as it was");
             fixture.trigger(QStringLiteral("Save Defaults"));
             QCOMPARE(fixture.messages(), refusal.isEmpty() ? QString()
-                                         : "Nocturo: The defaults were not saved. Put right what is marked in red:\n\n" + refusal);
+                                         : "Nocturo (warning): The defaults were not saved. Put right what is marked in red:\n\n" + refusal);
             QVERIFY(refusal.isEmpty() || fixture.fakes.messages.shown.first().warning);
             QCOMPARE(fileBytes(QStringLiteral("defaults.txt")) == "as it was", !refusal.isEmpty());
             QCOMPARE(fixture.status().contains(QStringLiteral("Defaults saved")), refusal.isEmpty());
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(fileBytes(QStringLiteral("defaults.txt"))).split(QStringLiteral("\r\n")).value(14), "Spring.csv");
 
         fixture.type("Date", QStringLiteral("soon"));
-        const QString unreadable = QStringLiteral("Nothing listed: Date cannot be read. Expected a date such as 3/15/2006.");
+        const QString unreadable = QStringLiteral("Nothing listed: Date cannot be read. Expected a date from 1/1/1800 to 12/31/2200, such as 3/15/2006.");
         QCOMPARE(fixture.status(), unreadable);
         fixture.trigger(QStringLiteral("Load Defaults"));
         QCOMPARE(fixture.status(), unreadable + QStringLiteral(" Defaults loaded from \"%1\".").arg(defaultsPath()));
