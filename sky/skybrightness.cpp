@@ -14,9 +14,15 @@ constexpr double MoonRadiusDeg = 0.26;
 // Beyond this angle from the Moon eq. 21's Rayleigh and aerosol terms hold.
 constexpr double NearMoonDeg = 10.0;
 
+// 10^x, by exp: several times faster than pow, and these run for every object at every minute.
+double tenTo(double exponent)
+{
+    return std::exp(std::numbers::ln10 * exponent);
+}
+
 double tenToMinusPoint4(double magnitudes)
 {
-    return std::pow(10.0, -0.4 * magnitudes);
+    return tenTo(-0.4 * magnitudes);
 }
 
 }  // namespace
@@ -48,7 +54,7 @@ double moonScattering(double separationDeg)
     if (rho < NearMoonDeg)
         return 6.2e7 / (rho * rho);
     const double cosRho = std::cos(rho * std::numbers::pi / 180.0);
-    return std::pow(10.0, 5.36) * (1.06 + cosRho * cosRho) + std::pow(10.0, 6.15 - rho / 40.0);
+    return tenTo(5.36) * (1.06 + cosRho * cosRho) + tenTo(6.15 - rho / 40.0);
 }
 
 double moonIlluminanceAtSite(const MoonInSky &moon, double extinction)
