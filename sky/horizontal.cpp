@@ -47,3 +47,12 @@ double hoursToTransit(double haDeg)
     const double hours = 24.0 - haDeg * 24.0 / 360.0;
     return hours >= 12.0 ? hours - 24.0 : hours;
 }
+
+double separationDeg(const AltAz &a, const AltAz &b)
+{
+    const double altA = a.Alt * RadPerDeg;
+    const double altB = b.Alt * RadPerDeg;
+    const double cosSeparation = std::sin(altA) * std::sin(altB)
+                                 + std::cos(altA) * std::cos(altB) * std::cos((a.Az - b.Az) * RadPerDeg);
+    return std::acos(clampUnit(cosSeparation)) / RadPerDeg;
+}

@@ -16,3 +16,7 @@ AltAz getAltAz(double haDeg, double decDeg, double latDeg);
 // Hours until the object crosses the meridian (positive) or since it crossed (negative),
 // within [-12, 12), for an hour angle within [0, 360]. 15 degrees make one hour.
 double hoursToTransit(double haDeg);
+
+// The angle between two positions in the sky, in degrees within [0, 180]:
+// cos d = sin a1 sin a2 + cos a1 cos a2 cos(A1 - A2).
+double separationDeg(const AltAz &a, const AltAz &b);

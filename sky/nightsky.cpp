@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -43,6 +44,14 @@ AltAz NightSky::moonAltAz(double daysUtc) const
 double NightSky::moonUpperLimbAltitudeDeg(double daysUtc) const
 {
     return upperLimbAltitudeDeg(seen(interpolate(daysUtc, &Node::moonAu, &Node::moonAuPerDay), daysUtc));
+}
+
+double NightSky::moonPhaseAngleDeg(double daysUtc) const
+{
+    const Vector3 sun = interpolate(daysUtc, &Node::sunAu, &Node::sunAuPerDay);
+    const Vector3 moon = interpolate(daysUtc, &Node::moonAu, &Node::moonAuPerDay);
+    const double cosElongation = std::clamp(dot(sun, moon) / (length(sun) * length(moon)), -1.0, 1.0);
+    return 180.0 - std::acos(cosElongation) * 180.0 / std::numbers::pi;
 }
 
 // Cubic Hermite between the two nodes around the instant.

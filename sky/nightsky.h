@@ -21,6 +21,9 @@ public:
     AltAz sunAltAz(double daysUtc) const;   // centre, no refraction
     AltAz moonAltAz(double daysUtc) const;  // centre, topocentric, no refraction
     double moonUpperLimbAltitudeDeg(double daysUtc) const;
+    // 180 degrees less the angle between the Sun and the Moon seen from the centre of the Earth:
+    // 0 at full Moon, 180 at new.
+    double moonPhaseAngleDeg(double daysUtc) const;
 
 private:
     struct Node {

@@ -1,12 +1,11 @@
 #include "sky/visibility.h"
 
 #include "sky/siderealtime.h"
-#include "sky/vectorstate.h"
+#include "sky/parallelranges.h"
 #include "sky/angles.h"
 #include "sky/diurnaltrack.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace {
 
@@ -15,9 +14,6 @@ constexpr double MinutesPerDay = 1440.0;
 // The profile search stops splitting a stretch of time this short and judges it by its middle,
 // so an edge lies within half of it.
 constexpr double EdgeResolutionDays = 1.0 / 86400.0;
-
-// Fewer objects than this per core are not worth a thread.
-constexpr std::size_t MinObjectsPerThread = 500;
 
 // What every object of one query shares.
 struct SharedNight {
@@ -239,12 +235,6 @@ std::optional<HighestPoint> ObjectSearch::highestWhileVisible() const
     return highest;
 }
 
-std::size_t threadCount(std::size_t objectCount)
-{
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    return std::clamp<std::size_t>(objectCount / MinObjectsPerThread, 1, cores);
-}
-
 }  // namespace
 
 Visibility objectVisibility(const EquatorialPosition &object, const VisibilityQuery &query)
@@ -257,19 +247,9 @@ std::vector<Visibility> catalogVisibility(std::span<const EquatorialPosition> ob
 {
     const SharedNight night = shareNight(query);
     std::vector<Visibility> results(objects.size());
-    const auto searchRange = [&](std::size_t begin, std::size_t end) {
-        clearUpperVectorState();
+    forRangesInParallel(objects.size(), [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i)
             results[i] = ObjectSearch(objects[i], night).run();
-    };
-
-    const std::size_t threads = threadCount(objects.size());
-    const std::size_t perThread = (objects.size() + threads - 1) / threads;
-    std::vector<std::jthread> helpers;
-    for (std::size_t t = 1; t < threads; ++t)
-        helpers.emplace_back(searchRange, std::min(objects.size(), t * perThread),
-                             std::min(objects.size(), (t + 1) * perThread));
-    searchRange(0, std::min(objects.size(), perThread));
-    helpers.clear();  // joins them, before the results are handed out
+    });
     return results;
 }

@@ -1,0 +1,256 @@
+#include "sky/bestmoment.h"
+
+#include "sky/airmass.h"
+#include "sky/diurnaltrack.h"
+#include "sky/nightsky.h"
+#include "sky/parallelranges.h"
+#include "sky/siderealtime.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double MinutesPerDay = 1440.0;
+constexpr double RadPerDeg = std::numbers::pi / 180.0;
+
+// The airmass runs from 1 at the zenith to 5 at the horizon (airmass.h).
+constexpr double LeastAirmass = 1.0;
+constexpr double GreatestAirmass = 5.0;
+
+// The Moon's direction on the sky, with the axes of an object's right ascension and declination,
+// from its altitude and azimuth at a sidereal time: the inverse of the list's own horizontal
+// coordinates, so that its angle from an object is the angle between their altitudes and azimuths.
+std::array<double, 3> skyDirection(const AltAz &position, double latDeg, double cosSidereal, double sinSidereal)
+{
+    const double alt = position.Alt * RadPerDeg;
+    const double az = position.Az * RadPerDeg;
+    const double up = std::sin(alt);
+    const double north = std::cos(alt) * std::cos(az);
+    const double east = std::cos(alt) * std::sin(az);
+    const double sinLat = std::sin(latDeg * RadPerDeg);
+    const double cosLat = std::cos(latDeg * RadPerDeg);
+    const double cosDecCosHa = cosLat * up - sinLat * north;
+    const double cosDecSinHa = -east;
+    return {cosSidereal * cosDecCosHa + sinSidereal * cosDecSinHa,
+            sinSidereal * cosDecCosHa - cosSidereal * cosDecSinHa, sinLat * up + cosLat * north};
+}
+
+}  // namespace
+
+SessionSeeing::SessionSeeing(const VisibilityQuery &query, const ObserverSky &sky, const Telescope &telescope)
+    : query_(query), sky_(sky), telescope_(telescope)
+{
+    const NightSky night({query.latDeg, query.lonDeg}, query.session);
+    const int count = static_cast<int>(std::floor(query.session.lengthDays() * MinutesPerDay + 1e-9)) + 1;
+    minutes_.reserve(count);
+    for (int minute = 0; minute < count; ++minute) {
+        const double days = minuteDays(minute);
+        const double siderealRad = localSiderealTimeDeg(days, query.lonDeg) * RadPerDeg;
+        const MoonInSky moon{night.moonAltAz(days), night.moonPhaseAngleDeg(days)};
+        const double cosSidereal = std::cos(siderealRad);
+        const double sinSidereal = std::sin(siderealRad);
+        minutes_.push_back({cosSidereal, sinSidereal, moon, moonIlluminanceAtSite(moon, sky.extinctionPerAirmass),
+                            skyDirection(moon.position, query.latDeg, cosSidereal, sinSidereal)});
+    }
+}
+
+double SessionSeeing::minuteDays(int minute) const
+{
+    return query_.session.startDays + minute / MinutesPerDay;
+}
+
+// The search for one object. Its altitude at a minute is the list's own, sin h = sin lat sin dec
+// + cos lat cos dec cos(sidereal time - ra), with the cosine expanded so that the sidereal time's
+// sine and cosine are shared. While the Moon is down the sky at the object, and so its reserve,
+// depend on its airmass alone; when the reserve cannot rise with the airmass (see
+// reserveFallsWithAirmass) only the highest minute of such a stretch needs judging.
+class BestMomentSearch {
+public:
+    BestMomentSearch(const EquatorialPosition &object, const ObjectLight &light, const SessionSeeing &session);
+
+    std::optional<BestMoment> run(const Visibility &visibility);
+
+private:
+    struct Candidate {
+        int minute;
+        double logReserve;
+    };
+
+    bool reserveFallsWithAirmass() const;
+    void searchMinutes(int first, int last);
+    void searchMoonlessStretch(int first, int last);
+    double sinAltitudeAt(int minute) const;
+    double logReserveAt(int minute) const;
+    void consider(int minute, double logReserve);
+    BestMoment describe(int minute) const;
+
+    const EquatorialPosition &object_;
+    const ObjectLight &light_;
+    const SessionSeeing &session_;
+    const std::vector<SessionSeeing::Minute> &minutes_;
+    const TelescopeView view_;
+    const double surfaceBrightness_;
+    const double zenithNanolamberts_;
+    const double extinction_;
+    double sinAltitudeBase_;  // sin lat sin dec
+    double cosRaSwing_;       // cos lat cos dec cos ra
+    double sinRaSwing_;       // cos lat cos dec sin ra
+    std::array<double, 3> direction_;
+    bool skipsMoonlessMinutes_;
+    std::optional<Candidate> best_;
+};
+
+BestMomentSearch::BestMomentSearch(const EquatorialPosition &object, const ObjectLight &light,
+                                   const SessionSeeing &session)
+    : object_(object), light_(light), session_(session), minutes_(session.minutes_),
+      view_(light.minorArcmin, session.telescope()), surfaceBrightness_(surfaceBrightness(light)),
+      zenithNanolamberts_(nanolambertsFromMagPerArcsec2(session.sky().zenithMagPerArcsec2)),
+      extinction_(session.sky().extinctionPerAirmass)
+{
+    const double dec = object.decDeg * RadPerDeg;
+    const double ra = object.raDeg * RadPerDeg;
+    const double lat = session.query().latDeg * RadPerDeg;
+    const double swing = std::cos(lat) * std::cos(dec);
+    sinAltitudeBase_ = std::sin(lat) * std::sin(dec);
+    cosRaSwing_ = swing * std::cos(ra);
+    sinRaSwing_ = swing * std::sin(ra);
+    direction_ = {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra), std::sin(dec)};
+    skipsMoonlessMinutes_ = reserveFallsWithAirmass();
+}
+
+// Under a moonless sky at airmass X the sky is V = V_zen + k (X - 1) - 2.5 log10 X, so the log
+// object contrast is a constant less log10 X, and the background at the eye moves by
+// dS/dX = k - 2.5 / (X ln 10). Each magnification's reserve then changes by
+// (1 / X) (-1 / ln 10 + t (2.5 / ln 10 - k X)) per airmass, t the threshold's slope against the
+// background. That is never positive when it holds at the corners of t's range and X's.
+bool BestMomentSearch::reserveFallsWithAirmass() const
+{
+    const double ln10 = std::numbers::ln10;
+    for (const ThresholdAtSize::SlopeRange &slopes : view_.thresholdSlopeRanges()) {
+        for (const double slope : {slopes.least, slopes.greatest}) {
+            for (const double airmass : {LeastAirmass, GreatestAirmass}) {
+                if (slope * (2.5 / ln10 - extinction_ * airmass) > 1.0 / ln10)
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<BestMoment> BestMomentSearch::run(const Visibility &visibility)
+{
+    const int lastMinute = static_cast<int>(minutes_.size()) - 1;
+    for (const TimeSpan &span : visibility.spans) {
+        int first = std::clamp(static_cast<int>(std::ceil((span.startDays - session_.minuteDays(0)) * MinutesPerDay)),
+                               0, lastMinute + 1);
+        while (first > 0 && session_.minuteDays(first - 1) >= span.startDays)
+            --first;
+        while (first <= lastMinute && session_.minuteDays(first) < span.startDays)
+            ++first;
+        int last = std::clamp(static_cast<int>(std::floor((span.endDays - session_.minuteDays(0)) * MinutesPerDay)),
+                              -1, lastMinute);
+        while (last < lastMinute && session_.minuteDays(last + 1) <= span.endDays)
+            ++last;
+        while (last >= 0 && session_.minuteDays(last) > span.endDays)
+            --last;
+        searchMinutes(first, last);
+    }
+    if (!best_)
+        return std::nullopt;
+    return describe(best_->minute);
+}
+
+// Minutes in order, the moonless ones in stretches.
+void BestMomentSearch::searchMinutes(int first, int last)
+{
+    int minute = first;
+    while (minute <= last) {
+        if (skipsMoonlessMinutes_ && minutes_[minute].moonIlluminanceAtSite <= 0.0) {
+            int stretchEnd = minute;
+            while (stretchEnd < last && minutes_[stretchEnd + 1].moonIlluminanceAtSite <= 0.0)
+                ++stretchEnd;
+            searchMoonlessStretch(minute, stretchEnd);
+            minute = stretchEnd + 1;
+        } else {
+            consider(minute, logReserveAt(minute));
+            ++minute;
+        }
+    }
+}
+
+// The highest minute, the earliest of equals, has the least airmass and so the best reserve.
+void BestMomentSearch::searchMoonlessStretch(int first, int last)
+{
+    int highest = first;
+    double highestSin = sinAltitudeAt(first);
+    for (int minute = first + 1; minute <= last; ++minute) {
+        const double sinAlt = sinAltitudeAt(minute);
+        if (sinAlt > highestSin) {
+            highest = minute;
+            highestSin = sinAlt;
+        }
+    }
+    consider(highest, logReserveAt(highest));
+}
+
+double BestMomentSearch::sinAltitudeAt(int minute) const
+{
+    const SessionSeeing::Minute &at = minutes_[minute];
+    return sinAltitudeBase_ + cosRaSwing_ * at.cosSidereal + sinRaSwing_ * at.sinSidereal;
+}
+
+// As seeingAt computes it, from the altitude's sine and the angle to the Moon on the sky.
+double BestMomentSearch::logReserveAt(int minute) const
+{
+    const SessionSeeing::Minute &at = minutes_[minute];
+    const double airmass = airmassFromSinAltitude(sinAltitudeAt(minute));
+    double separationDeg = 0.0;
+    if (at.moonIlluminanceAtSite > 0.0) {
+        const double cosSeparation = direction_[0] * at.moonDirection[0] + direction_[1] * at.moonDirection[1]
+                                     + direction_[2] * at.moonDirection[2];
+        separationDeg = std::acos(std::clamp(cosSeparation, -1.0, 1.0)) / RadPerDeg;
+    }
+    const double skyMag = magPerArcsec2FromNanolamberts(
+        skyNanolamberts(zenithNanolamberts_, extinction_, airmass, at.moonIlluminanceAtSite, separationDeg));
+    return view_.best(surfaceBrightnessSeen(surfaceBrightness_, extinction_, airmass), skyMag).logReserve;
+}
+
+void BestMomentSearch::consider(int minute, double logReserve)
+{
+    if (!best_ || logReserve > best_->logReserve || (logReserve == best_->logReserve && minute < best_->minute))
+        best_ = Candidate{minute, logReserve};
+}
+
+// The moment as the list sees it: the object's own altitude and azimuth, the Moon's angle from it.
+BestMoment BestMomentSearch::describe(int minute) const
+{
+    const double days = session_.minuteDays(minute);
+    const VisibilityQuery &query = session_.query();
+    const AltAz position = DiurnalTrack(object_.raDeg, object_.decDeg, query.latDeg, query.lonDeg).positionAt(days);
+    const MoonInSky &moon = minutes_[minute].moon;
+    const bool moonUp = minutes_[minute].moonIlluminanceAtSite > 0.0;
+    return {minute, days, position, moonUp ? std::optional(separationDeg(position, moon.position)) : std::nullopt,
+            seeingAt(light_, position, moon, session_.sky(), session_.telescope())};
+}
+
+std::optional<BestMoment> objectBestMoment(const EquatorialPosition &object, const ObjectLight &light,
+                                           const Visibility &visibility, const SessionSeeing &session)
+{
+    return BestMomentSearch(object, light, session).run(visibility);
+}
+
+std::vector<std::optional<BestMoment>> catalogBestMoments(std::span<const EquatorialPosition> objects,
+                                                          std::span<const std::optional<ObjectLight>> lights,
+                                                          std::span<const Visibility> visibilities,
+                                                          const SessionSeeing &session)
+{
+    std::vector<std::optional<BestMoment>> results(objects.size());
+    forRangesInParallel(objects.size(), [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            if (lights[i])
+                results[i] = objectBestMoment(objects[i], *lights[i], visibilities[i], session);
+        }
+    });
+    return results;
+}

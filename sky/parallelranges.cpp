@@ -1,0 +1,34 @@
+#include "sky/parallelranges.h"
+
+#include "sky/vectorstate.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Fewer items than this per core are not worth a thread.
+constexpr std::size_t MinItemsPerThread = 500;
+
+std::size_t threadCount(std::size_t count)
+{
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return std::clamp<std::size_t>(count / MinItemsPerThread, 1, cores);
+}
+
+}  // namespace
+
+void forRangesInParallel(std::size_t count, const std::function<void(std::size_t begin, std::size_t end)> &work)
+{
+    const auto runRange = [&work](std::size_t begin, std::size_t end) {
+        clearUpperVectorState();
+        work(begin, end);
+    };
+    const std::size_t threads = threadCount(count);
+    const std::size_t perThread = (count + threads - 1) / threads;
+    std::vector<std::jthread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back(runRange, std::min(count, t * perThread), std::min(count, (t + 1) * perThread));
+    runRange(0, std::min(count, perThread));
+}

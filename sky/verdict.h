@@ -1,0 +1,34 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string_view>
+
+// What a contrast reserve means to the observer, in bands of the reserve.
+
+struct VerdictBand {
+    double reserveBelow;  // the band holds reserves below this and at or above the band before
+    std::string_view word;
+};
+
+// From the faintest to the easiest; the last band has no upper bound.
+inline constexpr std::array<VerdictBand, 6> VerdictBands = {{
+    {-0.2, "not visible"},
+    {0.1, "doubtful"},
+    {0.35, "difficult"},
+    {0.5, "moderate"},
+    {1.0, "easy"},
+    {std::numeric_limits<double>::infinity(), "very easy"},
+}};
+
+inline const VerdictBand &verdictBand(double logReserve)
+{
+    return *std::ranges::find_if(VerdictBands.begin(), VerdictBands.end() - 1,
+                                 [logReserve](const VerdictBand &band) { return logReserve < band.reserveBelow; });
+}
+
+inline std::string_view verdict(double logReserve)
+{
+    return verdictBand(logReserve).word;
+}
