@@ -92,21 +92,26 @@ void NightChart::paintEvent(QPaintEvent *)
     drawLegend(painter);
 }
 
-// What each curve is, in its colour, along the top of the chart.
+// What each curve is, along the top of the chart: a stroke in the curve's colour, then its name
+// in the text colour, which stays readable where a dim curve colour would not (night vision).
 void NightChart::drawLegend(QPainter &painter) const
 {
     const Colours colours = coloursFor(palette());
     const std::pair<const char *, QColor> entries[] = {
         {"Sun", colours.sun}, {"Moon", colours.moon}, {"object", colours.object}, {"horizon", colours.horizon}};
     const QFontMetrics metrics = painter.fontMetrics();
+    constexpr qreal StrokePx = 12;
     QPointF at = plotArea().topLeft() + QPointF(6, 4);
     for (const auto &[name, colour] : entries) {
         const QString text = QString::fromLatin1(name);
-        const QRectF box(at, QSizeF(metrics.horizontalAdvance(text) + 8, metrics.height() + 2));
+        const QRectF box(at, QSizeF(StrokePx + metrics.horizontalAdvance(text) + 12, metrics.height() + 2));
         painter.fillRect(box, colours.night);  // readable over day and twilight alike
-        painter.setPen(colour);
-        painter.drawText(box, Qt::AlignCenter, text);
-        at.rx() += box.width() + 4;
+        const qreal middleY = box.center().y();
+        painter.setPen(QPen(colour, 3));
+        painter.drawLine(QPointF(box.left() + 3, middleY), QPointF(box.left() + 3 + StrokePx, middleY));
+        painter.setPen(colours.text);
+        painter.drawText(box.adjusted(StrokePx + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+        at.rx() += box.width() + 8;
     }
 }
 
