@@ -79,6 +79,21 @@ ThresholdAtSize::SlopeRange ThresholdAtSize::slopeRange() const
     return range;
 }
 
+// The threshold runs straight between rows, and on beyond the first and the last: the greatest
+// lead is at an end or at a row between.
+double ThresholdAtSize::greatestLeadOfLine(double perMagnitude, double leastBackground,
+                                           double greatestBackground) const
+{
+    double greatest = std::max(perMagnitude * leastBackground - logContrast(leastBackground),
+                               perMagnitude * greatestBackground - logContrast(greatestBackground));
+    for (std::size_t row = 0; row < column_.size(); ++row) {
+        const double background = FirstBackground + BackgroundStep * static_cast<double>(row);
+        if (leastBackground < background && background < greatestBackground)
+            greatest = std::max(greatest, perMagnitude * background - column_[row]);
+    }
+    return greatest;
+}
+
 double thresholdLogContrast(double backgroundMagPerArcsec2, double sizeArcmin)
 {
     return ThresholdAtSize(sizeArcmin).logContrast(backgroundMagPerArcsec2);
