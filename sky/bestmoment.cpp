@@ -244,9 +244,9 @@ void BestMomentSearch::searchBlocks()
 // Moon is up, the object's separation from it each stay within the range of their values at
 // those minutes. The sky stays within the range those give (skyNanolambertsRange), the object's
 // seen surface brightness above its value at the least airmass, and the reserve below the
-// greatest those allow (TelescopeView::greatestReserve). The airmass falls and the separation
-// grows as the sines and cosines rise; rounding is covered by a margin far above its size and
-// far below any difference a reserve shows.
+// greatest those allow (TelescopeView::greatestReserve). The airmass falls as the altitude's sine
+// rises, the separation as its cosine rises; rounding is covered by a margin far above its size
+// and far below any difference a reserve shows.
 double BestMomentSearch::reserveBound(int first, int last) const
 {
     ValueRange sinAltitude;

@@ -86,9 +86,12 @@ double ThresholdAtSize::greatestLeadOfLine(double perMagnitude, double leastBack
 {
     double greatest = std::max(perMagnitude * leastBackground - logContrast(leastBackground),
                                perMagnitude * greatestBackground - logContrast(greatestBackground));
-    for (std::size_t row = 0; row < column_.size(); ++row) {
+    const double firstRowAbove = std::floor((leastBackground - FirstBackground) / BackgroundStep) + 1.0;
+    for (std::size_t row = static_cast<std::size_t>(std::max(firstRowAbove, 0.0)); row < column_.size(); ++row) {
         const double background = FirstBackground + BackgroundStep * static_cast<double>(row);
-        if (leastBackground < background && background < greatestBackground)
+        if (background >= greatestBackground)
+            break;
+        if (background > leastBackground)
             greatest = std::max(greatest, perMagnitude * background - column_[row]);
     }
     return greatest;
