@@ -6,6 +6,7 @@
 #include "sky/parallelranges.h"
 #include "sky/siderealtime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -17,6 +18,20 @@ constexpr double RadPerDeg = std::numbers::pi / 180.0;
 // The airmass runs from 1 at the zenith to 5 at the horizon (airmass.h).
 constexpr double LeastAirmass = 1.0;
 constexpr double GreatestAirmass = 5.0;
+
+// The Moon moves across the stars by half a degree an hour, so over a block of minutes an
+// object's separation from it changes little and a bound on its reserve stays close.
+constexpr int BlockMinutes = 16;
+
+// What a block's bound allows for rounding: in the separation, where the scattering jumps at 10
+// degrees, and in the reserve.
+constexpr double BoundMarginDeg = 1e-9;
+constexpr double BoundMarginLogReserve = 1e-9;
+
+double separationDegFromCos(double cosSeparation)
+{
+    return std::acos(std::clamp(cosSeparation, -1.0, 1.0)) / RadPerDeg;
+}
 
 // The Moon's direction on the sky, with the axes of an object's right ascension and declination,
 // from its altitude and azimuth at a sidereal time: the inverse of the list's own horizontal
@@ -64,7 +79,10 @@ double SessionSeeing::minuteDays(int minute) const
 // + cos lat cos dec cos(sidereal time - ra), with the cosine expanded so that the sidereal time's
 // sine and cosine are shared. While the Moon is down the sky at the object, and so its reserve,
 // depend on its airmass alone; when the reserve cannot rise with the airmass (see
-// reserveFallsWithAirmass) only the highest minute of such a stretch needs judging.
+// reserveFallsWithAirmass) only the highest minute of such a stretch needs judging. The other
+// minutes go in blocks, each with a bound on the reserve any of its minutes can reach (see
+// reserveBound); the blocks are judged minute by minute from the highest bound down, until the
+// best reserve found is above every bound left.
 class BestMomentSearch {
 public:
     BestMomentSearch(const EquatorialPosition &object, const ObjectLight &light, const SessionSeeing &session);
@@ -76,11 +94,20 @@ private:
         int minute;
         double logReserve;
     };
+    struct Block {
+        int first;
+        int last;
+        double greatestLogReserve;
+    };
 
     bool reserveFallsWithAirmass() const;
-    void searchMinutes(int first, int last);
+    bool judgedByHighestMinute(int minute) const;
+    void divideMinutes(int first, int last);
     void searchMoonlessStretch(int first, int last);
+    void searchBlocks();
+    double reserveBound(int first, int last) const;
     double sinAltitudeAt(int minute) const;
+    double cosMoonSeparationAt(int minute) const;
     double logReserveAt(int minute) const;
     void consider(int minute, double logReserve);
     BestMoment describe(int minute) const;
@@ -98,6 +125,7 @@ private:
     double sinRaSwing_;       // cos lat cos dec sin ra
     std::array<double, 3> direction_;
     bool skipsMoonlessMinutes_;
+    std::vector<Block> blocks_;
     std::optional<Candidate> best_;
 };
 
@@ -154,28 +182,34 @@ std::optional<BestMoment> BestMomentSearch::run(const Visibility &visibility)
             ++last;
         while (last >= 0 && session_.minuteDays(last) > span.endDays)
             --last;
-        searchMinutes(first, last);
+        divideMinutes(first, last);
     }
+    searchBlocks();
     if (!best_)
         return std::nullopt;
     return describe(best_->minute);
 }
 
-// Minutes in order, the moonless ones in stretches.
-void BestMomentSearch::searchMinutes(int first, int last)
+bool BestMomentSearch::judgedByHighestMinute(int minute) const
+{
+    return skipsMoonlessMinutes_ && minutes_[minute].moonIlluminanceAtSite <= 0.0;
+}
+
+// Minutes in order: the moonless stretches judged at once, the others set aside in blocks.
+void BestMomentSearch::divideMinutes(int first, int last)
 {
     int minute = first;
     while (minute <= last) {
-        if (skipsMoonlessMinutes_ && minutes_[minute].moonIlluminanceAtSite <= 0.0) {
-            int stretchEnd = minute;
-            while (stretchEnd < last && minutes_[stretchEnd + 1].moonIlluminanceAtSite <= 0.0)
-                ++stretchEnd;
-            searchMoonlessStretch(minute, stretchEnd);
-            minute = stretchEnd + 1;
-        } else {
-            consider(minute, logReserveAt(minute));
-            ++minute;
-        }
+        const bool byHighest = judgedByHighestMinute(minute);
+        const int longest = byHighest ? last : std::min(last, minute + BlockMinutes - 1);
+        int end = minute;
+        while (end < longest && judgedByHighestMinute(end + 1) == byHighest)
+            ++end;
+        if (byHighest)
+            searchMoonlessStretch(minute, end);
+        else
+            blocks_.push_back({minute, end, reserveBound(minute, end)});
+        minute = end + 1;
     }
 }
 
@@ -194,10 +228,59 @@ void BestMomentSearch::searchMoonlessStretch(int first, int last)
     consider(highest, logReserveAt(highest));
 }
 
+// A block whose bound is below the best reserve found holds no better minute, nor an equal one.
+void BestMomentSearch::searchBlocks()
+{
+    std::ranges::sort(blocks_, std::ranges::greater(), &Block::greatestLogReserve);
+    for (const Block &block : blocks_) {
+        if (best_ && block.greatestLogReserve < best_->logReserve)
+            break;
+        for (int minute = block.first; minute <= block.last; ++minute)
+            consider(minute, logReserveAt(minute));
+    }
+}
+
+// Over the block's minutes the object's altitude, the Moon's illuminance at the site and, while the
+// Moon is up, the object's separation from it each stay within the range of their values at
+// those minutes. The sky stays within the range those give (skyNanolambertsRange), the object's
+// seen surface brightness above its value at the least airmass, and the reserve below the
+// greatest those allow (TelescopeView::greatestReserve). The airmass falls as the altitude's sine
+// rises, the separation as its cosine rises; rounding is covered by a margin far above its size
+// and far below any difference a reserve shows.
+double BestMomentSearch::reserveBound(int first, int last) const
+{
+    ValueRange sinAltitude;
+    ValueRange illuminance;
+    ValueRange cosSeparation;
+    for (int minute = first; minute <= last; ++minute) {
+        sinAltitude.include(sinAltitudeAt(minute));
+        illuminance.include(minutes_[minute].moonIlluminanceAtSite);
+        if (minutes_[minute].moonIlluminanceAtSite > 0.0)
+            cosSeparation.include(cosMoonSeparationAt(minute));
+    }
+    const ValueRange airmass{airmassFromSinAltitude(sinAltitude.greatest), airmassFromSinAltitude(sinAltitude.least)};
+    ValueRange separationDeg{0.0, 0.0};
+    if (illuminance.greatest > 0.0) {
+        separationDeg = {separationDegFromCos(cosSeparation.greatest) - BoundMarginDeg,
+                         separationDegFromCos(cosSeparation.least) + BoundMarginDeg};
+    }
+    const ValueRange sky =
+        skyNanolambertsRange(zenithNanolamberts_, extinction_, airmass, illuminance, separationDeg);
+    const ValueRange skyMag{magPerArcsec2FromNanolamberts(sky.greatest), magPerArcsec2FromNanolamberts(sky.least)};
+    return view_.greatestReserve(surfaceBrightnessSeen(surfaceBrightness_, extinction_, airmass.least), skyMag)
+           + BoundMarginLogReserve;
+}
+
 double BestMomentSearch::sinAltitudeAt(int minute) const
 {
     const SessionSeeing::Minute &at = minutes_[minute];
     return sinAltitudeBase_ + cosRaSwing_ * at.cosSidereal + sinRaSwing_ * at.sinSidereal;
+}
+
+double BestMomentSearch::cosMoonSeparationAt(int minute) const
+{
+    const std::array<double, 3> &moon = minutes_[minute].moonDirection;
+    return direction_[0] * moon[0] + direction_[1] * moon[1] + direction_[2] * moon[2];
 }
 
 // As seeingAt computes it, from the altitude's sine and the angle to the Moon on the sky.
@@ -205,12 +288,8 @@ double BestMomentSearch::logReserveAt(int minute) const
 {
     const SessionSeeing::Minute &at = minutes_[minute];
     const double airmass = airmassFromSinAltitude(sinAltitudeAt(minute));
-    double separationDeg = 0.0;
-    if (at.moonIlluminanceAtSite > 0.0) {
-        const double cosSeparation = direction_[0] * at.moonDirection[0] + direction_[1] * at.moonDirection[1]
-                                     + direction_[2] * at.moonDirection[2];
-        separationDeg = std::acos(std::clamp(cosSeparation, -1.0, 1.0)) / RadPerDeg;
-    }
+    const double separationDeg =
+        at.moonIlluminanceAtSite > 0.0 ? separationDegFromCos(cosMoonSeparationAt(minute)) : 0.0;
     const double skyMag = magPerArcsec2FromNanolamberts(
         skyNanolamberts(zenithNanolamberts_, extinction_, airmass, at.moonIlluminanceAtSite, separationDeg));
     return view_.best(surfaceBrightnessSeen(surfaceBrightness_, extinction_, airmass), skyMag).logReserve;

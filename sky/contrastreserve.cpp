@@ -1,5 +1,6 @@
 #include "sky/contrastreserve.h"
 
+#include <algorithm>
 #include <cmath>
 
 TelescopeView::TelescopeView(double minorArcmin, const Telescope &telescope)
@@ -24,6 +25,20 @@ Reserve TelescopeView::best(double seenSurfaceBrightness, double skyMagPerArcsec
             best = {reserve, eyepiece.magnification};
     }
     return best;
+}
+
+// Each reserve is -0.4 SB + 0.4 sky - threshold(S) with S = sky + offset: with the sky written as
+// S - offset, a line of slope 0.4 less the threshold, less a constant.
+double TelescopeView::greatestReserve(double leastSeenSurfaceBrightness, const ValueRange &skyMagPerArcsec2) const
+{
+    double greatest = -HUGE_VAL;
+    for (const Eyepiece &eyepiece : eyepieces_) {
+        const double offset = eyepiece.backgroundOffsetMag;
+        const double lead = eyepiece.threshold.greatestLeadOfLine(0.4, skyMagPerArcsec2.least + offset,
+                                                                  skyMagPerArcsec2.greatest + offset);
+        greatest = std::max(greatest, lead - 0.4 * (leastSeenSurfaceBrightness + offset));
+    }
+    return greatest;
 }
 
 std::vector<ThresholdAtSize::SlopeRange> TelescopeView::thresholdSlopeRanges() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sky/contrastthreshold.h"
+#include "sky/valuerange.h"
 
 #include <vector>
 
@@ -33,6 +34,10 @@ public:
     // the exit pupil; the object's smallest dimension at the eye, M times its minor axis;
     // reserve = C - log threshold(S, size).
     Reserve best(double seenSurfaceBrightness, double skyMagPerArcsec2) const;
+
+    // No magnification gives a reserve above this while the seen surface brightness is at least
+    // leastSeenSurfaceBrightness and the sky within skyMagPerArcsec2.
+    double greatestReserve(double leastSeenSurfaceBrightness, const ValueRange &skyMagPerArcsec2) const;
 
     // How each magnification's threshold may change with the background, in its order.
     std::vector<ThresholdAtSize::SlopeRange> thresholdSlopeRanges() const;

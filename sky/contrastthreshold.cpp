@@ -79,6 +79,24 @@ ThresholdAtSize::SlopeRange ThresholdAtSize::slopeRange() const
     return range;
 }
 
+// The threshold runs straight between rows, and on beyond the first and the last: the greatest
+// lead is at an end or at a row between.
+double ThresholdAtSize::greatestLeadOfLine(double perMagnitude, double leastBackground,
+                                           double greatestBackground) const
+{
+    double greatest = std::max(perMagnitude * leastBackground - logContrast(leastBackground),
+                               perMagnitude * greatestBackground - logContrast(greatestBackground));
+    const double firstRowAbove = std::floor((leastBackground - FirstBackground) / BackgroundStep) + 1.0;
+    for (std::size_t row = static_cast<std::size_t>(std::max(firstRowAbove, 0.0)); row < column_.size(); ++row) {
+        const double background = FirstBackground + BackgroundStep * static_cast<double>(row);
+        if (background >= greatestBackground)
+            break;
+        if (background > leastBackground)
+            greatest = std::max(greatest, perMagnitude * background - column_[row]);
+    }
+    return greatest;
+}
+
 double thresholdLogContrast(double backgroundMagPerArcsec2, double sizeArcmin)
 {
     return ThresholdAtSize(sizeArcmin).logContrast(backgroundMagPerArcsec2);

@@ -25,6 +25,10 @@ public:
     };
     SlopeRange slopeRange() const;
 
+    // The greatest of perMagnitude * S - logContrast(S) over the backgrounds S from least to
+    // greatest: how far a line of that slope can stand above the threshold there.
+    double greatestLeadOfLine(double perMagnitude, double leastBackground, double greatestBackground) const;
+
 private:
     std::vector<double> column_;  // one value a background row
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sky/horizontal.h"
+#include "sky/valuerange.h"
 
 #include <optional>
 
@@ -39,6 +40,9 @@ double moonIlluminance(double phaseAngleDeg);
 // is taken at its limb, which keeps the sky finite.
 double moonScattering(double separationDeg);
 
+// The least and the greatest scattering over a range of separations.
+ValueRange moonScatteringRange(const ValueRange &separationDeg);
+
 // The Moon's illuminance after its light has crossed the air to the observer, I* 10^(-0.4 k X_moon):
 // zero while the Moon's centre is below the horizon, which is when the Moon counts as down.
 double moonIlluminanceAtSite(const MoonInSky &moon, double extinction);
@@ -47,6 +51,12 @@ double moonIlluminanceAtSite(const MoonInSky &moon, double extinction);
 // (not used when the Moon's illuminance at the site is zero).
 double skyNanolamberts(double zenithNanolamberts, double extinction, double airmass,
                        double moonIlluminanceAtSite, double separationDeg);
+
+// The least and the greatest sky at an object over a stretch of time along which its airmass, the
+// Moon's illuminance at the site (zero while the Moon is down) and, while the Moon is up, the
+// object's separation from it each stay within a range; for a positive extinction.
+ValueRange skyNanolambertsRange(double zenithNanolamberts, double extinction, const ValueRange &airmass,
+                                const ValueRange &moonIlluminanceAtSite, const ValueRange &separationDeg);
 
 // The same for an object's position, in magnitudes per square arcsecond.
 double skyMagPerArcsec2At(const AltAz &object, const std::optional<MoonInSky> &moon, const ObserverSky &sky);

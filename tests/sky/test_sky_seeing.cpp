@@ -4,9 +4,13 @@
 #include "sky/diurnaltrack.h"
 #include "sky/nightevents.h"
 #include "sky/nightsky.h"
+#include "sky/siderealtime.h"
 #include "sky/verdict.h"
 
 #include <QTest>
+
+#include <cmath>
+#include <numbers>
 
 // What the observer sees: the airmass, the sky's brightness with and without the Moon, surface
 // brightness, contrast thresholds and reserves, verdicts, and the best moment of a night.
@@ -21,6 +25,26 @@
 namespace {
 
 constexpr double MinuteDays = 1.0 / 1440.0;
+constexpr double RadPerDeg = std::numbers::pi / 180.0;
+
+// The place among the stars that stands at a position in the sky at a local sidereal time.
+EquatorialPosition equatorialAt(const AltAz &at, double latDeg, double siderealDeg)
+{
+    const double alt = at.Alt * RadPerDeg, az = at.Az * RadPerDeg, lat = latDeg * RadPerDeg;
+    const double sinDec = std::sin(lat) * std::sin(alt) + std::cos(lat) * std::cos(alt) * std::cos(az);
+    const double haRad = std::atan2(-std::sin(az) * std::cos(alt),
+                                    std::cos(lat) * std::sin(alt) - std::sin(lat) * std::cos(alt) * std::cos(az));
+    return {std::fmod(siderealDeg - haRad / RadPerDeg + 720.0, 360.0), std::asin(sinDec) / RadPerDeg};
+}
+
+// The place separationDeg from centre towards a position angle (from north through east).
+EquatorialPosition offsetBy(const EquatorialPosition &centre, double separationDeg, double positionAngleDeg)
+{
+    const double d0 = centre.decDeg * RadPerDeg, s = separationDeg * RadPerDeg, p = positionAngleDeg * RadPerDeg;
+    const double dec = std::asin(std::sin(d0) * std::cos(s) + std::cos(d0) * std::sin(s) * std::cos(p));
+    const double dRa = std::atan2(std::sin(p) * std::sin(s) * std::cos(d0), std::cos(s) - std::sin(d0) * std::sin(dec));
+    return {std::fmod(centre.raDeg + dRa / RadPerDeg + 360.0, 360.0), dec / RadPerDeg};
+}
 
 // Every visible whole minute judged afresh with the single-instant formulas.
 std::optional<BestMoment> scannedBestMoment(const EquatorialPosition &object, const ObjectLight &light,
@@ -136,11 +160,68 @@ private slots:
             QCOMPARE(verdict(reserve), std::string_view(word));
     }
 
+    // The bounds a best-moment search prunes with: each range holds every value sampled across
+    // what it is given, and the threshold's lead, which can be reached, is reached.
+    void rangesHoldEverySample()
+    {
+        const auto across = [](const ValueRange &range, int i, int steps) {
+            return range.least + (range.greatest - range.least) * i / steps;
+        };
+        // At the Moon's limb, across 10 degrees, across the right angle, to the far side.
+        const ValueRange separations[] = {{0, 0.5}, {9.9, 10.1}, {3, 40}, {80, 120}, {170, 180}};
+        for (const ValueRange &separation : separations) {
+            const ValueRange range = moonScatteringRange(separation);
+            for (int i = 0; i <= 1000; ++i) {
+                const double scattering = moonScattering(across(separation, i, 1000));
+                QVERIFY2(range.least <= scattering && scattering <= range.greatest, qPrintable(QString::number(i)));
+            }
+        }
+        // Extinction, airmass, the Moon's illuminance at the site (zero: down), separation.
+        const std::tuple<double, ValueRange, ValueRange, ValueRange> skies[] = {
+            {1.0, {1, 5}, {0, 0.02}, {9, 11}}, {0.05, {1.2, 1.3}, {0.01, 0.011}, {85, 95}}, {0.3, {2, 4}, {0, 0}, {0, 0}}};
+        for (const auto &[extinction, airmasses, illuminances, separation] : skies) {
+            const ValueRange range = skyNanolambertsRange(135.66, extinction, airmasses, illuminances, separation);
+            for (int x = 0; x <= 40; ++x) {
+                for (int i = 0; i <= 4; ++i) {
+                    for (int rho = 0; rho <= 40; ++rho) {
+                        const double sky = skyNanolamberts(135.66, extinction, across(airmasses, x, 40),
+                                                           across(illuminances, i, 4), across(separation, rho, 40));
+                        QVERIFY(range.least <= sky && sky <= range.greatest);
+                    }
+                }
+            }
+        }
+        // Size in arcmin, backgrounds: the lead greatest at a row (the threshold steepens past 0.4 a
+        // magnitude at 18 for the smallest targets), across rows, from before the table, past its end.
+        const std::pair<double, ValueRange> leads[] = {{0.5, {17.5, 18.5}}, {1, {10, 25}}, {100, {2, 5.5}}, {10, {26.5, 30}}};
+        for (const auto &[size, backgrounds] : leads) {
+            const ThresholdAtSize threshold(size);
+            const double lead = threshold.greatestLeadOfLine(0.4, backgrounds.least, backgrounds.greatest);
+            ValueRange sampled;
+            for (int i = 0; i <= 10000; ++i) {
+                const double background = across(backgrounds, i, 10000);
+                sampled.include(0.4 * background - threshold.logContrast(background));
+            }
+            QVERIFY(sampled.greatest <= lead + 1e-12);
+            QCOMPARE_NEAR(lead, sampled.greatest, 1e-3);
+        }
+        // The best over magnifications from below to far above the aperture's sky-darkening one.
+        const TelescopeView view(2.3, {457, {20, 66, 118, 473}});
+        const ValueRange skyMags{17, 21.5};
+        const double greatest = view.greatestReserve(21.0, skyMags);
+        ValueRange sampled;
+        for (int i = 0; i <= 10000; ++i)
+            sampled.include(view.best(21.0, across(skyMags, i, 10000)).logReserve);
+        QVERIFY(sampled.greatest <= greatest + 1e-12);
+        QCOMPARE_NEAR(greatest, sampled.greatest, 1e-3);
+    }
+
     // Ten hours from Denver on a moonless night and under a full Moon, with an azimuth window and
     // a minimum elevation, for an extinction under which only the highest moonless minute of a
     // stretch needs judging, and for a clear sky and a high magnification under which a small
-    // object's reserve rises towards the horizon at first. Objects all over the sky, each against
-    // the scan.
+    // object's reserve rises towards the horizon at first. Objects all over the sky, and around
+    // the Moon's place at midnight: at its limb, across the 10 degrees where its scattered light
+    // jumps, and across the right angle where it is least; each against the scan.
     void bestMomentMatchesScan()
     {
         const Site denver{39.74, -104.99};
@@ -162,6 +243,15 @@ private slots:
             for (int i = 0; i < 120; ++i) {
                 objects.push_back({std::fmod(i * 137.508, 360.0), i * 150.0 / 119.0 - 60.0});
                 lights.push_back(ObjectLight{6.0 + i % 9, 1.0 + i % 40, i % 3 ? 0.5 + i % 13 : 0.06});
+            }
+            const double midnight = startDays + 6.0 / 24.0;
+            const EquatorialPosition moonPlace =
+                equatorialAt(night.moonAltAz(midnight), denver.latDeg, localSiderealTimeDeg(midnight, denver.lonDeg));
+            for (const double separation : {0.2, 5.0, 9.7, 9.9, 10.1, 10.3, 11.0, 85.0, 95.0}) {
+                for (const double positionAngle : {0.0, 90.0, 180.0, 270.0}) {
+                    objects.push_back(offsetBy(moonPlace, separation, positionAngle));
+                    lights.push_back(ObjectLight{7.0 + separation / 10.0, 8.0, 0.3 + positionAngle / 90.0});
+                }
             }
             lights[7].reset();
             const std::vector<std::optional<BestMoment>> found =
