@@ -1,5 +1,6 @@
 #include "ui/common/nightvision.h"
 #include "ui/main/skychart.h"
+#include "ui/night/nightwindow.h"
 #include "contrast.h"
 #include "snapshot.h"
 #include "windowfixture.h"
@@ -192,6 +193,28 @@ private slots:
         fixture.fakes.browser.browserStarts = false;
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(fixture.messages(), "Nocturo (warning): No web browser could be started to open \"" + search.toString() + "\".");
+    }
+
+    // The Night window, once open, draws the row the observer selects next; an azimuth that cannot
+    // be read admits nothing on the horizon chart, whatever the other one says.
+    void followsTheSelectionAndTheAzimuths()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.trigger(QStringLiteral("Night"));
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        const auto night = std::ranges::find_if(windows, [](QWidget *w) { return qobject_cast<NightWindow *>(w); });
+        QVERIFY(night != windows.end());
+        const QImage unselected = (*night)->grab().toImage();
+        ResultsView &view = fixture.view();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(0, 0)).center());
+        QVERIFY((*night)->grab().toImage() != unselected);
+
+        fixture.type("Max Azimuth", QStringLiteral("90"));
+        fixture.type("Min Azimuth", QStringLiteral("x"));
+        const QImage chart = fixture.window->findChild<SkyChart *>()->grab().toImage();
+        for (const double azDeg : {0.0, 45.0, 90.0, 180.0, 270.0})
+            QVERIFY(!whiteAt(chart, azDeg));
     }
 
     // The real button, clicked: date, time and deviation from the clock's own offset, written so

@@ -92,7 +92,7 @@ private slots:
         const auto timeText = [](auto t) { return t ? writeSessionTime(QTime(t->hour, t->minute, t->second)) : ""; };
         const std::pair<const char *, const char *> times[] = {
             {"21:5:0", "21:5:0"}, {"09:05:07", "9:5:7"}, {" 7 : 5 : 3 ", "7:5:3"}, {"24:0:0", ""}, {"9:60:0", ""}, {"21:30", ""},
-            {"9:30:0.5", ""}};
+            {"9:30:0.5", ""}, {"23:59:59", "23:59:59"}};
         for (const auto &[text, time] : times)
             QCOMPARE(timeText(readSessionTime(text)), QString(time));
     }
