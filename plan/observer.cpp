@@ -80,7 +80,8 @@ SkyAndTelescope firstSkyAndTelescope()
 QString expectedObserverValue(ObserverField field, const QLocale &locale)
 {
     const ObserverFieldEntry &entry = observerFieldEntry(field);
-    return QStringLiteral("Expected %1, such as %2")
+    const QString separators = field == ObserverField::Magnifications ? QStringLiteral(" separated by blanks") : QString();
+    return QStringLiteral("Expected %1%2, such as %3")
         .arg(QString::fromUtf16(entry.unitWording).arg(locale.toString(entry.minValue), locale.toString(entry.maxValue)),
-             locale.toString(entry.example));
+             separators, locale.toString(entry.example));
 }

@@ -37,7 +37,7 @@ inline constexpr std::array<ObserverFieldEntry, ObserverFieldCount> ObserverFiel
      u"an extinction coefficient in magnitudes per airmass from %1 to %2"},
     {ObserverField::Aperture, u"Aperture", u"200", 10, 2000, 254, u"an aperture in mm from %1 to %2"},
     {ObserverField::Magnifications, u"Magnifications", u"40 80 120 200", 1, 2000, 66,
-     u"1 to 20 magnifications from %1 to %2, separated by blanks"},
+     u"1 to 20 magnifications from %1 to %2"},
 }};
 
 inline const ObserverFieldEntry &observerFieldEntry(ObserverField field)
