@@ -140,6 +140,11 @@ private slots:
         tiny[ObserverField::ZenithSkyBrightness] = "16";
         planner.setObserverTexts(tiny);
         QVERIFY(planner.list().size() < shown.size());
+        // A telescope that cannot be read judges nothing, and the field is named.
+        tiny[ObserverField::Aperture] = "5";
+        planner.setObserverTexts(tiny);
+        QCOMPARE(planner.list().size(), 0);
+        QCOMPARE(planner.observerProblems().value(0).observerField, ObserverField::Aperture);
     }
 };
 
