@@ -9,6 +9,7 @@
 #include "plan/localtime.h"
 #include "plan/nighteventlines.h"
 #include "plan/sessiontext.h"
+#include "plan/seenlist.h"
 #include "plan/sessionvisibility.h"
 
 #include <QCommandLineParser>
@@ -41,6 +42,46 @@ QString darknessWords()
     return words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+// "Moon, SB, Best, Reserve, Verdict or Magnification"
+QString optionalColumnNames()
+{
+    QStringList names;
+    for (const ListColumnEntry &entry : ListColumns) {
+        if (isOptionalColumn(entry.column))
+            names << QString::fromUtf16(entry.textHeading);
+    }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// The observer's options, by the field each stands for.
+struct ObserverOption {
+    QString name;
+    ObserverField field;
+};
+
+const QList<ObserverOption> ObserverOptions{
+    {"sqm", ObserverField::ZenithSkyBrightness},
+    {"extinction", ObserverField::Extinction},
+    {"aperture", ObserverField::Aperture},
+    {"magnifications", ObserverField::Magnifications},
+};
+
+// "an aperture in mm from 10 to 2000"
+QString observerOptionValues(ObserverField field)
+{
+    const ObserverFieldEntry &entry = observerFieldEntry(field);
+    const QString values = QString::fromUtf16(entry.unitWording).arg(entry.minValue).arg(entry.maxValue);
+    return field == ObserverField::Magnifications ? values + QStringLiteral(" separated by commas") : values;
+}
+
+QString observerOptionMeaning(ObserverField field)
+{
+    return QStringLiteral("%1 (default from %2, else %3)")
+        .arg(observerOptionValues(field), DefaultsFileName,
+             QString::fromUtf16(observerFieldEntry(field).firstValue).replace(u' ', u','));
+}
+
 // An option a command takes: its name, the word for its value, and what it gives.
 struct OptionEntry {
     QString name;
@@ -61,6 +102,11 @@ const QList<OptionEntry> &optionEntries()
         {"darkness", "LEVEL",
          QStringLiteral("%1 darkness (default %2)")
              .arg(darknessWords(), darknessWord(darknessEntry(DefaultDarkness)))},
+        {"sqm", "S", observerOptionMeaning(ObserverField::ZenithSkyBrightness)},
+        {"extinction", "K", observerOptionMeaning(ObserverField::Extinction)},
+        {"aperture", "MM", observerOptionMeaning(ObserverField::Aperture)},
+        {"magnifications", "A,B,...", observerOptionMeaning(ObserverField::Magnifications)},
+        {"columns", "NAME,NAME", QStringLiteral("columns to add after the list's own: %1").arg(optionalColumnNames())},
     };
     return entries;
 }
@@ -249,6 +295,41 @@ Result<FolderList> makeFolderList(const Command &command, const SessionTexts &gi
     return FolderList{std::move(setup.value()), std::move(list)};
 }
 
+// The folder's sky and telescope with the options given in place of its defaults' lines.
+Result<SkyAndTelescope> observerOptions(const Command &command, FolderSetup &setup)
+{
+    for (const ObserverOption &option : ObserverOptions) {
+        if (!command.values.contains(option.name))
+            continue;
+        QString text = command.value(option.name);
+        if (option.field == ObserverField::Magnifications)
+            text = text.split(u',').join(u' ');
+        ObserverTexts alone;
+        alone[option.field] = text;
+        const Result<SkyAndTelescope> reading = readSkyAndTelescope(alone, QLocale());
+        if (!reading.ok())
+            return Problem::because(QStringLiteral("--%1 \"%2\" is not %3")
+                                        .arg(option.name, command.value(option.name), observerOptionValues(option.field)));
+        setup.defaults.observer[option.field] = text;
+    }
+    return readFolderSkyAndTelescope(setup);
+}
+
+// The optional columns --columns names, in the order given.
+Result<QList<ListColumn>> columnsOption(const Command &command)
+{
+    QList<ListColumn> columns;
+    const QString given = command.value(QStringLiteral("columns"));
+    for (const QString &name : given.split(u',', Qt::SkipEmptyParts)) {
+        const auto column = listColumnNamed(name.trimmed());
+        if (!column || !isOptionalColumn(*column))
+            return Problem::because(QStringLiteral("--columns \"%1\" names no column: they are %2")
+                                        .arg(name, optionalColumnNames()));
+        columns << *column;
+    }
+    return columns;
+}
+
 // What a command on a folder's list writes of it.
 using ListWriter = std::function<QString(const Command &command, const FolderList &folderList)>;
 
@@ -269,10 +350,80 @@ int folderCommand(const Command &command, QIODevice &out, QIODevice &err,
     return Done;
 }
 
+// What a command writes of a list whose rows have their seeing.
+using SeenListWriter = std::function<QString(const Command &command, const ObservingList &list)>;
+
+// Runs a command on a folder's list with what the observer will see of each object: the darkness
+// and the sky and telescope given, else the folder's.
+int seeingCommand(const Command &command, QIODevice &out, QIODevice &err, const SeenListWriter &writeList)
+{
+    const Result<DarknessLevel> darkness = darknessOption(command);
+    if (!darkness.ok())
+        return wrongArguments(err, darkness.problem());
+    const Result<SessionTexts> given = sessionOptions(command);
+    if (!given.ok())
+        return wrongArguments(err, given.problem());
+    Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")),
+                                                command.value(QStringLiteral("horizon")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const Result<SkyAndTelescope> observer = observerOptions(command, setup.value());
+    if (!observer.ok()) {
+        const Problem &problem = observer.problem();
+        return problem.file.isEmpty() ? wrongArguments(err, problem) : fileProblem(err, problem);
+    }
+    const Result<Session> session = readFolderSession(setup.value(), given.value());
+    if (!session.ok())
+        return fileProblem(err, session.problem());
+    const SeenList seen = generateSeenList(session.value(), setup.value().catalog, horizonOf(setup.value()),
+                                           SeeingRequest{darkness.value(), &observer.value(), true});
+    write(out, writeList(command, seen.list));
+    return Done;
+}
+
 int listCommand(const Command &command, QIODevice &out, QIODevice &err)
 {
-    return folderCommand(command, out, err, {}, [](const Command &, const FolderList &folder) {
-        return resultsText(folder.list, listOrder(folder.list), LocaleNumbers(QLocale()));
+    const Result<QList<ListColumn>> optionalColumns = columnsOption(command);
+    if (!optionalColumns.ok())
+        return wrongArguments(err, optionalColumns.problem());
+    if (optionalColumns.value().isEmpty()) {
+        return folderCommand(command, out, err, {}, [](const Command &, const FolderList &folder) {
+            return resultsText(folder.list, listOrder(folder.list), LocaleNumbers(QLocale()));
+        });
+    }
+    const QList<ListColumn> columns = listColumnsWith(optionalColumns.value());
+    return seeingCommand(command, out, err, [&columns](const Command &, const ObservingList &list) {
+        return resultsText(list, listOrder(list), LocaleNumbers(QLocale()), columns);
+    });
+}
+
+// One line of "seen": the object, its surface brightness, and at its best moment the Moon's
+// separation, the sky, the magnification, the reserve and the verdict.
+QString seenLine(const ListedObject &row, const LocaleNumbers &numbers)
+{
+    const QString none = QStringLiteral("-");
+    QStringList cells{row.object->identifier};
+    const ObjectSeeing &seeing = *row.seeing;
+    cells << (seeing.surfaceBrightness ? numbers.fixed(*seeing.surfaceBrightness, 2) : none);
+    if (!seeing.surfaceBrightness || !seeing.best)
+        return (cells + QStringList(6, none)).join(u'\t');
+    const BestMoment &best = *seeing.best;
+    cells << seeing.bestLocalTime.toString(ClockFormat)
+          << (best.moonSeparationDeg ? numbers.fixed(*best.moonSeparationDeg, 1) : none)
+          << numbers.fixed(best.seeing.skyMagPerArcsec2, 2)
+          << magnificationText(best.seeing.reserve.magnification, numbers.locale())
+          << numbers.fixed(best.seeing.reserve.logReserve, 2) << *seeing.verdict();
+    return cells.join(u'\t');
+}
+
+int seenCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    return seeingCommand(command, out, err, [](const Command &, const ObservingList &list) {
+        const LocaleNumbers numbers{QLocale()};
+        QStringList lines{QStringLiteral("Identifier\tSB\tBest\tMoon\tSky\tMagnification\tReserve\tVerdict")};
+        for (const ListedObject &row : list.rows)
+            lines << seenLine(row, numbers);
+        return lines.join(u'\n') + u'\n';
     });
 }
 
@@ -315,7 +466,7 @@ const QList<CommandEntry> &commandEntries()
 {
     const QStringList onFolder{"folder", "date", "time", "gmt-deviation"};
     static const QList<CommandEntry> entries{
-        {"list", onFolder, {"horizon"},
+        {"list", onFolder, {"horizon", "columns"},
          {"the observing list that \"Copy Results to Clipboard\" would give for the defaults file",
           "and catalog in DIR"},
          listCommand},
@@ -325,6 +476,10 @@ const QList<CommandEntry> &commandEntries()
          nightCommand},
         {"windows", onFolder, {"horizon", "darkness"}, {"when each listed object is visible within the session"},
          windowsCommand},
+        {"seen", onFolder, {"horizon", "darkness", "sqm", "extinction", "aperture", "magnifications"},
+         {"what the telescope shows of each listed object at its best moment of the session: its surface",
+          "brightness, the time, the Moon's distance, the sky, the magnification, the reserve and the verdict"},
+         seenCommand},
     };
     return entries;
 }

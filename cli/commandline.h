@@ -7,10 +7,12 @@ class QIODevice;
 // Nocturo from a shell, without a display:
 //
 //   nocturo list --folder DIR --date YYYY-MM-DD --time H[:MM[:SS]] --gmt-deviation G
-//                [--horizon FILE]
+//                [--horizon FILE] [--columns NAME,NAME]
 //   nocturo night --lat LAT --lon LON --date YYYY-MM-DD --gmt-deviation G
 //   nocturo windows --folder DIR --date ... --time ... --gmt-deviation G [--horizon FILE]
 //                   [--darkness none|civil|nautical|astronomical]
+//   nocturo seen --folder DIR --date ... --time ... --gmt-deviation G [--horizon FILE]
+//                [--darkness LEVEL] [--sqm S] [--extinction K] [--aperture MM] [--magnifications A,B,...]
 //   nocturo COMMAND --help
 //   nocturo --help | --version
 //

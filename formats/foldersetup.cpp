@@ -88,3 +88,17 @@ Result<Session> readFolderSession(const FolderSetup &setup, const SessionTexts &
     const std::optional<int> line = defaultsLineOf(*first.field);
     return line ? Problem{setup.defaultsFile, *line, first.field, what} : Problem::because(what);
 }
+
+Result<SkyAndTelescope> readFolderSkyAndTelescope(const FolderSetup &setup)
+{
+    const ObserverTexts &texts = setup.defaults.observer;
+    Result<SkyAndTelescope> observer = readSkyAndTelescope(texts, QLocale());
+    if (observer.ok())
+        return observer;
+    const ObserverField field = *observer.problem().observerField;
+    Problem problem{setup.defaultsFile, defaultsLineOf(field), std::nullopt,
+                    QStringLiteral("%1 \"%2\" cannot be read. %3")
+                        .arg(observerFieldCaption(field), texts[field], observer.problem().what),
+                    field};
+    return problem;
+}

@@ -33,3 +33,7 @@ Result<FolderSetup> readFolderSetup(const QString &folder, const QString &horizo
 // The session of the folder's defaults with the date, time and GMT deviation given. A value of
 // the defaults file that cannot be read is named with the file and its line.
 Result<Session> readFolderSession(const FolderSetup &setup, const SessionTexts &given);
+
+// The observer's sky and telescope of the folder's defaults (the first values where the file has
+// none). A value that cannot be read is named with the file and its line.
+Result<SkyAndTelescope> readFolderSkyAndTelescope(const FolderSetup &setup);

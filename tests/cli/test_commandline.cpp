@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 #include "formats/catalogloader.h"
 #include "formats/resultstext.h"
+#include "sky/verdict.h"
 #include "testfiles.h"
 #include "workedsession.h"
 
@@ -8,6 +9,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
+
+#include <cmath>
 
 namespace {
 
@@ -82,9 +86,12 @@ private slots:
     void help()
     {
         const std::pair<QStringList, QStringList> cases[] = {
-            {{"list", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "help"}},
+            {{"list", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "columns", "help"}},
             {{"night", "-h"}, {"lat", "lon", "date", "gmt-deviation", "help"}},
-            {{"windows", "--folder", ".", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "help"}}};
+            {{"windows", "--folder", ".", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "help"}},
+            {{"seen", "--help"},
+             {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "sqm", "extinction", "aperture",
+              "magnifications", "help"}}};
         static const QRegularExpression optionLine("\n  --([a-z-]+)");
         for (const auto &[arguments, options] : cases) {
             const QString help = run(arguments);
@@ -96,7 +103,7 @@ private slots:
             QCOMPARE(listed, options);
         }
         const QString usage = run({"--help"});
-        for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows "})
+        for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows ", "nocturo seen "})
             QVERIFY2(usage.startsWith("0|Usage:\n") && usage.contains(start), qPrintable(start));
     }
 
@@ -179,6 +186,72 @@ private slots:
                 QVERIFY2(given.startsWith("1||nocturo: " + file + problem), qPrintable(given));
             }
         }
+    }
+
+    // What the telescope shows: the heading, then each listed object in the list's order, with "-"
+    // from Best on for an object never visible in the darkness asked for, and from SB on for one
+    // without a size to judge. The surface brightness is the magnitude spread over the ellipse.
+    void seen()
+    {
+        QTemporaryDir folder;
+        writeFile(folder.filePath("Sky.csv"), "Identifier,M,RA,Dec,Size,Mag,Type,Constellation,Comment\n"
+                                              "Oval,,5 35.0,+22 00,6x3,9.0,Galaxy,Tau,\n"
+                                              "Point,,5 40.0,+20 00,0x0,9.0,Galaxy,Tau,\n");
+        writeFile(folder.filePath("defaults.txt"),
+                  "42.93\n-85.48\n2\n0\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\nSky.csv\nInclusive\n");
+        const QStringList seen = QStringList{"seen", "--folder", folder.path()} + SessionOptions;
+        const QString heading = "Identifier\tSB\tBest\tMoon\tSky\tMagnification\tReserve\tVerdict\n";
+        const QString ovalSurface = QString::number(9.0 + 2.5 * std::log10(M_PI / 4 * 3600 * 6 * 3), 'f', 2);
+        const QString never = "\t-\t-\t-\t-\t-\t-\n";
+        // Dusk to 20:00 is never astronomically dark; 21:30 is.
+        QCOMPARE(run(with(seen, "--time", "18:00:00")), "0|" + heading + "Point\t-" + never + "Oval\t" + ovalSurface + never + "|");
+        const QString dark = run(seen);
+        const QStringList oval = dark.section(u'\n', 2, 2).split(u'\t');
+        QVERIFY2(dark.startsWith("0|" + heading + "Point\t-" + never + "Oval\t" + ovalSurface + "\t"), qPrintable(dark));
+        QCOMPARE(oval.size(), 8);
+        QVERIFY(QTime::fromString(oval[2], "HH:mm") >= QTime(21, 30) && QTime::fromString(oval[2], "HH:mm") <= QTime(23, 30));
+        QVERIFY(QStringList({"40", "80", "120", "200"}).contains(oval[5]));
+        QCOMPARE(oval[7], QString::fromUtf8(verdict(oval[6].toDouble()).data()));
+        // The magnifications given are the only ones used; a larger telescope shows more.
+        QCOMPARE(run(with(seen, "--time", "21:30") + QStringList{"--magnifications", "66"}).section(u'\n', 2, 2).section(u'\t', 5, 5), "66");
+        const double bigger = run(seen + QStringList{"--aperture", "500"}).section(u'\n', 2, 2).section(u'\t', 6, 6).toDouble();
+        QVERIFY(bigger > oval[6].toDouble());
+        // The list's own columns first, the ones asked for after them in the table's order.
+        const QStringList list = QStringList{"list", "--folder", folder.path()} + SessionOptions;
+        const QString plain = run(list);
+        const QString withColumns = run(list + QStringList{"--columns", "Verdict,SB"});
+        QCOMPARE(withColumns.section("\r\n", 0, 0), plain.section("\r\n", 0, 0) + "\tSB\tVerdict");
+        QCOMPARE(withColumns.section("\r\n", 2, 2), plain.section("\r\n", 2, 2) + '\t' + ovalSurface + '\t' + oval[7]);
+        QCOMPARE(withColumns.section("\r\n", 1, 1), plain.section("\r\n", 1, 1) + "\t-\t-");
+        // Numbers in the locale's form, as the list writes them.
+        QLocale::setDefault(QLocale("de_DE"));
+        QVERIFY(run(seen).section(u'\n', 2, 2).startsWith("Oval\t" + QString(ovalSurface).replace(u'.', u',') + '\t'));
+    }
+
+    // The observer's lines of the defaults file and the observer's options: what cannot be read is
+    // named, with the file and its line or as an argument; the list without new columns does not
+    // read them.
+    void badObserverValues()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const QString file = QDir::toNativeSeparators(folder.filePath("defaults.txt"));
+        writeFile(file, "42.93\n-85.48\n2\n0\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\nObjects.csv\nInclusive\n\n21\nabc\n");
+        const QStringList inFolder = QStringList{"--folder", folder.path()} + SessionOptions;
+        QVERIFY(run(QStringList{"list"} + inFolder).startsWith("0|Identifier"));
+        const QString lineProblem = "1||nocturo: " + file + ", line 19: Extinction \"abc\" cannot be read. Expected an extinction";
+        for (const QStringList &command : {QStringList{"seen"}, QStringList{"list", "--columns", "Reserve"}})
+            QVERIFY(run(command + inFolder).startsWith(lineProblem));
+        QVERIFY(run(QStringList{"seen", "--extinction", "0.3"} + inFolder).startsWith("0|Identifier\tSB"));
+        const std::pair<QStringList, QString> arguments[] = {
+            {{"--extinction", "2"}, "--extinction \"2\" is not an extinction coefficient in magnitudes per airmass from 0.05 to 1"},
+            {{"--sqm", "x"}, "--sqm \"x\" is not a sky-quality-meter reading"},
+            {{"--aperture", "5"}, "--aperture \"5\" is not an aperture in mm from 10 to 2000"},
+            {{"--magnifications", "40,0"}, "--magnifications \"40,0\" is not 1 to 20 magnifications from 1 to 2000 separated by commas"},
+            {{"--darkness", "dim"}, "--darkness \"dim\" is none, civil, nautical or astronomical"}};
+        for (const auto &[given, problem] : arguments)
+            QVERIFY2(run(QStringList{"seen"} + given + inFolder).startsWith("2||nocturo: " + problem), qPrintable(problem));
+        QVERIFY(run(QStringList{"list", "--columns", "Moon,Alt"} + inFolder).startsWith("2||nocturo: --columns \"Alt\" names no column"));
     }
 
     // The events of a night in their fixed order, in local time: scripts read them by name or by

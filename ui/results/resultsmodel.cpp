@@ -14,13 +14,13 @@ int ResultsModel::rowCount(const QModelIndex &parent) const
 
 int ResultsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ListColumnCount;
+    return parent.isValid() ? 0 : StandardListColumnCount;
 }
 
 QVariant ResultsModel::data(const QModelIndex &index, int role) const
 {
     const ListedObject *row = rowObject(index.row());
-    if (!row || index.column() < 0 || index.column() >= ListColumnCount)
+    if (!row || index.column() < 0 || index.column() >= StandardListColumnCount)
         return {};
     if (role == Qt::DisplayRole)
         return listCell(*row, index.column(), m_numbers);
@@ -33,7 +33,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (section < 0 || section >= ListColumnCount)
+    if (section < 0 || section >= StandardListColumnCount)
         return {};
     if (role == Qt::DisplayRole)
         return heading(section);
@@ -58,7 +58,7 @@ void ResultsModel::showList(const ObservingList &list, const QLocale &locale)
 
 void ResultsModel::sortByColumn(int column)
 {
-    if (column < 0 || column >= ListColumnCount)
+    if (column < 0 || column >= StandardListColumnCount)
         return;
     const bool sortedAscendingByIt = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder;
     m_sortOrder = sortedAscendingByIt ? Qt::DescendingOrder : Qt::AscendingOrder;
@@ -80,7 +80,7 @@ void ResultsModel::sortByColumn(int column)
     m_shownRows = newShownRows;
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-    emit headerDataChanged(Qt::Horizontal, 0, ListColumnCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, StandardListColumnCount - 1);
 }
 
 const ListedObject *ResultsModel::rowObject(int viewRow) const

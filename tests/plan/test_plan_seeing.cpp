@@ -1,0 +1,152 @@
+#include "plan/planner.h"
+#include "plan/sessionvisibility.h"
+#include "workedsession.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+// The observer's sky and telescope as typed, and what the planner lists with them: the seeing
+// only when asked for, "Visible any time in the session" and "Only what my telescope shows".
+
+namespace {
+
+// Objects all over the sky, bright and faint, large and small.
+std::vector<CatalogObject> skyGrid()
+{
+    std::vector<CatalogObject> objects;
+    int n = 0;
+    for (int decDeg = -60; decDeg <= 80; decDeg += 20) {
+        for (int raDeg = 0; raDeg < 360; raDeg += 15, ++n) {
+            const QString magnitude = QString::number(6 + n % 9);
+            const QString size = QString::number(1 + (n * 7) % 30);
+            objects.push_back(catalogObject(QString("obj %1").arg(n), raDeg, decDeg, "galaxy", size, magnitude));
+        }
+    }
+    return objects;
+}
+
+// A long December night at the worked place, from dusk to dawn above 30 degrees.
+SessionTexts longNight()
+{
+    using enum SessionField;
+    return workedSessionTexts({{Date, "12/15/2006"}, {StartTime, "18:0:0"}, {SessionLength, "12"}, {MinElevation, "30"}});
+}
+
+}  // namespace
+
+class TestPlanSeeing : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each field within its limits, under the C locale and a comma locale; each that cannot be
+    // read is named.
+    void observerLimits()
+    {
+        using enum ObserverField;
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const std::tuple<ObserverField, QString, QLocale, bool> cases[] = {
+            {ZenithSkyBrightness, "16", QLocale::c(), true},   {ZenithSkyBrightness, "22.5", QLocale::c(), true},
+            {ZenithSkyBrightness, "15.99", QLocale::c(), false}, {ZenithSkyBrightness, "22.51", QLocale::c(), false},
+            {ZenithSkyBrightness, "21,3", german, true},        {ZenithSkyBrightness, "", QLocale::c(), false},
+            {Extinction, "0.05", QLocale::c(), true},           {Extinction, "1", QLocale::c(), true},
+            {Extinction, "0.04", QLocale::c(), false},          {Extinction, "1.01", QLocale::c(), false},
+            {Aperture, "10", QLocale::c(), true},               {Aperture, "2000", QLocale::c(), true},
+            {Aperture, "9.9", QLocale::c(), false},             {Aperture, "2001", QLocale::c(), false},
+            {Aperture, "nan", QLocale::c(), false},
+            {Magnifications, "1 2000", QLocale::c(), true},     {Magnifications, " 66;118  250 ", QLocale::c(), true},
+            {Magnifications, "12,5 40", german, true},          {Magnifications, "0.9 40", QLocale::c(), false},
+            {Magnifications, "40 2001", QLocale::c(), false},   {Magnifications, "40 x", QLocale::c(), false},
+            {Magnifications, "", QLocale::c(), false},
+            {Magnifications, QString("10 ").repeated(20), QLocale::c(), true},
+            {Magnifications, QString("10 ").repeated(21), QLocale::c(), false},
+        };
+        for (const auto &[field, text, locale, readable] : cases) {
+            ObserverTexts texts;
+            texts[field] = text;
+            const Result<SkyAndTelescope> reading = readSkyAndTelescope(texts, locale);
+            QVERIFY2(reading.ok() == readable, qPrintable(text));
+            if (!readable)
+                QCOMPARE(reading.problem().observerField, field);
+        }
+        const SkyAndTelescope first = firstSkyAndTelescope();
+        QCOMPARE(first.sky.zenithMagPerArcsec2, 21.0);
+        QCOMPARE(first.telescope.magnifications, (std::vector<double>{40, 80, 120, 200}));
+    }
+
+    // Nothing asked for: the list is the one generateList makes, without seeing; a column shown
+    // gives every row its seeing, and hiding it again takes it away.
+    void seeingOnlyWhenAskedFor()
+    {
+        Planner planner(QLocale::c());
+        planner.setCatalog(Catalog(skyGrid()));
+        planner.setSessionTexts(longNight());
+        const ObservingList plain = generateList(*planner.session(), planner.catalog(), nullptr);
+        QCOMPARE(listedIdentifiers(planner.list()), listedIdentifiers(plain));
+        const auto withSeeing = [&planner] {
+            return std::ranges::count_if(planner.list().rows, [](const ListedObject &row) { return row.seeing.has_value(); });
+        };
+        QCOMPARE(withSeeing(), 0);
+        QVERIFY(!planner.sessionSeeing());
+        planner.setShownOptionalColumns({ListColumn::Verdict});
+        QCOMPARE(withSeeing(), planner.list().size());
+        QCOMPARE(planner.shownColumns().last(), ListColumn::Verdict);
+        planner.setShownOptionalColumns({});
+        QCOMPARE(withSeeing(), 0);
+    }
+
+    // On a long night more objects are visible at some minute than stand high at both ends; each
+    // listed one is visible for a minute at least, and no object that is is left out.
+    void visibleAnyTime()
+    {
+        Planner planner(QLocale::c());
+        planner.setCatalog(Catalog(skyGrid()));
+        SessionTexts texts = longNight();
+        planner.setSessionTexts(texts);
+        const int bothEnds = planner.list().size();
+        texts.visibleAnyTime = true;
+        planner.setSessionTexts(texts);
+        const VisibilityQuery query = visibilityQuery(*planner.session(), nullptr, DarknessLevel::Astronomical);
+        QStringList visible;
+        for (auto object = planner.catalog().objects().rbegin(); object != planner.catalog().objects().rend(); ++object) {
+            if (objectVisibility({object->raDeg, object->decDeg}, query).visibleMinutes >= 1.0)
+                visible << object->identifier;
+        }
+        QCOMPARE(listedIdentifiers(planner.list()), visible);
+        QVERIFY2(planner.list().size() > bothEnds, qPrintable(QString("%1 against %2").arg(planner.list().size()).arg(bothEnds)));
+    }
+
+    // The filter keeps the objects whose verdict at their best moment is "difficult" or better,
+    // and only those, in the list's order.
+    void onlyWhatTelescopeShows()
+    {
+        Planner planner(QLocale::c());
+        planner.setCatalog(Catalog(skyGrid()));
+        planner.setShownOptionalColumns({ListColumn::Verdict});
+        SessionTexts texts = longNight();
+        planner.setSessionTexts(texts);
+        const QStringList shownWords{"difficult", "moderate", "easy", "very easy"};
+        QStringList shown, hidden;
+        for (const ListedObject &row : planner.list().rows)
+            (shownWords.contains(listCell(row, int(ListColumn::Verdict), LocaleNumbers(QLocale::c()))) ? shown : hidden)
+                << row.object->identifier;
+        QVERIFY(!shown.isEmpty() && !hidden.isEmpty());
+        texts.onlyWhatTelescopeShows = true;
+        planner.setSessionTexts(texts);
+        QCOMPARE(listedIdentifiers(planner.list()), shown);
+        // A telescope that shows nothing of these.
+        ObserverTexts tiny;
+        tiny[ObserverField::Aperture] = "10";
+        tiny[ObserverField::ZenithSkyBrightness] = "16";
+        planner.setObserverTexts(tiny);
+        QVERIFY(planner.list().size() < shown.size());
+        // A telescope that cannot be read judges nothing, and the field is named.
+        tiny[ObserverField::Aperture] = "5";
+        planner.setObserverTexts(tiny);
+        QCOMPARE(planner.list().size(), 0);
+        QCOMPARE(planner.observerProblems().value(0).observerField, ObserverField::Aperture);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlanSeeing)
+#include "test_plan_seeing.moc"
