@@ -23,6 +23,9 @@ constexpr std::array<BortleRange, 9> BortleRanges = {{
     {17.50, 17.50},
 }};
 
+// Where the relation's sky would be infinitely dark.
+constexpr double DarkestNakedEyeLimit = 7.93;
+
 constexpr std::string_view NakedEyeLimitSource =
     "naked-eye limit by Schaefer's relation (1990, PASP 102, 212) as Unihedron gives it";
 constexpr std::string_view BortleSource =
@@ -32,9 +35,9 @@ constexpr std::string_view BortleSource =
 
 std::optional<SkyQualityEstimate> sqmFromNakedEyeLimit(double nakedEyeLimitingMagnitude)
 {
-    const double excess = std::pow(10.0, 1.586 - nakedEyeLimitingMagnitude / 5.0) - 1.0;
-    if (!(excess > 0.0))
+    if (!(nakedEyeLimitingMagnitude < DarkestNakedEyeLimit))
         return std::nullopt;
+    const double excess = std::pow(10.0, 1.586 - nakedEyeLimitingMagnitude / 5.0) - 1.0;
     return SkyQualityEstimate{21.58 - 5.0 * std::log10(excess), NakedEyeLimitSource};
 }
 

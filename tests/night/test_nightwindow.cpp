@@ -246,6 +246,7 @@ private slots:
             return count;
         };
         QVERIFY(reservePixels(withReserve) > 50 && reservePixels(plain) == 0);
+        QVERIFY(matchesSnapshot(night.window, QStringLiteral("night-window-reserve")));  // also the guide's picture
         night.seeing.reset();
         night.showList(m42);
         QCOMPARE(chart.grab().toImage(), plain);

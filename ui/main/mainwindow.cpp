@@ -877,7 +877,7 @@ void MainWindow::refreshNightWindow()
         return;
     std::optional<NightSeeing> seeing;
     if (m_planner.shownColumns().size() > StandardListColumnCount && m_planner.observerProblems().isEmpty())
-        seeing = NightSeeing{m_planner.observer().sky, m_planner.observer().telescope};
+        seeing = NightSeeing{m_planner.skyAndTelescope().sky, m_planner.skyAndTelescope().telescope};
     m_nightWindow->showSession(
         NightSession{m_planner.session(), &m_planner.list(), selectedObject(), m_planner.horizon(), seeing});
 }

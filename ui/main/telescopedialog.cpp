@@ -78,6 +78,7 @@ void TelescopeDialog::createControls()
     estimateRow->addWidget(m_estimateInput);
     estimateRow->addWidget(estimateButton);
     m_estimateNote = new QLabel(this);
+    m_estimateNote->setObjectName(QStringLiteral("estimateNote"));
     m_estimateNote->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
