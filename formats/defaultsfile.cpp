@@ -27,6 +27,7 @@ const QString &textOf(const DefaultsLine &line, const SavedDefaults &defaults)
     case DefaultsLine::Holds::Field: return defaults.session[line.field];
     case DefaultsLine::Holds::CatalogFile: return defaults.catalogFile;
     case DefaultsLine::Holds::AzimuthMode: return defaults.session.azimuthMode;
+    case DefaultsLine::Holds::ObserverField: return defaults.observer[line.observerField];
     case DefaultsLine::Holds::HorizonFile:
     case DefaultsLine::Holds::TypeBox: break;
     }
@@ -56,11 +57,22 @@ std::optional<int> defaultsLineOf(SessionField field)
     return found == DefaultsLines.end() ? std::nullopt : std::optional(int(found - DefaultsLines.begin()) + 1);
 }
 
+int defaultsLineOf(ObserverField field)
+{
+    const auto holds = [field](const DefaultsLine &line) {
+        return line.holds == DefaultsLine::Holds::ObserverField && line.observerField == field;
+    };
+    return int(std::ranges::find_if(DefaultsLines, holds) - DefaultsLines.begin()) + 1;
+}
+
 QString defaultsText(const SavedDefaults &defaults)
 {
+    const bool observerKept = defaults.observer != ObserverTexts();
     QStringList lines;
     for (const DefaultsLine &line : DefaultsLines) {
-        if (line.holds == DefaultsLine::Holds::HorizonFile && defaults.horizonFile.isEmpty())
+        if (line.holds == DefaultsLine::Holds::HorizonFile && defaults.horizonFile.isEmpty() && !observerKept)
+            break;
+        if (line.holds == DefaultsLine::Holds::ObserverField && !observerKept)
             break;
         lines.append(line.holds == DefaultsLine::Holds::TypeBox ? QString::number(int(defaults.session[line.type]))
                                                                 : textOf(line, defaults));
@@ -79,7 +91,10 @@ DefaultsReading readDefaultsLines(const QStringList &lines, SavedDefaults &defau
             return reading;
         }
         const DefaultsLine &line = DefaultsLines[index];
-        const QString text = lines.value(index);  // an optional line that is absent reads as empty
+        // An optional line that is absent reads as empty, an observer's as its first value.
+        const QString text = index < lines.size() || line.holds != DefaultsLine::Holds::ObserverField
+                                 ? lines.value(index)
+                                 : ObserverTexts()[line.observerField];
         if (line.holds == DefaultsLine::Holds::TypeBox) {
             const auto state = readBoxState(text);
             if (!state)

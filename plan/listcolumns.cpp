@@ -1,6 +1,8 @@
 #include "plan/listcolumns.h"
 
 #include "plan/coordinateformat.h"
+#include "plan/localtime.h"
+#include "sky/verdict.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +25,75 @@ SortKey shownHundredths(double value)
 const CatalogObject &objectOf(const ListedObject &row)
 {
     return *row.object;
+}
+
+// The optional columns' value where a row has none: not computed, not visible, nothing to judge.
+const QString NoValue = QStringLiteral("-");
+
+// A number of the row's seeing, if it has one.
+using SeeingNumber = std::optional<double> (*)(const ListedObject &row);
+
+std::optional<double> moonSeparation(const ListedObject &row)
+{
+    return row.seeing ? row.seeing->moonSeparationAtStartDeg : std::nullopt;
+}
+
+std::optional<double> surfaceBrightnessOf(const ListedObject &row)
+{
+    return row.seeing ? row.seeing->surfaceBrightness : std::nullopt;
+}
+
+const BestMoment *bestOf(const ListedObject &row)
+{
+    return row.seeing && row.seeing->best ? &*row.seeing->best : nullptr;
+}
+
+std::optional<double> reserveOf(const ListedObject &row)
+{
+    const BestMoment *best = bestOf(row);
+    return best ? std::optional(best->seeing.reserve.logReserve) : std::nullopt;
+}
+
+std::optional<double> magnificationOf(const ListedObject &row)
+{
+    const BestMoment *best = bestOf(row);
+    return best ? std::optional(best->seeing.reserve.magnification) : std::nullopt;
+}
+
+template <SeeingNumber number, int decimals>
+void appendSeeingNumber(QString &text, const ListedObject &row, const LocaleNumbers &numbers)
+{
+    if (const auto value = number(row))
+        numbers.appendFixed(text, *value, decimals);
+    else
+        text += NoValue;
+}
+
+// By the value shown; rows without one after every value.
+template <SeeingNumber number, int decimals>
+SortKey seeingNumberKey(const ListedObject &row)
+{
+    const auto value = number(row);
+    if (!value)
+        return SortKey::text(NoValue);
+    const double scale = std::pow(10.0, decimals);
+    return SortKey::number(std::round(*value * scale) / scale);
+}
+
+// The verdict's band, 0 for "not visible".
+std::optional<double> reserveBandOf(const ListedObject &row)
+{
+    const auto reserve = reserveOf(row);
+    if (!reserve)
+        return std::nullopt;
+    return double(&verdictBand(*reserve) - VerdictBands.data());
+}
+
+std::optional<double> bestMinutesSinceEpoch(const ListedObject &row)
+{
+    if (!bestOf(row))
+        return std::nullopt;
+    return double(row.seeing->bestLocalTime.toSecsSinceEpoch() / 60);
 }
 
 }  // namespace
@@ -73,7 +144,51 @@ const std::array<ListColumnEntry, ListColumnCount> ListColumns = {{
     {ListColumn::Constellation, u"Constellation       ", u"Constellation",
      [](QString &text, const ListedObject &row, const LocaleNumbers &) { text += objectOf(row).constellation; },
      [](const ListedObject &row) { return SortKey::text(objectOf(row).constellation); }},
+    {ListColumn::MoonSeparation, u"Moon  ", u"Moon", appendSeeingNumber<moonSeparation, 1>,
+     seeingNumberKey<moonSeparation, 1>},
+    {ListColumn::SurfaceBrightness, u"SB     ", u"SB", appendSeeingNumber<surfaceBrightnessOf, 2>,
+     seeingNumberKey<surfaceBrightnessOf, 2>},
+    {ListColumn::BestMoment, u"Best ", u"Best",
+     [](QString &text, const ListedObject &row, const LocaleNumbers &) {
+         text += bestOf(row) ? row.seeing->bestLocalTime.toString(ClockFormat) : NoValue;
+     },
+     seeingNumberKey<bestMinutesSinceEpoch, 0>},
+    {ListColumn::Reserve, u"Reserve", u"Reserve", appendSeeingNumber<reserveOf, 2>, seeingNumberKey<reserveOf, 2>},
+    {ListColumn::Verdict, u"Verdict     ", u"Verdict",
+     [](QString &text, const ListedObject &row, const LocaleNumbers &) {
+         text += row.seeing ? row.seeing->verdict().value_or(NoValue) : NoValue;
+     },
+     // From the faintest verdict to the easiest, as the reserve orders them.
+     seeingNumberKey<reserveBandOf, 0>},
+    {ListColumn::Magnification, u"Magnification", u"Magnification",
+     [](QString &text, const ListedObject &row, const LocaleNumbers &numbers) {
+         const auto magnification = magnificationOf(row);
+         text += magnification ? magnificationText(*magnification, numbers.locale()) : NoValue;
+     },
+     [](const ListedObject &row) {
+         const auto magnification = magnificationOf(row);
+         return magnification ? SortKey::number(*magnification) : SortKey::text(NoValue);
+     }},
 }};
+
+QList<ListColumn> listColumnsWith(const QList<ListColumn> &optionalColumns)
+{
+    QList<ListColumn> columns;
+    for (const ListColumnEntry &entry : ListColumns) {
+        if (!isOptionalColumn(entry.column) || optionalColumns.contains(entry.column))
+            columns << entry.column;
+    }
+    return columns;
+}
+
+std::optional<ListColumn> listColumnNamed(QStringView name)
+{
+    for (const ListColumnEntry &entry : ListColumns) {
+        if (name == QStringView(entry.textHeading))
+            return entry.column;
+    }
+    return std::nullopt;
+}
 
 QString listCell(const ListedObject &row, int column, const LocaleNumbers &numbers)
 {

@@ -4,13 +4,16 @@
 #include "plan/observinglist.h"
 #include "plan/sortkey.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The columns of the observing list, in the order the grid, Copy, Save and the command line show
-// them.
+// them: first the columns every list has, then the ones an observer may add, which tell what the
+// telescope shows (their values come from each row's seeing, "-" where there is none).
 enum class ListColumn {
     Identifier,
     Messier,
@@ -23,8 +26,16 @@ enum class ListColumn {
     HoursToTransit,
     Magnitude,
     Constellation,
+    MoonSeparation,     // degrees from the Moon at the session's start
+    SurfaceBrightness,  // mag/arcsec^2, without the air's extinction
+    BestMoment,         // local time
+    Reserve,            // the contrast reserve at the best moment
+    Verdict,
+    Magnification,      // the one that gives the reserve
 };
-inline constexpr int ListColumnCount = 11;
+inline constexpr int ListColumnCount = 17;
+// The columns every list shows, Identifier to Constellation; the rest are shown when asked for.
+inline constexpr int StandardListColumnCount = 11;
 
 // Everything about one column, written once: adding a column is one row of ListColumns plus the
 // value it shows.
@@ -42,6 +53,17 @@ inline const ListColumnEntry &listColumnEntry(int column)
 {
     return ListColumns[std::size_t(column)];
 }
+
+inline bool isOptionalColumn(ListColumn column)
+{
+    return int(column) >= StandardListColumnCount;
+}
+
+// The standard columns followed by the optional ones given, each once, in the table's order.
+QList<ListColumn> listColumnsWith(const QList<ListColumn> &optionalColumns);
+
+// The column whose text heading is name ("SB", "Verdict"); none for another name.
+std::optional<ListColumn> listColumnNamed(QStringView name);
 
 // One cell as the grid and the results text write it.
 QString listCell(const ListedObject &row, int column, const LocaleNumbers &numbers);

@@ -28,13 +28,22 @@ ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg
                            hoursToTransit(startHaDeg)};
 }
 
+bool passesObjectFilters(const CatalogObject &object, const Session &session)
+{
+    return passesSizeAndMagnitude(object, session) && object.types.intersects(session.types);
+}
+
 bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement, const Session &session,
                    const HorizonProfile *profile)
 {
     return passesAzimuthTest(placement.start, placement.end, session.azimuthWindow())
            && passesElevationTest(placement.start, placement.end, session.minElevDeg)
-           && (!profile || clearsProfile(placement, *profile)) && passesSizeAndMagnitude(object, session)
-           && object.types.intersects(session.types);
+           && (!profile || clearsProfile(placement, *profile)) && passesObjectFilters(object, session);
+}
+
+double sessionStartSiderealDeg(const Session &session)
+{
+    return getSiderealTime(session.date, session.startTime, session.gmtDeviationHours, session.lonDeg);
 }
 
 ObservingList generateList(const Session &session, const Catalog &catalog, const HorizonProfile *profile)
@@ -42,8 +51,7 @@ ObservingList generateList(const Session &session, const Catalog &catalog, const
     ObservingList list{session, catalog, {}};
     clearUpperVectorState();
     // Every object sees the same instant, so the sidereal time is worked out once.
-    const double localSiderealDeg =
-        getSiderealTime(session.date, session.startTime, session.gmtDeviationHours, session.lonDeg);
+    const double localSiderealDeg = sessionStartSiderealDeg(session);
     const std::span<const CatalogObject> objects = catalog.objects();
     for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
         const ObjectPlacement placement = placeObject(localSiderealDeg, object->raDeg, object->decDeg,

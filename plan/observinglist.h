@@ -1,9 +1,11 @@
 #pragma once
 
 #include "plan/catalog.h"
+#include "plan/objectseeing.h"
 #include "plan/session.h"
 #include "sky/horizontal.h"
 
+#include <optional>
 #include <vector>
 
 class HorizonProfile;
@@ -24,10 +26,17 @@ ObjectPlacement placeObject(double localSiderealDeg, double raDeg, double decDeg
 bool passesFilters(const CatalogObject &object, const ObjectPlacement &placement, const Session &session,
                    const HorizonProfile *profile);
 
+// The filters that do not depend on where the object stands: size, magnitude and type.
+bool passesObjectFilters(const CatalogObject &object, const Session &session);
+
+// The local sidereal time at the session's start, which every object's placement starts from.
+double sessionStartSiderealDeg(const Session &session);
+
 // One object of the list and where it stands.
 struct ListedObject {
     const CatalogObject *object = nullptr;  // in the list's catalog
     ObjectPlacement placement;
+    std::optional<ObjectSeeing> seeing = std::nullopt;  // only when something asked for it (see Planner)
 };
 
 // The objects that pass the session's filters, and the session and catalog they were found for.

@@ -1,5 +1,7 @@
 #include "plan/planner.h"
 
+#include "plan/seenlist.h"
+
 Planner::Planner(const QLocale &locale, QObject *parent)
     : QObject(parent)
     , m_locale(locale)
@@ -30,13 +32,62 @@ void Planner::setHorizon(std::optional<HorizonProfile> profile, const QString &f
     generateList();
 }
 
+void Planner::setObserverTexts(const ObserverTexts &texts)
+{
+    m_observerTexts = texts;
+    const Result<SkyAndTelescope> reading = readSkyAndTelescope(texts, m_locale);
+    m_observerProblems = reading.problems();
+    m_observer = reading.ok() ? reading.value() : firstSkyAndTelescope();
+    if (seeingInUse())
+        generateList();
+}
+
+void Planner::setDarkness(DarknessLevel darkness)
+{
+    const bool changesList = seeingInUse() || m_texts.visibleAnyTime;
+    m_darkness = darkness;
+    if (changesList)
+        generateList();
+}
+
+void Planner::setShownOptionalColumns(const QList<ListColumn> &columns)
+{
+    const QList<ListColumn> shown = listColumnsWith(columns);
+    if (shown == m_shownColumns)
+        return;
+    const bool hadSeeing = seeingInUse();
+    m_shownColumns = shown;
+    if (seeingInUse() != hadSeeing)
+        generateList();
+    else
+        emit listChanged();  // the same rows in other columns
+}
+
+void Planner::setSeeingWanted(bool wanted)
+{
+    const bool hadSeeing = seeingInUse();
+    m_seeingWanted = wanted;
+    if (seeingInUse() != hadSeeing)
+        generateList();
+}
+
+bool Planner::seeingInUse() const
+{
+    return m_seeingWanted || m_shownColumns.size() > StandardListColumnCount || m_texts.onlyWhatTelescopeShows;
+}
+
 void Planner::generateList()
 {
     Result<Session> reading = readSession(m_texts, m_locale);
+    m_sessionSeeing.reset();
     if (reading.ok()) {
         m_session = reading.value();
         m_problems.clear();
-        m_list = ::generateList(*m_session, m_catalog, horizon());
+        const SeeingRequest request{m_darkness, m_observerProblems.isEmpty() ? &m_observer : nullptr,
+                                    seeingInUse()};
+        SeenList seen = generateSeenList(*m_session, m_catalog, horizon(), request);
+        m_list = std::move(seen.list);
+        m_sessionSeeing = std::move(seen.sessionSeeing);
     } else {
         m_session.reset();
         m_problems = reading.problems();

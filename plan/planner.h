@@ -1,20 +1,30 @@
 #pragma once
 
 #include "plan/catalog.h"
+#include "plan/listcolumns.h"
+#include "plan/observer.h"
 #include "plan/observinglist.h"
 #include "plan/problem.h"
 #include "plan/session.h"
 #include "plan/sessiontexts.h"
+#include "sky/bestmoment.h"
+#include "sky/darkness.h"
 #include "sky/horizonprofile.h"
 
 #include <QLocale>
 #include <QObject>
 
+#include <memory>
 #include <optional>
 
 // The observer's current plan: the session as typed, the catalog, the horizon profile and the
 // observing list made from them. Every change makes the list again and tells the listeners; the
 // windows and the command line only ask and show.
+//
+// What the observer will see of each listed object (ListedObject::seeing) is worked out only
+// while something needs it: an optional column shown, the filter "Only what my telescope shows",
+// or a window that asked for it. With none of them the list is made as it always was, and no
+// time is spent on it.
 class Planner : public QObject {
     Q_OBJECT
 
@@ -30,6 +40,16 @@ public:
     // Makes the list again from what is set, as "Refresh List" asks.
     void generateList();
 
+    // The observer's sky and telescope. A new list is made only when the seeing is in use.
+    void setObserverTexts(const ObserverTexts &texts);
+    // The darkness in which an object counts as visible, for its best moment and for "Visible
+    // any time in the session"; astronomical until changed.
+    void setDarkness(DarknessLevel darkness);
+    // The optional columns shown, in any order (the standard ones are always shown).
+    void setShownOptionalColumns(const QList<ListColumn> &columns);
+    // Whether a window (the Night window) needs each listed object's seeing.
+    void setSeeingWanted(bool wanted);
+
     const QLocale &locale() const { return m_locale; }
     const SessionTexts &sessionTexts() const { return m_texts; }
     // The fields that could not be read for the current list, which is empty then.
@@ -42,6 +62,23 @@ public:
     const HorizonProfile *horizon() const { return m_horizon ? &*m_horizon : nullptr; }
     const QString &horizonFile() const { return m_horizonFile; }
 
+    const ObserverTexts &observerTexts() const { return m_observerTexts; }
+    // The observer's fields that cannot be read (each with its observerField); while there are
+    // any, no object has a seeing and "Only what my telescope shows" keeps none.
+    const QList<Problem> &observerProblems() const { return m_observerProblems; }
+    // The observer as read; the first values while a field cannot be read.
+    const SkyAndTelescope &skyAndTelescope() const { return m_observer; }
+    DarknessLevel darkness() const { return m_darkness; }
+    // The columns the grid, Copy and Save Results show, in order: the standard ones, then the
+    // optional ones shown.
+    const QList<ListColumn> &shownColumns() const { return m_shownColumns; }
+    // Whether the current list's rows carry their seeing.
+    bool seeingInUse() const;
+    // The session's minutes with the Moon and the sky they share, for a curve of an object's
+    // reserve through the session (objectVisibility, seeingAt); none while the seeing is not in
+    // use or cannot be worked out.
+    const SessionSeeing *sessionSeeing() const { return m_sessionSeeing.get(); }
+
 signals:
     // A new list was made: from new texts, a new catalog or profile, or on request.
     void listChanged();
@@ -53,6 +90,14 @@ private:
     QString m_catalogFile = DefaultCatalogFile;
     std::optional<HorizonProfile> m_horizon;
     QString m_horizonFile;
+
+    ObserverTexts m_observerTexts;
+    QList<Problem> m_observerProblems;
+    SkyAndTelescope m_observer = firstSkyAndTelescope();
+    DarknessLevel m_darkness = DefaultDarkness;
+    QList<ListColumn> m_shownColumns = listColumnsWith({});
+    bool m_seeingWanted = false;
+    std::shared_ptr<const SessionSeeing> m_sessionSeeing;
 
     std::optional<Session> m_session;
     QList<Problem> m_problems;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/observerfield.h"
 #include "plan/sessionfield.h"
 
 #include <QList>
@@ -9,12 +10,13 @@
 #include <utility>
 
 // What kept something from being read, made or written, and where: a file and one of its lines,
-// or a session field. Turned into words only where the observer reads it (problemText).
+// or a session or observer field. Turned into words only where the observer reads it (problemText).
 struct Problem {
     QString file;                       // as the observer knows it; empty when no file is involved
     int line = 0;                       // 1 for the first line; 0 for the file as a whole
     std::optional<SessionField> field;  // the session field that cannot be read
     QString what;                       // the reason, a sentence without its full stop
+    std::optional<ObserverField> observerField = std::nullopt;  // the observer's field that cannot be read
 
     static Problem because(QString what) { return Problem{{}, 0, std::nullopt, std::move(what)}; }
     static Problem onLine(int line, QString what) { return Problem{{}, line, std::nullopt, std::move(what)}; }

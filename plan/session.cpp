@@ -77,5 +77,7 @@ Result<Session> readSession(const SessionTexts &texts, const QLocale &locale)
                                                                 : AzimuthWindowMode::Exclusive;
     for (const ObjectTypeEntry &entry : ObjectTypes)
         session.types.set(entry.type, texts[entry.type] == BoxState::Checked);
+    session.onlyWhatTelescopeShows = texts.onlyWhatTelescopeShows;
+    session.visibleAnyTime = texts.visibleAnyTime;
     return session;
 }

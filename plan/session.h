@@ -24,6 +24,12 @@ struct Session {
     double minSizeArcmin = 1.0;
     double maxSizeArcmin = 999.0;
     ObjectTypeSet types = ObjectTypeSet::all();
+    // Keeps only the objects whose verdict at their best moment is "difficult" or better.
+    bool onlyWhatTelescopeShows = false;
+    // Lists every object that passes the type, magnitude and size filters and is visible for at
+    // least a minute of the session (see visibility.h), instead of those above the minimum
+    // elevation at the start and at the end.
+    bool visibleAnyTime = false;
 
     AzimuthWindow azimuthWindow() const { return {minAzDeg, maxAzDeg, azimuthMode}; }
     // The session's start and end as days since J2000.0 UT.

@@ -20,6 +20,9 @@ struct SessionTexts {
     std::array<QString, SessionFieldCount> fields;
     std::array<BoxState, ObjectTypeCount> typeBoxes;
     QString azimuthMode = InclusiveCaption;
+    // The two filters on what the observer will see; off, the list is made as it always was.
+    bool onlyWhatTelescopeShows = false;
+    bool visibleAnyTime = false;
 
     // The values of a first start: the first values of the fields, every box checked.
     SessionTexts();

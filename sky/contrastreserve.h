@@ -9,10 +9,11 @@
 // DeepskyLog's contrast reserve also uses. Contrasts are log10 of (object / sky); a positive
 // reserve means the object should be seen.
 
-// The observer's telescope: its aperture and the magnifications its eyepieces give.
+// The observer's telescope: its aperture and the magnifications its eyepieces give. The planner's
+// table of the observer's fields gives the values of a first start.
 struct Telescope {
-    double apertureMm = 200.0;
-    std::vector<double> magnifications = {40.0, 80.0, 120.0, 200.0};
+    double apertureMm = 0.0;
+    std::vector<double> magnifications;
 };
 
 struct Reserve {

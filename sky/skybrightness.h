@@ -10,9 +10,10 @@
 // V in magnitudes per square arcsecond; extinction k in magnitudes per airmass.
 
 // The observer's moonless sky: its zenith as a sky-quality meter reads it, and its extinction.
+// The planner's table of the observer's fields gives the values of a first start.
 struct ObserverSky {
-    double zenithMagPerArcsec2 = 21.0;
-    double extinctionPerAirmass = 0.20;
+    double zenithMagPerArcsec2 = 0.0;
+    double extinctionPerAirmass = 0.0;
 };
 
 // The Moon's centre as the observer sees it (topocentric), and its phase angle: 180 degrees less

@@ -474,7 +474,7 @@ SessionTexts MainWindow::sessionTexts() const
 
 SavedDefaults MainWindow::savedDefaults() const
 {
-    return SavedDefaults{sessionTexts(), m_planner.catalogFile(), m_planner.horizonFile()};
+    return SavedDefaults{sessionTexts(), m_planner.catalogFile(), m_planner.horizonFile(), m_planner.observerTexts()};
 }
 
 // A list from what the observer changed: what a command loaded or saved before is no longer news.
@@ -778,6 +778,12 @@ void MainWindow::applyDefaultsLine(const DefaultsLine &line, const SavedDefaults
         else if (m_planner.horizon())
             m_planner.setHorizon(std::nullopt, {});
         break;
+    case DefaultsLine::Holds::ObserverField: {
+        ObserverTexts observer = m_planner.observerTexts();
+        observer[line.observerField] = defaults.observer[line.observerField];
+        m_planner.setObserverTexts(observer);
+        break;
+    }
     }
 }
 

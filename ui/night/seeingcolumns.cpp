@@ -1,5 +1,7 @@
 #include "ui/night/seeingcolumns.h"
 
+#include "plan/fieldnumber.h"
+#include "plan/objectseeing.h"
 #include "sky/verdict.h"
 
 #include <cmath>
@@ -13,11 +15,6 @@ SortKey roundedKey(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
     return SortKey::number(std::round(value * scale) / scale);
-}
-
-QString magnificationText(double magnification, const LocaleNumbers &numbers)
-{
-    return numbers.locale().toString(magnification, 'f', QLocale::FloatingPointShortest);
 }
 
 }  // namespace
@@ -48,7 +45,7 @@ const std::array<SeeingColumnEntry, SeeingColumnCount> SeeingColumns = {{
      }},
     {u"Magnification", u"Magnification", Qt::AlignRight,
      [](const BestMoment &best, const LocaleNumbers &numbers) {
-         return magnificationText(best.seeing.reserve.magnification, numbers);
+         return magnificationText(best.seeing.reserve.magnification, numbers.locale());
      },
      [](const BestMoment &best) { return SortKey::number(best.seeing.reserve.magnification); }},
 }};
@@ -65,7 +62,5 @@ SortKey seeingSortKey(const std::optional<BestMoment> &best, const SeeingColumnE
 
 std::optional<ObjectLight> catalogObjectLight(const CatalogObject &object)
 {
-    bool minorIsNumber = false;
-    const double minorArcmin = object.minorSizeText.trimmed().toDouble(&minorIsNumber);
-    return objectLight(object.magnitude, object.sizeArcmin, minorIsNumber ? std::optional(minorArcmin) : std::nullopt);
+    return objectLight(object.magnitude, object.sizeArcmin, readPlainNumber(object.minorSizeText));
 }
