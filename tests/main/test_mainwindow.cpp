@@ -1,11 +1,17 @@
 #include "ui/common/nightvision.h"
 #include "ui/main/skychart.h"
 #include "ui/night/nightwindow.h"
+#include "ui/main/telescopedialog.h"
+#include "ui/common/fieldmark.h"
+#include "ui/common/windowlook.h"
 #include "contrast.h"
 #include "snapshot.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QSettings>
 #include <QTimeZone>
 
 #include <cmath>
@@ -40,7 +46,11 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings(ApplicationTitle, ApplicationTitle).clear();  // the remembered columns
+    }
 
     // A first start, the plain buttons and the menus' Help, About and Night Vision. Under night
     // vision every pixel is a shade of red: the style's bevels blend in a little grey, but nothing
@@ -280,6 +290,69 @@ private slots:
         layout.placeControls(QSize(1714, 1102));
         layout.placeControls(QSize(1714, 0));
         QCOMPARE(control.geometry(), QRect(20, 40, 60, 80));
+    }
+
+    // What the telescope shows: View › Columns adds its columns after the usual ones in the grid
+    // and in Copy, remembered for the next start; taking them off gives the bytes of before.
+    // Telescope and Sky marks what cannot be read and changes nothing until OK succeeds; a Bortle
+    // class fills the sky brightness and names its table. The two filters change the list.
+    void telescopeColumnsAndFilters()
+    {
+        const auto copied = [](const WindowFixture &fixture) {
+            fixture.trigger(QStringLiteral("Copy Results to Clipboard"));
+            return QGuiApplication::clipboard()->text();
+        };
+        QString plainCopy;
+        {
+            WindowFixture fixture;
+            fixture.start();
+            plainCopy = copied(fixture);
+            fixture.trigger(QStringLiteral("Reserve"));
+            fixture.trigger(QStringLiteral("Verdict"));
+            QCOMPARE(fixture.view().model()->columnCount(), 13);
+            QVERIFY(copied(fixture).startsWith(plainCopy.section(u'\r', 0, 0) + QStringLiteral("\tReserve\tVerdict\r\n")));
+        }
+        WindowFixture fixture;
+        fixture.start();
+        QCOMPARE(fixture.view().model()->headerData(12, Qt::Horizontal).toString().trimmed(), QStringLiteral("Verdict"));
+        const QStringList reserves = fixture.column(11);
+        QVERIFY(std::ranges::any_of(reserves, [](const QString &cell) { return cell != u"-"; }));
+
+        fixture.trigger(QStringLiteral("Telescope and Sky..."));
+        auto *dialog = fixture.window->findChild<TelescopeDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        const auto field = [dialog](const QString &name) {
+            const QList<QLineEdit *> fields = dialog->findChildren<QLineEdit *>();
+            return *std::ranges::find(fields, name, &QWidget::accessibleName);
+        };
+        field(QStringLiteral("Aperture"))->setText(QStringLiteral("5"));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QVERIFY(dialog->isVisible() && isMarked(field(QStringLiteral("Aperture"))) && !isMarked(field(QStringLiteral("Extinction"))));
+        QCOMPARE(fixture.column(11), reserves);
+        dialog->findChild<QComboBox *>()->setCurrentText(QStringLiteral("Bortle class"));
+        field(QStringLiteral("Sky estimate"))->setText(QStringLiteral("4"));
+        QTest::mouseClick(fixture.button(QStringLiteral("Set Sky Brightness")), Qt::LeftButton);
+        QCOMPARE(field(QStringLiteral("Sky brightness"))->text(), QStringLiteral("21.05"));
+        QVERIFY(dialog->findChild<QLabel *>("estimateNote")->text().contains(QStringLiteral("Bortle (2001")));
+        field(QStringLiteral("Aperture"))->setText(QStringLiteral("457"));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTRY_VERIFY(!fixture.window->findChild<TelescopeDialog *>());
+        QCOMPARE(fixture.window->planner().observerTexts()[ObserverField::Aperture], QStringLiteral("457"));
+        QVERIFY(fixture.column(11) != reserves);
+
+        const int listed = fixture.listed();
+        fixture.button<QCheckBox>(QStringLiteral("Visible any time in the session"))->click();
+        QVERIFY(fixture.listed() > listed);
+        fixture.button<QCheckBox>(QStringLiteral("Only what my telescope shows"))->click();
+        const QStringList verdicts = fixture.column(12);
+        QVERIFY(!verdicts.isEmpty() && fixture.listed() < listed * 4);
+        for (const QString &verdict : verdicts)
+            QVERIFY2(QStringList({"difficult", "moderate", "easy", "very easy"}).contains(verdict), qPrintable(verdict));
+        fixture.trigger(QStringLiteral("Reserve"));
+        fixture.trigger(QStringLiteral("Verdict"));
+        fixture.button<QCheckBox>(QStringLiteral("Visible any time in the session"))->click();
+        fixture.button<QCheckBox>(QStringLiteral("Only what my telescope shows"))->click();
+        QCOMPARE(copied(fixture), plainCopy);
     }
 
     // The white slice is what the list admits, drawn afresh each time; the horizon profile covers

@@ -8,6 +8,7 @@
 #include "ui/common/nightvision.h"
 #include "ui/night/nightchart.h"
 #include "ui/night/nightwindow.h"
+#include "ui/night/visibilitytablemodel.h"
 #include "workedsession.h"
 
 #include <QClipboard>
@@ -40,17 +41,22 @@ std::pair<QString, double> valueOf(const QString &cell)
 struct NightFixture {
     Planner planner;
     NightWindow window;
+    std::optional<NightSeeing> seeing;  // none: the window is not asked to judge it
 
     // The worked session, everything above the horizon.
     NightFixture()
     {
-        const auto showList = [this] { window.showSession({planner.session(), &planner.list(), nullptr, planner.horizon()}); };
-        QObject::connect(&planner, &Planner::listChanged, &window, showList);
+        QObject::connect(&planner, &Planner::listChanged, &window, [this] { showList(); });
         planner.setCatalog(loadCatalogFile(qEnvironmentVariable("NOCTURO_SOURCE_DIR") + "/data/Objects.csv").value());
         planner.setSessionTexts(workedSessionTexts());
         change(SessionField::MinElevation, QStringLiteral("0"));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    void showList(const CatalogObject *selected = nullptr)
+    {
+        window.showSession({planner.session(), &planner.list(), selected, planner.horizon(), seeing});
     }
 
     void change(SessionField field, const QString &text)
@@ -185,6 +191,66 @@ private slots:
                                  night.cell(row, 4), night.cell(row, 5)}.join(u'\t') + QStringLiteral("\r\n");
         QTest::mouseClick(night.window.findChild<QPushButton *>(), Qt::LeftButton);  // Copy Table
         QCOMPARE(QGuiApplication::clipboard()->text(), table);
+    }
+
+    // Under the observer's sky and telescope each row tells what the object shows at its best
+    // moment, from the night's minutes: a darker sky shows every object with light better, the
+    // magnification is one of the telescope's, the near-full Moon of the worked night lights the
+    // sky, and the columns sort by their values. The selected object's reserve is drawn in its
+    // own colour on a second scale; without the seeing the window is as before.
+    void judgesSeeingAtEachBestMoment()
+    {
+        NightFixture night;
+        NightChart &chart = *night.window.findChild<NightChart *>();
+        const CatalogObject *m42 = nullptr;
+        for (const ListedObject &row : night.planner.list().rows)
+            m42 = row.object->messier == u"42" ? row.object : m42;
+        QVERIFY(m42);
+        night.showList(m42);
+        const QImage plain = chart.grab().toImage();
+        const QString plainTable = night.window.findChild<VisibilityTableModel *>()->text();
+
+        const auto judged = [&](double zenithSqm) {
+            night.seeing = NightSeeing{ObserverSky{zenithSqm, 0.2}, Telescope{200.0, {40.0, 120.0}}};
+            night.showList(m42);
+            return std::pair{night.column(8), night.column(6)};  // Reserve, Moon
+        };
+        const auto [brightReserves, moon] = judged(18.0);
+        const auto [darkReserves, darkMoon] = judged(22.0);
+        QCOMPARE(night.table().model()->columnCount(), 11);
+        QVERIFY(night.window.findChild<VisibilityTableModel *>()->text().startsWith(
+            "Identifier\tFrom\tUntil\tMinutes\tBest\tBest altitude\tMoon\tSky\tReserve\tVerdict\tMagnification\r\n"));
+        int judgedRows = 0;
+        for (int row = 0; row < brightReserves.size(); ++row) {
+            if (darkReserves[row] == u"-")
+                continue;
+            ++judgedRows;
+            QVERIFY2(darkReserves[row].toDouble() > brightReserves[row].toDouble(), qPrintable(night.cell(row, 0)));
+            QVERIFY(QStringList({"40", "120"}).contains(night.cell(row, 10)));
+            QVERIFY(QStringList({"not visible", "doubtful", "difficult", "moderate", "easy", "very easy"}).contains(night.cell(row, 9)));
+            QVERIFY2(night.cell(row, 7).toDouble() < 21.0, qPrintable(night.cell(row, 7)));  // the Moon's light
+        }
+        QVERIFY(judgedRows > 10 && moon.count(QStringLiteral("-")) < moon.size());
+        const auto reserveValue = [](const QString &cell) { return cell == u"-" ? 1e9 : cell.toDouble(); };
+        for (const int col : {8, 9}) {  // the verdicts in the reserve's order
+            night.clickHeading(col);
+            QVERIFY2(std::ranges::is_sorted(night.column(8), {}, reserveValue), qPrintable(QString::number(col)));
+        }
+
+        const QImage withReserve = chart.grab().toImage();
+        const auto reservePixels = [](const QImage &image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixelColor(x, y) == QColor(255, 150, 60);
+            return count;
+        };
+        QVERIFY(reservePixels(withReserve) > 50 && reservePixels(plain) == 0);
+        QVERIFY(matchesSnapshot(night.window, QStringLiteral("night-window-reserve")));  // also the guide's picture
+        night.seeing.reset();
+        night.showList(m42);
+        QCOMPARE(chart.grab().toImage(), plain);
+        QCOMPARE(night.window.findChild<VisibilityTableModel *>()->text(), plainTable);
     }
 
     // The minimum elevation shows over the grid, also on one of its lines; a curve below the

@@ -51,7 +51,7 @@ struct Shown {
 
     Shown()
     {
-        model.showList(listOf(Sky), QLocale::c());
+        model.showList(listOf(Sky), listColumnsWith({}), QLocale::c());
         view->resize(700, 300);
         QObject::connect(view, &ResultsView::currentObjectChanged, [this](const QString &id) { told << "current " + id; });
         QObject::connect(view, &ResultsView::objectActivated, [this](const QString &id) { told << "images " + id; });
@@ -118,7 +118,7 @@ private slots:
             QVERIFY(shown.view->columnWidth(column) > shown.view->fontMetrics().horizontalAdvance(shown.heading(column)));
         }
         shown.doubleClickRow(2);  // NGC 224
-        shown.model.showList(listOf({Sky[3], Sky[1], Sky[4]}), QLocale::c());
+        shown.model.showList(listOf({Sky[3], Sky[1], Sky[4]}), listColumnsWith({}), QLocale::c());
         QCOMPARE(shown.view->columnWidth(0), widthBefore + 40);
         QCOMPARE(shown.identifiers() + u'/' + shown.cell(shown.view->currentIndex().row(), 0), "NGC 224|IC 434|NGC 7089/NGC 224");
         shown.clickHeading(4);
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(shown.view->selectionModel()->selectedRows(), QModelIndexList{shown.model.index(2, 0)});
         QCOMPARE(shown.window.focusWidget(), shown.next);
 
-        shown.model.showList(listOf({Sky[1], Sky[2]}), QLocale(QLocale::German));
+        shown.model.showList(listOf({Sky[1], Sky[2]}), listColumnsWith({}), QLocale(QLocale::German));
         QStringList row;
         for (int column = 0; column < shown.model.columnCount(); ++column) {
             row << shown.cell(0, column);
@@ -150,7 +150,7 @@ private slots:
         const QByteArray longIdentifier(100000, 'W');
         std::vector<Row> sky = Sky;
         sky[1].identifier = longIdentifier.constData();
-        shown.model.showList(listOf(sky), QLocale::c());
+        shown.model.showList(listOf(sky), listColumnsWith({}), QLocale::c());
         const int thirdPx = shown.view->screen()->availableGeometry().width() / 3;
         QCOMPARE(shown.view->columnWidth(0), thirdPx);
         QHeaderView *header = shown.view->horizontalHeader();
@@ -158,7 +158,7 @@ private slots:
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, border);
         QTest::mouseMove(header->viewport(), border + QPoint(60, 0));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, border + QPoint(60, 0));
-        shown.model.showList(listOf(sky), QLocale::c());
+        shown.model.showList(listOf(sky), listColumnsWith({}), QLocale::c());
         QCOMPARE(shown.view->columnWidth(0), thirdPx + 60);
     }
 };

@@ -5,6 +5,7 @@
 #include "sky/nightevents.h"
 #include "sky/nightsky.h"
 #include "sky/siderealtime.h"
+#include "sky/skyqualityestimate.h"
 #include "sky/verdict.h"
 
 #include <QTest>
@@ -274,6 +275,26 @@ private slots:
             }
             QCOMPARE(underMoon > 0, moonlit);
         }
+    }
+
+    // A naked-eye limit: the reading that Schaefer's relation, NELM = 7.93 - 5 log10(10^(4.316 -
+    // SQM / 5) + 1), takes back to the same limit; none where it reaches no sky. A Bortle class:
+    // the middle of its tabulated range (class 4: 20.8 to 21.3), class 9 its bright bound.
+    void skyQualityEstimates()
+    {
+        for (const double limit : {4.0, 5.5, 6.42, 7.0}) {
+            const auto estimate = sqmFromNakedEyeLimit(limit);
+            QVERIFY(estimate && estimate->source.find("Schaefer") != std::string_view::npos);
+            QCOMPARE_NEAR(7.93 - 5.0 * std::log10(std::pow(10.0, 4.316 - estimate->magPerArcsec2 / 5.0) + 1.0), limit, 1e-9);
+        }
+        QCOMPARE_NEAR(sqmFromNakedEyeLimit(6.42)->magPerArcsec2, 21.57, 0.005);
+        QVERIFY(!sqmFromNakedEyeLimit(7.93) && !sqmFromNakedEyeLimit(8.5));
+        const std::pair<int, double> classes[] = {{1, 21.88}, {4, 21.05}, {5, 19.775}, {9, 17.5}};
+        for (const auto &[bortleClass, reading] : classes) {
+            QCOMPARE_NEAR(sqmFromBortleClass(bortleClass)->magPerArcsec2, reading, 1e-9);
+            QVERIFY(sqmFromBortleClass(bortleClass)->source.find("Bortle") != std::string_view::npos);
+        }
+        QVERIFY(!sqmFromBortleClass(0) && !sqmFromBortleClass(10));
     }
 };
 

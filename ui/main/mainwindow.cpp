@@ -22,6 +22,7 @@
 #include "ui/main/inputrules.h"
 #include "ui/main/nowcommand.h"
 #include "ui/main/skychart.h"
+#include "ui/main/telescopedialog.h"
 #include "ui/main/wrappingbutton.h"
 #include "ui/night/nightwindow.h"
 #include "ui/platform/browser.h"
@@ -41,6 +42,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -89,6 +91,24 @@ QString shownPath(const QString &path)
 bool isAzimuthField(SessionField field)
 {
     return field == SessionField::MinAzimuth || field == SessionField::MaxAzimuth;
+}
+
+// The optional columns shown, kept in the user's settings across starts by their headings.
+const QString ShownColumnsKey = QStringLiteral("shownColumns");
+
+QString columnHeading(ListColumn column)
+{
+    return QString::fromUtf16(listColumnEntry(int(column)).textHeading);
+}
+
+QStringList rememberedColumnHeadings()
+{
+    return QSettings(ApplicationTitle, ApplicationTitle).value(ShownColumnsKey).toStringList();
+}
+
+void rememberColumnHeadings(const QStringList &headings)
+{
+    QSettings(ApplicationTitle, ApplicationTitle).setValue(ShownColumnsKey, headings);
 }
 
 }  // namespace
@@ -164,6 +184,14 @@ void MainWindow::addTypeBox(ObjectType type, QRect twips)
     m_typeBoxes[std::size_t(type)] = box;
 }
 
+// The filters on what the observer will see: off, the list is made as it always was.
+QCheckBox *MainWindow::addFilterBox(const QString &caption, QRect twips)
+{
+    auto *box = new QCheckBox(caption, m_client);
+    place(box, twips);
+    return box;
+}
+
 QPushButton *MainWindow::addButton(const QString &caption, QRect twips)
 {
     auto *button = new WrappingButton(caption, m_client);
@@ -195,6 +223,8 @@ void MainWindow::createControls()
     addField(F::MinSize, QRect(1800, 5880, 495, 285));
     addField(F::MaxSize, QRect(2280, 5880, 495, 285));
     addField(F::MinElevation, QRect(2160, 6360, 615, 285));
+    m_anyTimeBox = addFilterBox(QStringLiteral("Visible any time in the session"), QRect(120, 2730, 3300, 255));
+    m_onlyShownBox = addFilterBox(QStringLiteral("Only what my telescope shows"), QRect(120, 5100, 3300, 255));
     createSkyChart();
     addField(F::MinAzimuth, QRect(1920, 7320, 375, 285));
     addField(F::MaxAzimuth, QRect(2280, 7320, 375, 285));
@@ -284,6 +314,7 @@ void MainWindow::createMenus()
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     addItem(editMenu, QStringLiteral("Copy Results to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C),
             &MainWindow::copyResults);
+    addItem(editMenu, QStringLiteral("Telescope and Sky..."), QKeySequence(), &MainWindow::showTelescopeDialog);
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     addItem(viewMenu, QStringLiteral("Night"), QKeySequence(Qt::Key_F2), &MainWindow::showNight);
@@ -292,10 +323,47 @@ void MainWindow::createMenus()
     nightVision->setCheckable(true);
     nightVision->setChecked(isNightVision(QApplication::palette()));
     connect(nightVision, &QAction::toggled, this, &MainWindow::setNightVision);
+    createColumnsMenu(viewMenu);
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     addItem(helpMenu, QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
     addItem(helpMenu, QStringLiteral("About"), QKeySequence(), &MainWindow::showAbout);
+}
+
+// One item per optional column, checked as the settings remember; the list shows them at once.
+void MainWindow::createColumnsMenu(QMenu *viewMenu)
+{
+    QMenu *columnsMenu = viewMenu->addMenu(QStringLiteral("Columns"));
+    const QStringList remembered = rememberedColumnHeadings();
+    for (const ListColumnEntry &entry : ListColumns) {
+        if (!isOptionalColumn(entry.column))
+            continue;
+        QAction *action = columnsMenu->addAction(columnHeading(entry.column));
+        action->setCheckable(true);
+        action->setChecked(remembered.contains(action->text()));
+        connect(action, &QAction::toggled, this, &MainWindow::showColumns);
+        m_columnActions << action;
+    }
+    QList<ListColumn> shown;
+    for (const QAction *action : std::as_const(m_columnActions)) {
+        if (action->isChecked())
+            shown << *listColumnNamed(action->text());
+    }
+    m_planner.setShownOptionalColumns(shown);
+}
+
+void MainWindow::showColumns()
+{
+    QList<ListColumn> shown;
+    QStringList headings;
+    for (const QAction *action : std::as_const(m_columnActions)) {
+        if (action->isChecked()) {
+            shown << *listColumnNamed(action->text());
+            headings << action->text();
+        }
+    }
+    rememberColumnHeadings(headings);
+    m_planner.setShownOptionalColumns(shown);
 }
 
 void MainWindow::setTabOrder()
@@ -310,7 +378,7 @@ void MainWindow::setTabOrder()
         box(T::PlanetaryNebula), box(T::Galaxy), box(T::GlobularCluster), box(T::OpenCluster),
         field(F::MinAzimuth), field(F::MaxAzimuth), field(F::SessionLength), m_resultsView, m_quitButton,
         m_saveDefaultsButton, m_loadDefaultsButton, m_locationButton, m_skyChart, m_refreshButton,
-        m_azimuthModeButton};
+        m_azimuthModeButton, m_anyTimeBox, m_onlyShownBox};
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
 }
@@ -334,6 +402,8 @@ void MainWindow::connectControls()
         // A box changed by the defaults file makes a new list just as a click does.
         connect(box, &QCheckBox::stateChanged, this, &MainWindow::generateList);
     }
+    for (QCheckBox *box : {m_anyTimeBox, m_onlyShownBox})
+        connect(box, &QCheckBox::toggled, this, &MainWindow::generateList);
     connect(m_resultsView, &ResultsView::currentObjectChanged, this, &MainWindow::selectObject);
     connect(m_resultsView, &ResultsView::objectActivated, this, &MainWindow::searchImages);
 }
@@ -397,6 +467,8 @@ SessionTexts MainWindow::sessionTexts() const
     for (const ObjectTypeEntry &entry : ObjectTypes)
         texts[entry.type] = boxState(m_typeBoxes[std::size_t(entry.type)]);
     texts.azimuthMode = m_azimuthModeButton->text();
+    texts.onlyWhatTelescopeShows = m_onlyShownBox->isChecked();
+    texts.visibleAnyTime = m_anyTimeBox->isChecked();
     return texts;
 }
 
@@ -419,7 +491,7 @@ void MainWindow::makeList()
 
 void MainWindow::showList()
 {
-    m_resultsModel->showList(m_planner.list(), locale());
+    m_resultsModel->showList(m_planner.list(), m_planner.shownColumns(), locale());
     const std::optional<Session> &session = m_planner.session();
     m_daylightNote = session ? daylightNote(*session) : QString();
     showProblems();
@@ -623,7 +695,8 @@ void MainWindow::searchImages(const QString &identifier)
 
 QString MainWindow::resultsText() const
 {
-    return ::resultsText(m_planner.list(), m_resultsModel->displayOrder(), LocaleNumbers(locale()));
+    return ::resultsText(m_planner.list(), m_resultsModel->displayOrder(), LocaleNumbers(locale()),
+                         m_planner.shownColumns());
 }
 
 void MainWindow::copyResults()
@@ -803,11 +876,16 @@ const CatalogObject *MainWindow::selectedObject() const
     return selected == list.rows.end() ? nullptr : selected->object;
 }
 
+// The Night window judges the seeing while the list shows one of its columns.
 void MainWindow::refreshNightWindow()
 {
-    if (m_nightWindow)
-        m_nightWindow->showSession(
-            NightSession{m_planner.session(), &m_planner.list(), selectedObject(), m_planner.horizon()});
+    if (!m_nightWindow)
+        return;
+    std::optional<NightSeeing> seeing;
+    if (m_planner.shownColumns().size() > StandardListColumnCount && m_planner.observerProblems().isEmpty())
+        seeing = NightSeeing{m_planner.skyAndTelescope().sky, m_planner.skyAndTelescope().telescope};
+    m_nightWindow->showSession(
+        NightSession{m_planner.session(), &m_planner.list(), selectedObject(), m_planner.horizon(), seeing});
 }
 
 void MainWindow::showNight()
@@ -820,6 +898,11 @@ void MainWindow::showNight()
     m_nightWindow->show();
     m_nightWindow->raise();
     m_nightWindow->activateWindow();
+}
+
+void MainWindow::showTelescopeDialog()
+{
+    ::showTelescopeDialog(m_telescopeDialog, m_planner, this);
 }
 
 void MainWindow::setNightVision(bool on)

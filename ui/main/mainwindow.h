@@ -18,10 +18,12 @@ class NightWindow;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class ResultsModel;
 class ResultsView;
 class SkyChart;
+class TelescopeDialog;
 struct DefaultsLine;
 struct SavedDefaults;
 
@@ -62,6 +64,8 @@ private slots:
     void clearHorizon();
     void showNight();
     void setNightVision(bool on);
+    void showTelescopeDialog();
+    void showColumns();
     void showHelp();
     void showAbout();
     void selectObject(const QString &identifier);
@@ -73,6 +77,8 @@ private:
     void createSkyChart();
     void createResults();
     void createMenus();
+    void createColumnsMenu(QMenu *viewMenu);
+    QCheckBox *addFilterBox(const QString &caption, QRect twips);
     void setTabOrder();
     void connectControls();
     void place(QWidget *control, QRect twips);
@@ -127,6 +133,9 @@ private:
     QPushButton *m_loadDefaultsButton = nullptr;
     QPushButton *m_azimuthModeButton = nullptr;
     QPushButton *m_quitButton = nullptr;
+    QCheckBox *m_onlyShownBox = nullptr;   // only what the telescope shows
+    QCheckBox *m_anyTimeBox = nullptr;     // visible any time in the session
+    QList<QAction *> m_columnActions;      // View › Columns, one per optional column
     SkyChart *m_skyChart = nullptr;
     ResultsModel *m_resultsModel = nullptr;
     ResultsView *m_resultsView = nullptr;
@@ -134,4 +143,5 @@ private:
     QPointer<LocationChooser> m_locationChooser;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<NightWindow> m_nightWindow;
+    QPointer<TelescopeDialog> m_telescopeDialog;
 };

@@ -1,22 +1,44 @@
 #include "ui/night/nightchart.h"
 
 #include "plan/localtime.h"
+#include "sky/verdict.h"
 #include "ui/common/nightvision.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
 constexpr double LowestAltDeg = -20.0;  // below that the sky chart shows nothing worth seeing
 constexpr double HighestAltDeg = 90.0;
 constexpr int MarginPx = 28;
+// The reserve's scale on the right: the verdicts' bands in a strip, the numbers beside it.
+constexpr double LowestReserve = -1.5;
+constexpr double HighestReserve = 2.0;
+constexpr int ReserveMarginPx = 44;
+constexpr int BandStripPx = 8;
 
 struct Colours {
     QColor day, civil, nautical, astronomical, night, session, visible, sun, moon, object, horizon, text, grid;
 };
+
+QColor reserveColour(const QPalette &palette)
+{
+    return isNightVision(palette) ? QColor(255, 120, 120) : QColor(255, 150, 60);
+}
+
+// From the faintest verdict to the easiest: red to green, or dark to bright red.
+QColor bandColour(std::size_t band, const QPalette &palette)
+{
+    const double share = double(band) / double(VerdictBands.size() - 1);
+    if (isNightVision(palette))
+        return QColor(int(60 + 195 * share), 0, 0);
+    return QColor::fromHsv(int(120 * share), 190, 220);
+}
 
 // Under night vision every colour is a shade of red; the text and the grid are those of the
 // night-vision palette.
@@ -54,15 +76,23 @@ NightChart::NightChart(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void NightChart::setCurves(NightCurves curves)
+void NightChart::setCurves(NightCurves curves, std::vector<ReservePoint> reserve)
 {
     m_curves = std::move(curves);
+    m_reserve = std::move(reserve);
     update();
 }
 
 QRectF NightChart::plotArea() const
 {
-    return QRectF(rect()).adjusted(MarginPx, 8, -8, -MarginPx + 8);
+    const int rightPx = m_reserve.empty() ? 8 : ReserveMarginPx;
+    return QRectF(rect()).adjusted(MarginPx, 8, -rightPx, -MarginPx + 8);
+}
+
+double NightChart::reserveToPixelsY(double logReserve) const
+{
+    const QRectF area = plotArea();
+    return area.bottom() - (logReserve - LowestReserve) / (HighestReserve - LowestReserve) * area.height();
 }
 
 QPointF NightChart::toPixels(double atDays, double altDeg) const
@@ -89,6 +119,10 @@ void NightChart::paintEvent(QPaintEvent *)
     drawCurve(painter, m_curves.moon, colours.moon, 1.5);
     drawCurve(painter, m_curves.horizon, colours.horizon, 1.5);
     drawCurve(painter, m_curves.object, colours.object, 2.5);
+    if (!m_reserve.empty()) {
+        drawVerdictBands(painter);
+        drawReserve(painter);
+    }
     drawLegend(painter);
 }
 
@@ -97,8 +131,10 @@ void NightChart::paintEvent(QPaintEvent *)
 void NightChart::drawLegend(QPainter &painter) const
 {
     const Colours colours = coloursFor(palette());
-    const std::pair<const char *, QColor> entries[] = {
+    std::vector<std::pair<const char *, QColor>> entries = {
         {"Sun", colours.sun}, {"Moon", colours.moon}, {"object", colours.object}, {"horizon", colours.horizon}};
+    if (!m_reserve.empty())
+        entries.emplace_back("reserve", reserveColour(palette()));
     const QFontMetrics metrics = painter.fontMetrics();
     constexpr qreal StrokePx = 12;
     QPointF at = plotArea().topLeft() + QPointF(6, 4);
@@ -205,6 +241,48 @@ void NightChart::drawCurve(QPainter &painter, const std::vector<CurvePoint> &cur
     painter.save();
     painter.setClipRect(plotArea());
     painter.setPen(QPen(colour, widthPx));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+// The verdicts' bands in a strip right of the plot, the reserve's whole numbers beside it.
+void NightChart::drawVerdictBands(QPainter &painter) const
+{
+    const QRectF area = plotArea();
+    double lowerReserve = LowestReserve;
+    for (std::size_t band = 0; band < VerdictBands.size(); ++band) {
+        const double upperReserve = std::min(VerdictBands[band].reserveBelow, HighestReserve);
+        const double top = reserveToPixelsY(upperReserve);
+        painter.fillRect(QRectF(area.right() + 2, top, BandStripPx, reserveToPixelsY(lowerReserve) - top),
+                         bandColour(band, palette()));
+        lowerReserve = upperReserve;
+    }
+    painter.setPen(coloursFor(palette()).text);
+    for (int reserve = int(std::ceil(LowestReserve)); reserve <= int(HighestReserve); ++reserve) {
+        const double y = reserveToPixelsY(reserve);
+        painter.drawText(QRectF(area.right() + BandStripPx + 4, y - 8, ReserveMarginPx - BandStripPx - 4, 16),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(reserve));
+    }
+}
+
+// Broken where the object is below the horizon; beyond the scale it leaves the plot, clipped.
+void NightChart::drawReserve(QPainter &painter) const
+{
+    QPainterPath path;
+    bool drawing = false;
+    for (const ReservePoint &point : m_reserve) {
+        if (!point.logReserve) {
+            drawing = false;
+            continue;
+        }
+        const QPointF at(toPixels(point.atDays, 0).x(), reserveToPixelsY(*point.logReserve));
+        drawing ? path.lineTo(at) : path.moveTo(at);
+        drawing = true;
+    }
+    painter.save();
+    painter.setClipRect(plotArea());
+    painter.setPen(QPen(reserveColour(palette()), 2.0, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     painter.restore();

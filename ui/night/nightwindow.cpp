@@ -6,6 +6,7 @@
 #include "ui/common/windowlook.h"
 #include "ui/night/nightchart.h"
 #include "ui/common/texttable.h"
+#include "ui/night/seeingcolumns.h"
 #include "ui/night/visibilitytablemodel.h"
 
 #include <QClipboard>
@@ -18,6 +19,13 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+
+namespace {
+
+// As many as the chart's other curves have.
+constexpr int ReserveSamples = 300;
+
+}  // namespace
 
 NightWindow::NightWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -86,6 +94,7 @@ void NightWindow::showSession(const NightSession &night)
     m_list = night.list ? *night.list : ObservingList{};
     m_profile = night.profile ? std::optional(*night.profile) : std::nullopt;
     m_selected = night.selected;
+    m_seeing = night.seeing;
     showEvents();
     showTable();
     showChart();
@@ -128,7 +137,8 @@ void NightWindow::showTable()
     std::vector<ListedVisibility> rows;
     if (m_hasSession)
         rows = m_plan.visibility(m_list, profile, darkness());
-    m_model->setRows(std::move(rows), m_plan.session().gmtDeviationHours, LocaleNumbers(locale()));
+    auto best = bestMoments(rows);
+    m_model->setRows(std::move(rows), std::move(best), m_plan.session().gmtDeviationHours, LocaleNumbers(locale()));
     m_columnFit->fit();
 }
 
@@ -139,7 +149,45 @@ void NightWindow::showChart()
         return;
     }
     const HorizonProfile *profile = m_profile ? &*m_profile : nullptr;
-    m_chart->setCurves(m_plan.curves(m_selected, m_model->visibilityOf(m_selected), profile));
+    NightCurves curves = m_plan.curves(m_selected, m_model->visibilityOf(m_selected), profile);
+    std::vector<ReservePoint> reserve = selectedReserve(curves.shown);
+    m_chart->setCurves(std::move(curves), std::move(reserve));
+}
+
+// Each row's best moment under the darkness chosen here; none while the seeing is not judged.
+std::optional<std::vector<std::optional<BestMoment>>>
+NightWindow::bestMoments(const std::vector<ListedVisibility> &rows) const
+{
+    if (!m_seeing)
+        return std::nullopt;
+    if (!m_hasSession)
+        return std::vector<std::optional<BestMoment>>();
+    const HorizonProfile *profile = m_profile ? &*m_profile : nullptr;
+    const SessionSeeing session(visibilityQuery(m_plan.session(), profile, darkness()), m_seeing->sky,
+                                m_seeing->telescope);
+    std::vector<EquatorialPosition> positions;
+    std::vector<std::optional<ObjectLight>> lights;
+    std::vector<Visibility> visibilities;
+    for (const ListedVisibility &row : rows) {
+        positions.push_back({row.object->raDeg, row.object->decDeg});
+        lights.push_back(catalogObjectLight(*row.object));
+        visibilities.push_back(row.visibility);
+    }
+    return catalogBestMoments(positions, lights, visibilities, session);
+}
+
+// The selected object's reserve across the chart; none without seeing, object or light.
+std::vector<ReservePoint> NightWindow::selectedReserve(const TimeSpan &shown) const
+{
+    if (!m_seeing || !m_selected)
+        return {};
+    const std::optional<ObjectLight> light = catalogObjectLight(*m_selected);
+    if (!light)
+        return {};
+    const Session &session = m_plan.session();
+    const NightSky night(Site{session.latDeg, session.lonDeg}, shown);
+    const DiurnalTrack track(m_selected->raDeg, m_selected->decDeg, session.latDeg, session.lonDeg);
+    return reserveCurve(track, *light, night, shown, ReserveSamples, m_seeing->sky, m_seeing->telescope);
 }
 
 void NightWindow::sortByHeading(int column)

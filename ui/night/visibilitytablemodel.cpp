@@ -1,5 +1,7 @@
 #include "ui/night/visibilitytablemodel.h"
 
+#include "ui/night/seeingcolumns.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -10,7 +12,10 @@ const QString LineEnd = QStringLiteral("\r\n");
 // An int, which views of every Qt 6 version read as the alignment.
 QVariant alignmentData(int column)
 {
-    return int(visibilityColumnEntry(column).alignment | Qt::AlignVCenter);
+    const Qt::Alignment alignment = column < VisibilityColumnCount
+                                        ? visibilityColumnEntry(column).alignment
+                                        : SeeingColumns[std::size_t(column - VisibilityColumnCount)].alignment;
+    return int(alignment | Qt::AlignVCenter);
 }
 
 }  // namespace
@@ -20,9 +25,11 @@ VisibilityTableModel::VisibilityTableModel(QObject *parent)
 {
 }
 
-void VisibilityTableModel::setRows(std::vector<ListedVisibility> rows, double gmtDeviationHours,
-                                   const LocaleNumbers &numbers)
+void VisibilityTableModel::setRows(std::vector<ListedVisibility> rows,
+                                   std::optional<std::vector<std::optional<BestMoment>>> bestMoments,
+                                   double gmtDeviationHours, const LocaleNumbers &numbers)
 {
+    showSeeing(bestMoments.has_value());
     if (!m_rows.empty()) {
         beginRemoveRows({}, 0, rowCount() - 1);
         m_rows.clear();
@@ -34,9 +41,14 @@ void VisibilityTableModel::setRows(std::vector<ListedVisibility> rows, double gm
     beginInsertRows({}, 0, int(rows.size()) - 1);
     m_gmtDeviationHours = gmtDeviationHours;
     m_rows.reserve(rows.size());
-    for (ListedVisibility &row : rows) {
-        QStringList cells = visibilityCells(row, gmtDeviationHours, numbers);
-        m_rows.push_back({std::move(row), std::move(cells)});
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        QStringList cells = visibilityCells(rows[index], gmtDeviationHours, numbers);
+        std::optional<BestMoment> best = bestMoments ? (*bestMoments)[index] : std::nullopt;
+        if (m_seeingShown) {
+            for (const SeeingColumnEntry &entry : SeeingColumns)
+                cells << seeingCell(best, entry, numbers);
+        }
+        m_rows.push_back({std::move(rows[index]), best, std::move(cells)});
     }
     std::vector<int> listOrder(m_rows.size());
     std::iota(listOrder.begin(), listOrder.end(), 0);
@@ -44,9 +56,23 @@ void VisibilityTableModel::setRows(std::vector<ListedVisibility> rows, double gm
     endInsertRows();
 }
 
+// Other columns: the rows go, and come again with the columns.
+void VisibilityTableModel::showSeeing(bool shown)
+{
+    if (shown == m_seeingShown)
+        return;
+    beginResetModel();
+    m_rows.clear();
+    m_shownOrder.clear();
+    m_seeingShown = shown;
+    if (m_sortColumn >= VisibilityColumnCount && !shown)
+        m_sortColumn = -1;  // sorted by a column that has gone: the list's order
+    endResetModel();
+}
+
 void VisibilityTableModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= VisibilityColumnCount)
+    if (column < 0 || column >= columnCount())
         return;
     m_sortColumn = column;
     m_sortOrder = order;
@@ -72,17 +98,33 @@ std::vector<int> VisibilityTableModel::sortedOrder(std::vector<int> order) const
 {
     if (m_sortColumn < 0)
         return order;
-    const VisibilityColumnEntry &entry = visibilityColumnEntry(m_sortColumn);
     std::vector<SortKey> keys;
     keys.reserve(m_rows.size());
     for (const Row &row : m_rows)
-        keys.push_back(entry.sortKey(row.visibility, m_gmtDeviationHours));
+        keys.push_back(sortKey(row));
     const auto before = [&keys](int a, int b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; };
     if (m_sortOrder == Qt::AscendingOrder)
         std::stable_sort(order.begin(), order.end(), before);
     else
         std::stable_sort(order.begin(), order.end(), [&before](int a, int b) { return before(b, a); });
     return order;
+}
+
+SortKey VisibilityTableModel::sortKey(const Row &row) const
+{
+    if (m_sortColumn < VisibilityColumnCount)
+        return visibilityColumnEntry(m_sortColumn).sortKey(row.visibility, m_gmtDeviationHours);
+    return seeingSortKey(row.best, SeeingColumns[std::size_t(m_sortColumn - VisibilityColumnCount)]);
+}
+
+QStringList VisibilityTableModel::headings() const
+{
+    QStringList headings = visibilityHeadings();
+    if (m_seeingShown) {
+        for (const SeeingColumnEntry &entry : SeeingColumns)
+            headings << QString::fromUtf16(entry.textHeading);
+    }
+    return headings;
 }
 
 const Visibility *VisibilityTableModel::visibilityOf(const CatalogObject *object) const
@@ -93,7 +135,7 @@ const Visibility *VisibilityTableModel::visibilityOf(const CatalogObject *object
 
 QString VisibilityTableModel::text() const
 {
-    QString text = visibilityHeadings().join(u'\t') + LineEnd;
+    QString text = headings().join(u'\t') + LineEnd;
     for (const int index : m_shownOrder)
         text += m_rows[std::size_t(index)].cells.join(u'\t') + LineEnd;
     return text;
@@ -106,7 +148,7 @@ int VisibilityTableModel::rowCount(const QModelIndex &parent) const
 
 int VisibilityTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : VisibilityColumnCount;
+    return parent.isValid() ? 0 : VisibilityColumnCount + (m_seeingShown ? SeeingColumnCount : 0);
 }
 
 QVariant VisibilityTableModel::data(const QModelIndex &index, int role) const
@@ -122,10 +164,12 @@ QVariant VisibilityTableModel::data(const QModelIndex &index, int role) const
 
 QVariant VisibilityTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= VisibilityColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromUtf16(visibilityColumnEntry(section).gridHeading);
+        return QString::fromUtf16(section < VisibilityColumnCount
+                                      ? visibilityColumnEntry(section).gridHeading
+                                      : SeeingColumns[std::size_t(section - VisibilityColumnCount)].gridHeading);
     if (role == Qt::TextAlignmentRole)
         return alignmentData(section);
     return {};

@@ -1,7 +1,5 @@
 #include "ui/results/resultsmodel.h"
 
-#include "plan/listcolumns.h"
-
 ResultsModel::ResultsModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -14,16 +12,16 @@ int ResultsModel::rowCount(const QModelIndex &parent) const
 
 int ResultsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : StandardListColumnCount;
+    return parent.isValid() ? 0 : int(m_columns.size());
 }
 
 QVariant ResultsModel::data(const QModelIndex &index, int role) const
 {
     const ListedObject *row = rowObject(index.row());
-    if (!row || index.column() < 0 || index.column() >= StandardListColumnCount)
+    if (!row || index.column() < 0 || index.column() >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return listCell(*row, index.column(), m_numbers);
+        return listCell(*row, listColumnAt(index.column()), m_numbers);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);  // an int, which every Qt 6 view reads
     return {};
@@ -33,7 +31,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (section < 0 || section >= StandardListColumnCount)
+    if (section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
         return heading(section);
@@ -47,10 +45,13 @@ Qt::ItemFlags ResultsModel::flags(const QModelIndex &index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void ResultsModel::showList(const ObservingList &list, const QLocale &locale)
+void ResultsModel::showList(const ObservingList &list, const QList<ListColumn> &columns, const QLocale &locale)
 {
     beginResetModel();
     m_list = list;
+    m_columns = columns;
+    if (m_sortColumn && !m_columns.contains(*m_sortColumn))
+        m_sortColumn.reset();
     m_numbers = LocaleNumbers(locale);
     m_shownRows = orderForSort();
     endResetModel();
@@ -58,11 +59,11 @@ void ResultsModel::showList(const ObservingList &list, const QLocale &locale)
 
 void ResultsModel::sortByColumn(int column)
 {
-    if (column < 0 || column >= StandardListColumnCount)
+    if (column < 0 || column >= columnCount())
         return;
-    const bool sortedAscendingByIt = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder;
+    const bool sortedAscendingByIt = m_columns[column] == m_sortColumn && m_sortOrder == Qt::AscendingOrder;
     m_sortOrder = sortedAscendingByIt ? Qt::DescendingOrder : Qt::AscendingOrder;
-    m_sortColumn = column;
+    m_sortColumn = m_columns[column];
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> shownRowOfListRow(m_list.rows.size());
@@ -80,7 +81,7 @@ void ResultsModel::sortByColumn(int column)
     m_shownRows = newShownRows;
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-    emit headerDataChanged(Qt::Horizontal, 0, StandardListColumnCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 const ListedObject *ResultsModel::rowObject(int viewRow) const
@@ -106,13 +107,13 @@ int ResultsModel::viewRowOf(const QString &identifier) const
 
 std::vector<int> ResultsModel::orderForSort() const
 {
-    return m_sortColumn < 0 ? listOrder(m_list) : sortedRows(m_list, m_sortColumn, m_sortOrder);
+    return m_sortColumn ? sortedRows(m_list, int(*m_sortColumn), m_sortOrder) : listOrder(m_list);
 }
 
 QString ResultsModel::heading(int column) const
 {
-    const QString text = QString::fromUtf16(listColumnEntry(column).gridHeading);
-    if (column != m_sortColumn)
+    const QString text = QString::fromUtf16(listColumnEntry(listColumnAt(column)).gridHeading);
+    if (m_columns[column] != m_sortColumn)
         return text;
     return (m_sortOrder == Qt::AscendingOrder ? QStringLiteral("> ") : QStringLiteral("< ")) + text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/listcolumns.h"
 #include "plan/localenumbers.h"
 #include "plan/observinglist.h"
 
@@ -7,10 +8,11 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
-// The observing list as a table: one row per listed object, one column per list column, the
-// headings as the grid shows them. The observer's sort order holds for every list shown until
+// The observing list as a table: one row per listed object, one column per list column shown
+// (the standard ones, then the optional ones asked for), the headings as the grid shows them. The observer's sort order holds for every list shown until
 // another heading is chosen; the heading sorted by carries "> " while ascending and "< " while
 // descending.
 class ResultsModel : public QAbstractTableModel {
@@ -26,8 +28,9 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Shows a new list, its numbers written as the locale writes them, in the kept sort order.
-    void showList(const ObservingList &list, const QLocale &locale);
+    // Shows a new list in the columns given, its numbers written as the locale writes them, in the
+    // kept sort order; sorted by a column no longer shown, in the list's own order.
+    void showList(const ObservingList &list, const QList<ListColumn> &columns, const QLocale &locale);
 
     // What a click on a heading does: another column sorts ascending, the column sorted by
     // ascending sorts descending, and descending turns to ascending again.
@@ -47,10 +50,12 @@ private:
 
     std::vector<int> orderForSort() const;
     QString heading(int column) const;
+    int listColumnAt(int column) const { return int(m_columns[column]); }
 
     ObservingList m_list;
+    QList<ListColumn> m_columns = listColumnsWith({});
     LocaleNumbers m_numbers{QLocale::c()};
     std::vector<int> m_shownRows;  // view row -> list row
-    int m_sortColumn = -1;         // none until the observer chooses one
+    std::optional<ListColumn> m_sortColumn;  // none until the observer chooses one
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

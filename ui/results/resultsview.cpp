@@ -158,7 +158,7 @@ void ResultsView::fitAllColumns()
     for (const ListedObject &row : m_results->m_list.rows) {
         for (int column = 0; column < columnCount; ++column) {
             cell.resize(0);
-            listColumnEntry(column).appendCell(cell, row, m_results->m_numbers);
+            listColumnEntry(m_results->listColumnAt(column)).appendCell(cell, row, m_results->m_numbers);
             widenFor(column, cell, paddingPx);
         }
     }
