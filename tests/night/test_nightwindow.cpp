@@ -161,13 +161,18 @@ private slots:
         QCOMPARE(chooser.currentText(), QStringLiteral("Astronomical darkness"));
         const std::pair<const char *, const char *> levels[] = {{"No darkness needed", nullptr}, {"Civil darkness", "civil dusk"},
             {"Nautical darkness", "nautical dusk"}, {"Astronomical darkness", "astronomical dusk"}};
+        // The selected object's visible stretch on the chart follows the level too.
+        night.showList(night.planner.list().rows.front().object);
+        QList<QImage> charts;
         for (const auto &[caption, dusk] : levels) {
             chooser.setCurrentIndex(chooser.findText(QLatin1String(caption)));
             QCOMPARE(chooser.currentText(), QLatin1String(caption));
+            charts << chart.grab().toImage();
             const QString from = dusk ? duskEvents.section(QLatin1String(dusk) + "\t2006-03-15 ", 1, 1).left(5) : "19:00";
             const QString most = std::ranges::max(night.column(3), {}, [](const QString &minutes) { return minutes.toInt(); });
             QCOMPARE_NEAR(most.toInt(), QTime::fromString(from, QStringLiteral("HH:mm")).secsTo(QTime(21, 0)) / 60, 1);
         }
+        QVERIFY(charts.front() != charts.back());
 
         // A click on a heading sorts by the values shown, ascending, and a second descending;
         // times by the instant, across midnight too. A new list keeps the order.
