@@ -1,32 +1,16 @@
 #include "sky/bestmoment.h"
 #include "sky/nightevents.h"
+#include "wholesky.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <numbers>
-
 namespace {
 
-constexpr int CatalogSize = 14000;
-
-// Points spread evenly over the whole sphere (a Fibonacci lattice), with magnitudes and sizes
-// across the catalog's range.
-std::vector<EquatorialPosition> wholeSkyCatalog()
-{
-    const double goldenAngleDeg = 180.0 * (3.0 - std::sqrt(5.0));
-    std::vector<EquatorialPosition> objects;
-    for (int i = 0; i < CatalogSize; ++i) {
-        const double sinDec = 1.0 - (2.0 * i + 1.0) / CatalogSize;
-        objects.push_back({std::fmod(i * goldenAngleDeg, 360.0), std::asin(sinDec) * 180.0 / std::numbers::pi});
-    }
-    return objects;
-}
-
+// Magnitudes and sizes across the catalog's range.
 std::vector<std::optional<ObjectLight>> catalogLights()
 {
     std::vector<std::optional<ObjectLight>> lights;
-    for (int i = 0; i < CatalogSize; ++i)
+    for (int i = 0; i < WholeSkyCatalogSize; ++i)
         lights.push_back(ObjectLight{6.0 + i % 10, 0.2 + i % 60, 0.1 + i % 25});
     return lights;
 }
@@ -55,7 +39,7 @@ void BM_CatalogBestMoments(benchmark::State &state)
     const SessionSeeing seeing(query, {}, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(catalogBestMoments(objects, lights, visibilities, seeing));
-    state.SetItemsProcessed(state.iterations() * CatalogSize);
+    state.SetItemsProcessed(state.iterations() * WholeSkyCatalogSize);
 }
 BENCHMARK(BM_CatalogBestMoments)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -69,7 +53,7 @@ void BM_SessionBestMoments(benchmark::State &state)
         const SessionSeeing seeing(query, {}, {});
         benchmark::DoNotOptimize(catalogBestMoments(objects, lights, catalogVisibility(objects, query), seeing));
     }
-    state.SetItemsProcessed(state.iterations() * CatalogSize);
+    state.SetItemsProcessed(state.iterations() * WholeSkyCatalogSize);
 }
 BENCHMARK(BM_SessionBestMoments)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

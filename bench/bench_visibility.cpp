@@ -1,5 +1,6 @@
 #include "sky/siderealtime.h"
 #include "sky/visibility.h"
+#include "wholesky.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,20 +8,6 @@
 #include <numbers>
 
 namespace {
-
-constexpr int CatalogSize = 14000;
-
-// Points spread evenly over the whole sphere (a Fibonacci lattice).
-std::vector<EquatorialPosition> wholeSkyCatalog()
-{
-    const double goldenAngleDeg = 180.0 * (3.0 - std::sqrt(5.0));
-    std::vector<EquatorialPosition> objects;
-    for (int i = 0; i < CatalogSize; ++i) {
-        const double sinDec = 1.0 - (2.0 * i + 1.0) / CatalogSize;
-        objects.push_back({std::fmod(i * goldenAngleDeg, 360.0), std::asin(sinDec) * 180.0 / std::numbers::pi});
-    }
-    return objects;
-}
 
 // Rolling hills between 0 and 30 degrees, one point a degree, with a wall every 36 degrees.
 HorizonProfile hillyProfile()
@@ -59,7 +46,7 @@ void BM_CatalogVisibility(benchmark::State &state)
     const VisibilityQuery query = winterSession(profile);
     for (auto _ : state)
         benchmark::DoNotOptimize(catalogVisibility(objects, query));
-    state.SetItemsProcessed(state.iterations() * CatalogSize);
+    state.SetItemsProcessed(state.iterations() * WholeSkyCatalogSize);
 }
 BENCHMARK(BM_CatalogVisibility)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -73,7 +60,7 @@ void BM_CatalogOneByOne(benchmark::State &state)
         for (const EquatorialPosition &object : objects)
             benchmark::DoNotOptimize(objectVisibility(object, query));
     }
-    state.SetItemsProcessed(state.iterations() * CatalogSize);
+    state.SetItemsProcessed(state.iterations() * WholeSkyCatalogSize);
 }
 BENCHMARK(BM_CatalogOneByOne)->Unit(benchmark::kMillisecond);
 
