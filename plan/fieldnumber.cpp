@@ -52,6 +52,14 @@ std::optional<double> readFieldNumber(QStringView text, const QLocale &locale)
     return readWith(QLocale::c(), text);
 }
 
+std::optional<double> readFieldNumberWithin(QStringView text, const QLocale &locale, double minValue, double maxValue)
+{
+    const auto value = readFieldNumber(text, locale);
+    if (value && *value >= minValue && *value <= maxValue)
+        return value;
+    return std::nullopt;
+}
+
 std::optional<double> readPlainNumber(QStringView text)
 {
     const PlainReading reading = readPlain(text);

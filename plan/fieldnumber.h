@@ -12,6 +12,9 @@
 // numbers are numbers: "nan", "inf" and "1e400" are not.
 std::optional<double> readFieldNumber(QStringView text, const QLocale &locale);
 
+// The same, only from minValue to maxValue (both included): a field's limits.
+std::optional<double> readFieldNumberWithin(QStringView text, const QLocale &locale, double minValue, double maxValue);
+
 // A number as the catalog and horizon files write it, the same on every system: plain ASCII with
 // "." ("-12.5", "+5.3"), read without QLocale, for it is read for every object of a whole sky
 // and every point of a horizon.

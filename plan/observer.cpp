@@ -6,14 +6,6 @@
 
 namespace {
 
-std::optional<double> readWithin(const ObserverFieldEntry &entry, QStringView text, const QLocale &locale)
-{
-    const auto value = readFieldNumber(text, locale);
-    if (value && *value >= entry.minValue && *value <= entry.maxValue)
-        return value;
-    return std::nullopt;
-}
-
 // The field's number, or its magnifications' count, into the observer; false when it cannot be read.
 bool readField(const ObserverFieldEntry &entry, const QString &text, const QLocale &locale, SkyAndTelescope &observer)
 {
@@ -24,7 +16,7 @@ bool readField(const ObserverFieldEntry &entry, const QString &text, const QLoca
             observer.telescope.magnifications = *magnifications;
         return magnifications.has_value();
     }
-    const auto value = readWithin(entry, text, locale);
+    const auto value = readFieldNumberWithin(text, locale, entry.minValue, entry.maxValue);
     if (!value)
         return false;
     switch (entry.field) {
@@ -51,7 +43,7 @@ std::optional<std::vector<double>> readMagnifications(const QStringList &values,
     const ObserverFieldEntry &entry = observerFieldEntry(ObserverField::Magnifications);
     std::vector<double> magnifications;
     for (const QString &text : values) {
-        const auto value = readWithin(entry, text, locale);
+        const auto value = readFieldNumberWithin(text, locale, entry.minValue, entry.maxValue);
         if (!value)
             return std::nullopt;
         magnifications.push_back(*value);

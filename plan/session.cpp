@@ -13,14 +13,6 @@ double Session::*const NumberTargets[SessionFieldCount] = {
     &Session::faintestMag, &Session::minSizeArcmin, &Session::maxSizeArcmin,
 };
 
-std::optional<double> readNumber(const SessionFieldEntry &entry, const QString &text, const QLocale &locale)
-{
-    const auto value = readFieldNumber(text, locale);
-    if (value && *value >= entry.minValue && *value <= entry.maxValue)
-        return value;
-    return std::nullopt;
-}
-
 // Reads one field into the session; false when it cannot be read.
 bool readField(const SessionFieldEntry &entry, const QString &text, const QLocale &locale, Session &session)
 {
@@ -34,7 +26,7 @@ bool readField(const SessionFieldEntry &entry, const QString &text, const QLocal
         session.startTime = time.value_or(session.startTime);
         return time.has_value();
     }
-    const auto value = readNumber(entry, text, locale);
+    const auto value = readFieldNumberWithin(text, locale, entry.minValue, entry.maxValue);
     if (value)
         session.*NumberTargets[std::size_t(entry.field)] = *value;
     return value.has_value();
