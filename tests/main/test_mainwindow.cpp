@@ -407,7 +407,8 @@ private slots:
         fixture.trigger(QStringLiteral("Load Horizon Profile..."));
         const int walledCount = fixture.listed();
         QVERIFY(window.planner().horizon() && walledCount < flatCount && fixture.messages().isEmpty());
-        QVERIFY(fixture.status().endsWith(QStringLiteral("Horizon profile loaded from \"garden.hzn\".")));
+        QVERIFY2(fixture.status().endsWith(". Horizon profile loaded from \"" + QDir::current().absoluteFilePath("garden.hzn") + "\"."),
+                 qPrintable(fixture.status()));
         fixture.fakes.files.answer({writeFile("bad.hzn", "0 10\n400 5\n")});
         fixture.trigger(QStringLiteral("Load Horizon Profile..."));
         QVERIFY(fixture.messages().contains(QStringLiteral("(warning): The horizon profile was not loaded. bad.hzn, line 2: the azimuth \"400\"")));
