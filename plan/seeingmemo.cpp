@@ -46,7 +46,8 @@ void SeeingMemo::follow(const Catalog &catalog, Situation situation)
     forget();
     m_catalog = catalog;
     m_situation = std::move(situation);
-    m_known.resize(std::size_t(catalog.size()));
+    m_visibilities.resize(std::size_t(catalog.size()));
+    m_seeings.resize(std::size_t(catalog.size()));
 }
 
 void SeeingMemo::forget()
@@ -54,23 +55,24 @@ void SeeingMemo::forget()
     m_catalog = Catalog();
     m_situation.reset();
     m_sessionSeeing.reset();
-    m_known.clear();
+    m_visibilities.clear();
+    m_seeings.clear();
 }
 
 std::vector<const Visibility *> SeeingMemo::visibilities(std::span<const ListedObject> rows)
 {
     std::vector<const ListedObject *> unknown;
     for (const ListedObject &row : rows) {
-        if (!knownOf(row.object).visibility)
+        if (!m_visibilities[indexOf(row.object)])
             unknown.push_back(&row);
     }
     std::vector<Visibility> found = catalogVisibility(positionsOf(unknown), m_situation->query);
     for (std::size_t i = 0; i < unknown.size(); ++i)
-        knownOf(unknown[i]->object).visibility = std::move(found[i]);
+        m_visibilities[indexOf(unknown[i]->object)] = std::move(found[i]);
     std::vector<const Visibility *> known;
     known.reserve(rows.size());
     for (const ListedObject &row : rows)
-        known.push_back(&*knownOf(row.object).visibility);
+        known.push_back(&*m_visibilities[indexOf(row.object)]);
     return known;
 }
 
@@ -83,28 +85,34 @@ const std::shared_ptr<const SessionSeeing> &SeeingMemo::sessionSeeing()
     return m_sessionSeeing;
 }
 
+// The rows already known take their seeing in one pass; the others are worked out together.
 void SeeingMemo::addSeeing(std::span<ListedObject> rows)
 {
-    std::vector<ListedObject> unknown;
-    for (const ListedObject &row : rows) {
-        if (!knownOf(row.object).seeing)
-            unknown.push_back(row);
+    std::vector<ListedObject *> unknown;
+    for (ListedObject &row : rows) {
+        if (const std::optional<ObjectSeeing> &known = m_seeings[indexOf(row.object)])
+            row.seeing = known;
+        else
+            unknown.push_back(&row);
     }
+    if (unknown.empty())
+        return;
+    std::vector<ListedObject> unknownRows;
     std::vector<EquatorialPosition> positions;
     std::vector<std::optional<ObjectLight>> lights;
-    std::vector<Visibility> unknownVisibilities;
-    for (const Visibility *visibility : visibilities(unknown))
-        unknownVisibilities.push_back(*visibility);
-    for (const ListedObject &row : unknown) {
-        positions.push_back({row.object->raDeg, row.object->decDeg});
-        lights.push_back(lightOf(*row.object));
+    for (const ListedObject *row : unknown) {
+        unknownRows.push_back(*row);
+        positions.push_back({row->object->raDeg, row->object->decDeg});
+        lights.push_back(lightOf(*row->object));
     }
+    std::vector<Visibility> unknownVisibilities;
+    for (const Visibility *visibility : visibilities(unknownRows))
+        unknownVisibilities.push_back(*visibility);
     const SessionSeeing &session = *sessionSeeing();
     std::vector<std::optional<BestMoment>> bests = catalogBestMoments(positions, lights, unknownVisibilities, session);
     for (std::size_t i = 0; i < unknown.size(); ++i) {
-        knownOf(unknown[i].object).seeing =
-            objectSeeing(unknown[i], lights[i], std::move(bests[i]), session, m_situation->gmtDeviationHours);
+        std::optional<ObjectSeeing> &known = m_seeings[indexOf(unknown[i]->object)];
+        known = objectSeeing(*unknown[i], lights[i], std::move(bests[i]), session, m_situation->gmtDeviationHours);
+        unknown[i]->seeing = known;
     }
-    for (ListedObject &row : rows)
-        row.seeing = knownOf(row.object).seeing;
 }

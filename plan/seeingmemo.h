@@ -41,15 +41,12 @@ public:
     const std::shared_ptr<const SessionSeeing> &sessionSeeing();
 
 private:
-    struct Known {
-        std::optional<Visibility> visibility;
-        std::optional<ObjectSeeing> seeing;
-    };
-
-    Known &knownOf(const CatalogObject *object) { return m_known[std::size_t(object - m_catalog.objects().data())]; }
+    std::size_t indexOf(const CatalogObject *object) const { return std::size_t(object - m_catalog.objects().data()); }
 
     Catalog m_catalog;  // keeps the objects, and so their addresses, for as long as they are known
     std::optional<Situation> m_situation;
     std::shared_ptr<const SessionSeeing> m_sessionSeeing;
-    std::vector<Known> m_known;  // by the object's index in the catalog
+    // By the object's index in the catalog; none where not known yet.
+    std::vector<std::optional<Visibility>> m_visibilities;
+    std::vector<std::optional<ObjectSeeing>> m_seeings;
 };
