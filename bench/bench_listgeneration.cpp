@@ -3,6 +3,7 @@
 #include "formats/catalogloader.h"
 #include "formats/resultstext.h"
 #include "plan/listcolumns.h"
+#include "plan/planner.h"
 #include "plan/session.h"
 #include "sky/horizonprofile.h"
 #include "sky/vectorstate.h"
@@ -15,8 +16,8 @@
 #include <cmath>
 
 // The list itself, at the shipped catalog's size and at the whole OpenNGC's: reading the file,
-// the positions and filters, a whole list made from the session's texts, its results text, and a
-// column sorted.
+// the positions and filters, a whole list made from the session's texts, its results text, a
+// column sorted, and the planner's list with what the telescope shows.
 
 namespace {
 
@@ -97,6 +98,38 @@ void BM_GenerateList(benchmark::State &state)
 }
 BENCHMARK(BM_GenerateList)
     ->Args({ShippedObjects, 0})->Args({WholeSkyObjects, 0})->Args({WholeSkyObjects, 1})->Args({WholeSkyObjects, 2})
+    ->Unit(benchmark::kMillisecond);
+
+// The planner making the list again for a 10-hour session with every object listed: as always
+// (0), with the six columns of what the telescope shows (1), with "Visible any time in the
+// session" (2), and with the columns for a start a minute later or earlier each time, so that
+// nothing worked out for the last list serves (3).
+void BM_PlannerRegeneration(benchmark::State &state)
+{
+    Planner planner(QLocale::c());
+    planner.setCatalog(loadedCatalog(int(state.range(0))));
+    SessionTexts texts = everythingListedSession();
+    texts[SessionField::SessionLength] = QStringLiteral("10");
+    texts.visibleAnyTime = state.range(1) == 2;
+    planner.setSessionTexts(texts);
+    if (state.range(1) == 1 || state.range(1) == 3)
+        planner.setShownOptionalColumns({ListColumn::MoonSeparation, ListColumn::SurfaceBrightness,
+                                         ListColumn::BestMoment, ListColumn::Reserve, ListColumn::Verdict,
+                                         ListColumn::Magnification});
+    bool later = false;
+    for (auto _ : state) {
+        if (state.range(1) == 3) {
+            later = !later;
+            texts[SessionField::StartTime] = later ? QStringLiteral("21:31:0") : QStringLiteral("21:30:0");
+            planner.setSessionTexts(texts);
+        } else {
+            planner.generateList();
+        }
+    }
+    state.counters["listed"] = double(planner.list().size());
+}
+BENCHMARK(BM_PlannerRegeneration)
+    ->Args({WholeSkyObjects, 0})->Args({WholeSkyObjects, 1})->Args({WholeSkyObjects, 2})->Args({WholeSkyObjects, 3})
     ->Unit(benchmark::kMillisecond);
 
 // The whole list as Copy and Save write it.

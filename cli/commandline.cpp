@@ -375,8 +375,9 @@ int seeingCommand(const Command &command, QIODevice &out, QIODevice &err, const 
     const Result<Session> session = readFolderSession(setup.value(), given.value());
     if (!session.ok())
         return fileProblem(err, session.problem());
+    SeeingMemo memo;
     const SeenList seen = generateSeenList(session.value(), setup.value().catalog, horizonOf(setup.value()),
-                                           SeeingRequest{darkness.value(), &observer.value(), true});
+                                           SeeingRequest{darkness.value(), &observer.value(), true}, memo);
     write(out, writeList(command, seen.list));
     return Done;
 }

@@ -31,6 +31,8 @@ struct ObserverTexts {
 struct SkyAndTelescope {
     ObserverSky sky;
     Telescope telescope;
+
+    friend bool operator==(const SkyAndTelescope &, const SkyAndTelescope &) = default;
 };
 
 // Numbers are read as readFieldNumber() reads them, within the limits of their field; the

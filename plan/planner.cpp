@@ -28,6 +28,7 @@ void Planner::setCatalogFile(const QString &file)
 void Planner::setHorizon(std::optional<HorizonProfile> profile, const QString &file)
 {
     m_horizon = std::move(profile);
+    m_seeingMemo.forget();  // the new profile may stand where the old one stood
     m_horizonFile = m_horizon ? file : QString();
     generateList();
 }
@@ -85,7 +86,7 @@ void Planner::generateList()
         m_problems.clear();
         const SeeingRequest request{m_darkness, m_observerProblems.isEmpty() ? &m_observer : nullptr,
                                     seeingInUse()};
-        SeenList seen = generateSeenList(*m_session, m_catalog, horizon(), request);
+        SeenList seen = generateSeenList(*m_session, m_catalog, horizon(), request, m_seeingMemo);
         m_list = std::move(seen.list);
         m_sessionSeeing = std::move(seen.sessionSeeing);
     } else {

@@ -5,6 +5,7 @@
 #include "plan/observer.h"
 #include "plan/observinglist.h"
 #include "plan/problem.h"
+#include "plan/seeingmemo.h"
 #include "plan/session.h"
 #include "plan/sessiontexts.h"
 #include "sky/bestmoment.h"
@@ -24,7 +25,8 @@
 // What the observer will see of each listed object (ListedObject::seeing) is worked out only
 // while something needs it: an optional column shown, the filter "Only what my telescope shows",
 // or a window that asked for it. With none of them the list is made as it always was, and no
-// time is spent on it.
+// time is spent on it. What was worked out is kept for the next list of the same session, sky and
+// telescope (SeeingMemo).
 class Planner : public QObject {
     Q_OBJECT
 
@@ -98,6 +100,7 @@ private:
     QList<ListColumn> m_shownColumns = listColumnsWith({});
     bool m_seeingWanted = false;
     std::shared_ptr<const SessionSeeing> m_sessionSeeing;
+    SeeingMemo m_seeingMemo;
 
     std::optional<Session> m_session;
     QList<Problem> m_problems;

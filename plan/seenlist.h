@@ -2,6 +2,7 @@
 
 #include "plan/observer.h"
 #include "plan/observinglist.h"
+#include "plan/seeingmemo.h"
 #include "sky/bestmoment.h"
 #include "sky/darkness.h"
 
@@ -27,8 +28,9 @@ struct SeenList {
 // magnitude and size filters and is visible for at least a minute, in the catalog's reverse
 // order as always. Rows get their seeing when wanted or when onlyWhatTelescopeShows is on, which
 // keeps the rows whose best moment's verdict is "difficult" or better (none without an observer).
+// The memo keeps what was worked out for the next list of the same session (see SeeingMemo).
 SeenList generateSeenList(const Session &session, const Catalog &catalog, const HorizonProfile *profile,
-                          const SeeingRequest &request);
+                          const SeeingRequest &request, SeeingMemo &memo);
 
 // The least reserve that "Only what my telescope shows" keeps: where "difficult" starts.
 double leastReserveShown();

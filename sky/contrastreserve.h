@@ -15,6 +15,8 @@
 struct Telescope {
     double apertureMm = 0.0;
     std::vector<double> magnifications;
+
+    friend bool operator==(const Telescope &, const Telescope &) = default;
 };
 
 struct Reserve {

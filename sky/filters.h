@@ -14,6 +14,8 @@ struct AzimuthWindow {
     double minAzDeg = 0.0;
     double maxAzDeg = 360.0;
     AzimuthWindowMode mode = AzimuthWindowMode::Inclusive;
+
+    friend bool operator==(const AzimuthWindow &, const AzimuthWindow &) = default;
 };
 
 // The window never wraps through north by itself: a window across north is set as

@@ -15,6 +15,8 @@
 struct ObserverSky {
     double zenithMagPerArcsec2 = 0.0;
     double extinctionPerAirmass = 0.0;
+
+    friend bool operator==(const ObserverSky &, const ObserverSky &) = default;
 };
 
 // The Moon's centre as the observer sees it (topocentric), and its phase angle: 180 degrees less

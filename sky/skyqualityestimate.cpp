@@ -10,17 +10,18 @@ struct BortleRange {
     double darkest;
 };
 
-// Classes 1 to 9; class 9 has no darker bound than class 8's bright one.
+// Classes 1 to 9 as nightskyspots.com's "Understanding the Bortle Scale" tabulates their readings;
+// class 9, "< 17.5", has no brighter bound: its range is that limit alone.
 constexpr std::array<BortleRange, 9> BortleRanges = {{
-    {21.76, 22.00},
-    {21.60, 21.75},
-    {21.30, 21.60},
-    {20.80, 21.30},
-    {19.25, 20.30},
-    {18.50, 19.25},
-    {18.00, 18.50},
-    {17.50, 18.00},
-    {17.50, 17.50},
+    {21.8, 22.0},
+    {21.6, 21.8},
+    {21.3, 21.6},
+    {20.4, 21.3},
+    {19.3, 20.4},
+    {18.5, 19.3},
+    {18.0, 18.5},
+    {17.5, 18.0},
+    {17.5, 17.5},
 }};
 
 // Where the relation's sky would be infinitely dark.
@@ -29,7 +30,8 @@ constexpr double DarkestNakedEyeLimit = 7.93;
 constexpr std::string_view NakedEyeLimitSource =
     "naked-eye limit by Schaefer's relation (1990, PASP 102, 212) as Unihedron gives it";
 constexpr std::string_view BortleSource =
-    "Bortle (2001, Sky & Telescope) class, SQM range as Wikipedia's \"Bortle scale\" table gives it";
+    "Bortle (2001, Sky & Telescope) class, SQM range as nightskyspots.com's \"Understanding the Bortle Scale\" "
+    "table gives it";
 
 }  // namespace
 

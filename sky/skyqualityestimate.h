@@ -18,7 +18,7 @@ struct SkyQualityEstimate {
 std::optional<SkyQualityEstimate> sqmFromNakedEyeLimit(double nakedEyeLimitingMagnitude);
 
 // The middle of the reading's range for a class of J. E. Bortle's dark-sky scale (Sky & Telescope,
-// February 2001), from the approximate SQM ranges tabulated beside the classes in the "Bortle
-// scale" article of the English Wikipedia; class 9, open-ended, gets its bright limit. None
-// outside classes 1 to 9.
+// February 2001), from the SQM ranges tabulated beside all nine classes in "Understanding the
+// Bortle Scale: A Guide to Sky Darkness" (https://nightskyspots.com/learn/bortle-scale); class 9,
+// open-ended there ("< 17.5"), gets that limit. None outside classes 1 to 9.
 std::optional<SkyQualityEstimate> sqmFromBortleClass(int bortleClass);

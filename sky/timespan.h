@@ -7,4 +7,6 @@ struct TimeSpan {
     double endDays = 0.0;
 
     double lengthDays() const { return endDays - startDays; }
+
+    friend bool operator==(const TimeSpan &, const TimeSpan &) = default;
 };

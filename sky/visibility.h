@@ -20,6 +20,9 @@ struct VisibilityQuery {
     AzimuthWindow azimuthWindow;
     // When the Sun is low enough, in any order; the whole session when darkness is not required.
     std::vector<TimeSpan> darkSpans;
+
+    // The same profile is the same object: a profile changed in place is not noticed.
+    friend bool operator==(const VisibilityQuery &, const VisibilityQuery &) = default;
 };
 
 struct EquatorialPosition {

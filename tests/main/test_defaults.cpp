@@ -1,5 +1,9 @@
 #include "catalogfiles.h"
+#include "ui/common/fieldmark.h"
+#include "ui/main/telescopedialog.h"
 #include "windowfixture.h"
+
+#include <QDialogButtonBox>
 
 namespace {
 
@@ -76,6 +80,42 @@ private slots:
             QCOMPARE(fileBytes(QStringLiteral("defaults.txt")) == "as it was", !refusal.isEmpty());
             QCOMPARE(fixture.status().contains(QStringLiteral("Defaults saved")), refusal.isEmpty());
         }
+    }
+
+    // An observer's line that cannot be read stops no other line: the window names it with its line
+    // when it starts, Telescope and Sky opens with it marked, and nothing is lost: it is not saved
+    // over until put right.
+    void unreadableObserverLine()
+    {
+        WindowFixture fixture;
+        const QStringList observerLines{"", "21.5", "0.3", "abc", "66 118"};
+        writeDefaults(Saved + observerLines);
+        QVERIFY(QFile::copy(QStringLiteral("Objects.csv"), QStringLiteral("Mine.csv")));
+        fixture.start();
+        QCOMPARE(fixture.shownValues(), Saved);
+        QCOMPARE(fixture.messages(),
+                 QStringLiteral("Nocturo (warning): The telescope and sky in \"%1\" cannot all be read. They are kept as "
+                                "written, and no object is judged until they are put right in Edit > Telescope and Sky...\n\n"
+                                "Line 20, Aperture: Expected an aperture in mm from 10 to 2,000, such as 254.")
+                     .arg(defaultsPath()));
+        fixture.trigger(QStringLiteral("Telescope and Sky..."));
+        auto *dialog = fixture.window->findChild<TelescopeDialog *>();
+        QList<QLineEdit *> fields = dialog->findChildren<QLineEdit *>();
+        const auto field = [&fields](const QString &name) { return *std::ranges::find(fields, name, &QWidget::accessibleName); };
+        QVERIFY(isMarked(field(QStringLiteral("Aperture"))) && !isMarked(field(QStringLiteral("Extinction"))));
+        QCOMPARE(field(QStringLiteral("Aperture"))->text(), QStringLiteral("abc"));
+        QCOMPARE(field(QStringLiteral("Magnifications"))->text(), QStringLiteral("66 118"));
+
+        const QByteArray file = fileBytes(QStringLiteral("defaults.txt"));
+        fixture.trigger(QStringLiteral("Save Defaults"));
+        QVERIFY(fixture.messages().endsWith(QStringLiteral("Put right what is marked in red:\n\nAperture: Expected an "
+                                                           "aperture in mm from 10 to 2,000, such as 254.")));
+        QCOMPARE(fileBytes(QStringLiteral("defaults.txt")), file);
+        field(QStringLiteral("Aperture"))->setText(QStringLiteral("457"));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        fixture.trigger(QStringLiteral("Save Defaults"));
+        QCOMPARE(fileBytes(QStringLiteral("defaults.txt")),
+                 QString(file).replace(QStringLiteral("abc"), QStringLiteral("457")).toUtf8());
     }
 
     // After every new list the status line gives the count or why nothing is listed, then what was

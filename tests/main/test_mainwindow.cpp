@@ -332,8 +332,8 @@ private slots:
         dialog->findChild<QComboBox *>()->setCurrentText(QStringLiteral("Bortle class"));
         field(QStringLiteral("Sky estimate"))->setText(QStringLiteral("4"));
         QTest::mouseClick(fixture.button(QStringLiteral("Set Sky Brightness")), Qt::LeftButton);
-        QCOMPARE(field(QStringLiteral("Sky brightness"))->text(), QStringLiteral("21.05"));
-        QVERIFY(dialog->findChild<QLabel *>("estimateNote")->text().contains(QStringLiteral("Bortle (2001")));
+        QCOMPARE(field(QStringLiteral("Sky brightness"))->text(), QStringLiteral("20.85"));
+        QVERIFY(dialog->findChild<QLabel *>("estimateNote")->text().contains(QStringLiteral("nightskyspots.com")));
         field(QStringLiteral("Aperture"))->setText(QStringLiteral("457"));
         QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QTRY_VERIFY(!fixture.window->findChild<TelescopeDialog *>());

@@ -33,6 +33,22 @@ SessionTexts longNight()
     return workedSessionTexts({{Date, "12/15/2006"}, {StartTime, "18:0:0"}, {SessionLength, "12"}, {MinElevation, "30"}});
 }
 
+const QList<ListColumn> SeeingColumns{ListColumn::MoonSeparation, ListColumn::SurfaceBrightness, ListColumn::BestMoment,
+                                      ListColumn::Reserve, ListColumn::Verdict, ListColumn::Magnification};
+
+// Every row's identifier and what the telescope shows of it, as the columns show it.
+QStringList seeingRows(const Planner &planner)
+{
+    QStringList rows;
+    for (const ListedObject &row : planner.list().rows) {
+        QStringList cells{row.object->identifier};
+        for (const ListColumn column : SeeingColumns)
+            cells << listCell(row, int(column), LocaleNumbers(QLocale::c()));
+        rows << cells.join(u'\t');
+    }
+    return rows;
+}
+
 }  // namespace
 
 class TestPlanSeeing : public QObject {
@@ -93,6 +109,47 @@ private slots:
         QCOMPARE(planner.shownColumns().last(), ListColumn::Verdict);
         planner.setShownOptionalColumns({});
         QCOMPARE(withSeeing(), 0);
+    }
+
+    // What was worked out for one list serves the next only while the session, the profile and the
+    // observer stay the same: after each change the planner lists what a planner given the changed
+    // values at once lists.
+    void seeingKeptForTheSameSessionOnly()
+    {
+        using enum SessionField;
+        std::optional<HorizonProfile> profile;
+        SessionTexts texts = workedSessionTexts({{Date, "12/15/2006"}, {StartTime, "19:0:0"}, {SessionLength, "8"},
+                                                 {MinElevation, "20"}, {FaintestMagnitude, "9"}});
+        ObserverTexts observer;
+        Planner planner(QLocale::c());
+        planner.setCatalog(Catalog(skyGrid()));
+        planner.setShownOptionalColumns(SeeingColumns);
+        planner.setSessionTexts(texts);
+        const auto changeAndCompare = [&](auto change, const char *what) {
+            change();
+            Planner fresh(QLocale::c());
+            fresh.setCatalog(Catalog(skyGrid()));
+            fresh.setShownOptionalColumns(SeeingColumns);
+            fresh.setObserverTexts(observer);
+            fresh.setHorizon(profile, "wall.hzn");
+            fresh.setSessionTexts(texts);
+            QVERIFY2(!seeingRows(planner).isEmpty() && seeingRows(planner) == seeingRows(fresh), what);
+        };
+        changeAndCompare([&] { texts[FaintestMagnitude] = "14"; planner.setSessionTexts(texts); }, "fainter");
+        const QStringList before = seeingRows(planner);
+        // The same instant on another clock: the best moments move by the hour.
+        changeAndCompare([&] { texts[StartTime] = "20:0:0"; texts[GmtDeviation] = "-4"; planner.setSessionTexts(texts); },
+                         "another clock");
+        QVERIFY(seeingRows(planner) != before);
+        changeAndCompare([&] { texts[StartTime] = "21:0:0"; planner.setSessionTexts(texts); }, "later");
+        changeAndCompare([&] { observer[ObserverField::Aperture] = "500"; planner.setObserverTexts(observer); }, "aperture");
+        changeAndCompare([&] { texts.visibleAnyTime = true; planner.setSessionTexts(texts); }, "any time");
+        for (const double wallDeg : {50.0, 35.0}) {
+            changeAndCompare([&] {
+                profile = HorizonProfile({{0.0, wallDeg}, {360.0, wallDeg}});
+                planner.setHorizon(profile, "wall.hzn");
+            }, "profile");
+        }
     }
 
     // On a long night more objects are visible at some minute than stand high at both ends; each

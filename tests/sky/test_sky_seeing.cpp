@@ -279,7 +279,8 @@ private slots:
 
     // A naked-eye limit: the reading that Schaefer's relation, NELM = 7.93 - 5 log10(10^(4.316 -
     // SQM / 5) + 1), takes back to the same limit; none where it reaches no sky. A Bortle class:
-    // the middle of its tabulated range (class 4: 20.8 to 21.3), class 9 its bright bound.
+    // the middle of its range in nightskyspots.com's table (class 4: 20.4 to 21.3), class 9 ("< 17.5")
+    // that limit.
     void skyQualityEstimates()
     {
         for (const double limit : {4.0, 5.5, 6.42, 7.0}) {
@@ -289,10 +290,10 @@ private slots:
         }
         QCOMPARE_NEAR(sqmFromNakedEyeLimit(6.42)->magPerArcsec2, 21.57, 0.005);
         QVERIFY(!sqmFromNakedEyeLimit(7.93) && !sqmFromNakedEyeLimit(8.5));
-        const std::pair<int, double> classes[] = {{1, 21.88}, {4, 21.05}, {5, 19.775}, {9, 17.5}};
+        const std::pair<int, double> classes[] = {{1, 21.9}, {2, 21.7}, {4, 20.85}, {5, 19.85}, {7, 18.25}, {8, 17.75}, {9, 17.5}};
         for (const auto &[bortleClass, reading] : classes) {
             QCOMPARE_NEAR(sqmFromBortleClass(bortleClass)->magPerArcsec2, reading, 1e-9);
-            QVERIFY(sqmFromBortleClass(bortleClass)->source.find("Bortle") != std::string_view::npos);
+            QVERIFY(sqmFromBortleClass(bortleClass)->source.find("nightskyspots.com") != std::string_view::npos);
         }
         QVERIFY(!sqmFromBortleClass(0) && !sqmFromBortleClass(10));
     }

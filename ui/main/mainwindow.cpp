@@ -737,6 +737,8 @@ QStringList MainWindow::unreadableSavedFields() const
         if (defaultsLineOf(*problem.field))
             fields << QStringLiteral("%1: %2.").arg(sessionFieldCaption(*problem.field), problem.what);
     }
+    for (const Problem &problem : m_planner.observerProblems())
+        fields << QStringLiteral("%1: %2.").arg(observerFieldCaption(*problem.observerField), problem.what);
     return fields;
 }
 
@@ -808,6 +810,7 @@ void MainWindow::applyDefaultsFile(bool askedFor)
     if (reading.ok()) {
         if (askedFor)  // not the silent start
             showStatus(QStringLiteral("Defaults loaded from \"%1\".").arg(path));
+        warnOfUnreadableObserverLines(path);
         return;
     }
     m_planner.setCatalogFile(DefaultCatalogFile);
@@ -816,6 +819,24 @@ void MainWindow::applyDefaultsFile(bool askedFor)
                     ? QStringLiteral("None of the defaults in \"%1\" were applied: %2.").arg(path, reading.problem->what)
                     : QStringLiteral("The defaults in \"%1\" were applied only up to line %2: %3.")
                           .arg(path, QString::number(reading.linesApplied), reading.problem->what));
+}
+
+// An observer's line that cannot be read stops no other line, as it changes no list. It is kept as
+// written, for the observer to put right in Telescope and Sky, which marks it; until then no object
+// is judged and the defaults are not saved over it.
+void MainWindow::warnOfUnreadableObserverLines(const QString &path)
+{
+    QStringList lines;
+    for (const Problem &problem : m_planner.observerProblems()) {
+        lines << QStringLiteral("Line %1, %2: %3.")
+                     .arg(QString::number(defaultsLineOf(*problem.observerField)),
+                          observerFieldCaption(*problem.observerField), problem.what);
+    }
+    if (lines.isEmpty())
+        return;
+    showWarning(QStringLiteral("The telescope and sky in \"%1\" cannot all be read. They are kept as written, and "
+                               "no object is judged until they are put right in Edit > Telescope and Sky...\n\n%2")
+                    .arg(path, lines.join(u'\n')));
 }
 
 // The list after the file keeps the note of what was loaded.

@@ -102,6 +102,7 @@ private:
     void layOutControls();
     void widenForColumns();
     void applyDefaultsFile(bool askedFor);
+    void warnOfUnreadableObserverLines(const QString &path);
     void applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults);
     void loadCatalogAndList(bool chooseFile);
     bool applyHorizonFile(const QString &path, const QString &nameForDefaults);

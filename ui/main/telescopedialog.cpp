@@ -92,6 +92,9 @@ void TelescopeDialog::createControls()
     layout->addWidget(m_estimateNote);
     layout->addStretch();
     layout->addWidget(buttons);
+    // Values the defaults file held that cannot be read are marked at once.
+    for (const Problem &problem : m_planner.observerProblems())
+        markUnreadable(m_fields[std::size_t(*problem.observerField)], problem.what);
 }
 
 // The reading goes into the sky-brightness field, where OK reads it as if typed.
