@@ -380,6 +380,7 @@ private slots:
             {{"--darkness", "dim"}, "--darkness \"dim\" is none, civil, nautical or astronomical"}};
         for (const auto &[given, problem] : arguments)
             QVERIFY2(run(QStringList{"seen"} + given + inFolder).startsWith("2||nocturo: " + problem), qPrintable(problem));
+        QVERIFY(run(with(QStringList{"seen"} + inFolder, "--time", "nine")).startsWith("2||nocturo: --time \"nine\" is not a time"));
         QVERIFY(run(QStringList{"list", "--columns", "Moon,Alt"} + inFolder).startsWith("2||nocturo: --columns \"Alt\" names no column"));
     }
 
