@@ -110,7 +110,7 @@ private slots:
         // Magnitude, major, minor: a single size is a circle; no magnitude or no size, no light.
         const std::tuple<std::optional<double>, std::optional<double>, std::optional<double>, bool> lights[] = {
             {11, 10, std::nullopt, true}, {std::nullopt, 10, 10, false}, {11, std::nullopt, std::nullopt, false},
-            {11, 0, std::nullopt, false}, {11, 10, 0, false}};
+            {11, 0, std::nullopt, false}, {11, 10, 0, false}, {13.5, 0.8, 0.4, true}};  // a small planetary
         for (const auto &[magnitude, major, minor, hasLight] : lights) {
             const std::optional<ObjectLight> light = objectLight(magnitude, major, minor);
             QCOMPARE(light.has_value(), hasLight);
