@@ -29,6 +29,10 @@ VisibilityQuery denverSession(const CalendarDate &date)
 const CalendarDate NewMoon{2024, 1, 11};
 const CalendarDate FullMoon{2024, 1, 25};
 
+// A suburban-to-rural sky and an eight-inch telescope with four eyepieces.
+const ObserverSky Sky{21.0, 0.20};
+const Telescope EightInch{200.0, {40.0, 80.0, 120.0, 200.0}};
+
 // The reserve at the best moment alone, the visibility given: argument 0 the new Moon, 1 the full.
 void BM_CatalogBestMoments(benchmark::State &state)
 {
@@ -36,7 +40,7 @@ void BM_CatalogBestMoments(benchmark::State &state)
     const std::vector<std::optional<ObjectLight>> lights = catalogLights();
     const VisibilityQuery query = denverSession(state.range(0) ? FullMoon : NewMoon);
     const std::vector<Visibility> visibilities = catalogVisibility(objects, query);
-    const SessionSeeing seeing(query, {}, {});
+    const SessionSeeing seeing(query, Sky, EightInch);
     for (auto _ : state)
         benchmark::DoNotOptimize(catalogBestMoments(objects, lights, visibilities, seeing));
     state.SetItemsProcessed(state.iterations() * WholeSkyCatalogSize);
@@ -50,7 +54,7 @@ void BM_SessionBestMoments(benchmark::State &state)
     const std::vector<std::optional<ObjectLight>> lights = catalogLights();
     const VisibilityQuery query = denverSession(state.range(0) ? FullMoon : NewMoon);
     for (auto _ : state) {
-        const SessionSeeing seeing(query, {}, {});
+        const SessionSeeing seeing(query, Sky, EightInch);
         benchmark::DoNotOptimize(catalogBestMoments(objects, lights, catalogVisibility(objects, query), seeing));
     }
     state.SetItemsProcessed(state.iterations() * WholeSkyCatalogSize);
