@@ -227,12 +227,14 @@ private slots:
     {
         const Site denver{39.74, -104.99};
         const Telescope usual{200, {40, 80, 120, 200}};
-        const std::tuple<CalendarDate, ObserverSky, Telescope, bool> nights[] = {
-            {{2024, 1, 11}, {21.0, 0.2}, usual, false}, {{2024, 1, 25}, {21.0, 0.2}, usual, true},
-            {{2024, 1, 11}, {22.0, 0.05}, {100, {300}}, false}};
-        for (const auto &[date, sky, telescope, moonlit] : nights) {
-            const double startDays = daysSinceJ2000(date, {18, 0, 0}, -7.0);
-            const TimeSpan session{startDays, startDays + 10.0 / 24.0};
+        // Date, start hour, length in minutes: the 17 whole minutes of 16 under the Moon end on a block
+        // of one.
+        const std::tuple<CalendarDate, int, int, ObserverSky, Telescope, bool> nights[] = {
+            {{2024, 1, 11}, 18, 600, {21.0, 0.2}, usual, false}, {{2024, 1, 25}, 18, 600, {21.0, 0.2}, usual, true},
+            {{2024, 1, 11}, 18, 600, {22.0, 0.05}, {100, {300}}, false}, {{2024, 1, 25}, 22, 16, {21.0, 0.2}, usual, true}};
+        for (const auto &[date, startHour, minutes, sky, telescope, moonlit] : nights) {
+            const double startDays = daysSinceJ2000(date, {startHour, 0, 0}, -7.0);
+            const TimeSpan session{startDays, startDays + minutes / 1440.0};
             const VisibilityQuery query{denver.latDeg, denver.lonDeg, session, 15.0, nullptr,
                                         {60, 300, AzimuthWindowMode::Inclusive},
                                         sunBelow(denver, session, AstronomicalTwilightAltitudeDeg)};
