@@ -185,7 +185,7 @@ private slots:
     {
         const ObservingList list = fourObjects();
         const QString text = exported(ExportFormat::Stellarium, list, listOrder(list));
-        QVERIFY(!QString(text).remove("\r\n").contains(u'\n'));
+        QVERIFY(text.endsWith("}\r\n") && text.count(u'\n') == 1);  // one line, ended as every file
         const QJsonObject document = QJsonDocument::fromJson(text.toUtf8()).object();
         const QString id = document["defaultListOlud"].toString();
         QVERIFY(!QUuid::fromString(id).isNull() && id.startsWith(u'{'));
