@@ -2,7 +2,9 @@
 
 #include "formats/defaultsfile.h"
 #include "formats/foldersetup.h"
+#include "formats/listexport.h"
 #include "formats/resultstext.h"
+#include "formats/textfile.h"
 #include "formats/workingfolder.h"
 #include "plan/application.h"
 #include "plan/fieldnumber.h"
@@ -50,6 +52,16 @@ QString optionalColumnNames()
         if (isOptionalColumn(entry.column))
             names << QString::fromUtf16(entry.textHeading);
     }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// "skylist, stellarium, cdc or csv"
+QString exportFormatNames()
+{
+    QStringList names;
+    for (const ExportFormatEntry &entry : ExportFormats)
+        names << QString::fromUtf16(entry.name);
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
@@ -107,6 +119,10 @@ const QList<OptionEntry> &optionEntries()
         {"aperture", "MM", observerOptionMeaning(ObserverField::Aperture)},
         {"magnifications", "A,B,...", observerOptionMeaning(ObserverField::Magnifications)},
         {"columns", "NAME,NAME", QStringLiteral("columns to add after the list's own: %1").arg(optionalColumnNames())},
+        {"format", "FORMAT",
+         QStringLiteral("%1: a SkySafari, Stellarium or Cartes du Ciel list, or comma-separated values")
+             .arg(exportFormatNames())},
+        {"output", "FILE", "the file to write, replaced only once the whole list is written (default: the standard output)"},
     };
     return entries;
 }
@@ -255,6 +271,20 @@ int fileProblem(QIODevice &err, const Problem &problem)
     return FileProblem;
 }
 
+// The text a command made: into the file --output names, if the command takes one and it is
+// given, else to out.
+int deliver(const Command &command, const QString &text, QIODevice &out, QIODevice &err)
+{
+    const QString output = command.value(QStringLiteral("output"));
+    if (output.isEmpty()) {
+        write(out, text);
+        return Done;
+    }
+    if (const auto problem = writeTextFile(output, text))
+        return fileProblem(err, *problem);
+    return Done;
+}
+
 // The date, time and deviation given, as the session's fields; the rest comes from the folder.
 Result<SessionTexts> sessionOptions(const Command &command)
 {
@@ -346,8 +376,7 @@ int folderCommand(const Command &command, QIODevice &out, QIODevice &err,
     const Result<FolderList> folderList = makeFolderList(command, given.value());
     if (!folderList.ok())
         return fileProblem(err, folderList.problem());
-    write(out, writeList(command, folderList.value()));
-    return Done;
+    return deliver(command, writeList(command, folderList.value()), out, err);
 }
 
 // What a command writes of a list whose rows have their seeing.
@@ -463,6 +492,22 @@ int windowsCommand(const Command &command, QIODevice &out, QIODevice &err)
     });
 }
 
+int exportCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const QString formatName = command.value(QStringLiteral("format"));
+    const auto checkFormat = [&formatName](const Command &) -> std::optional<Problem> {
+        if (exportFormatNamed(formatName))
+            return std::nullopt;
+        return Problem::because(QStringLiteral("--format \"%1\" is %2").arg(formatName, exportFormatNames()));
+    };
+    return folderCommand(command, out, err, checkFormat, [&formatName](const Command &, const FolderList &folder) {
+        const ObservingList &list = folder.list;
+        return exportedList(*exportFormatNamed(formatName),
+                            {list, listOrder(list), listColumnsWith({}), defaultListName(list.session),
+                             QDateTime::currentDateTime()});
+    });
+}
+
 const QList<CommandEntry> &commandEntries()
 {
     const QStringList onFolder{"folder", "date", "time", "gmt-deviation"};
@@ -481,6 +526,10 @@ const QList<CommandEntry> &commandEntries()
          {"what the telescope shows of each listed object at its best moment of the session: its surface",
           "brightness, the time, the Moon's distance, the sky, the magnification, the reserve and the verdict"},
          seenCommand},
+        {"export", onFolder + QStringList{"format"}, {"output"},
+         {"the observing list of \"list\" for another program: a SkySafari list (.skylist), a Stellarium",
+          "list (.sol), a Cartes du Ciel list (.txt) or comma-separated values with a header (.csv)"},
+         exportCommand},
     };
     return entries;
 }

@@ -13,6 +13,8 @@ class QIODevice;
 //                   [--darkness none|civil|nautical|astronomical]
 //   nocturo seen --folder DIR --date ... --time ... --gmt-deviation G [--horizon FILE]
 //                [--darkness LEVEL] [--sqm S] [--extinction K] [--aperture MM] [--magnifications A,B,...]
+//   nocturo export --folder DIR --date ... --time ... --gmt-deviation G --format skylist|stellarium|cdc|csv
+//                  [--output FILE]
 //   nocturo COMMAND --help
 //   nocturo --help | --version
 //

@@ -7,6 +7,9 @@
 #include "workedsession.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,7 +156,10 @@ private slots:
             {QStringList{"windows", "--folder", ".", "--darkness", "pitch"} + SessionOptions, "--darkness \"pitch\""},
             {Night + QStringList{"--lat", "42.93"}, "--lat is given more than once"},
             {list + QStringList{"--folder", "."}, "--folder is given more than once"},
-            {list + QStringList{"--darkness", "none"}, "Unknown option 'darkness'"}};
+            {list + QStringList{"--darkness", "none"}, "Unknown option 'darkness'"},
+            {QStringList{"export", "--folder", "."} + SessionOptions, "\"export\" needs --format"},
+            {QStringList{"export", "--folder", ".", "--format", "kml"} + SessionOptions,
+             "--format \"kml\" is skylist, stellarium, cdc or csv"}};
         for (const auto &[arguments, problem] : cases)
             QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
@@ -169,7 +175,8 @@ private slots:
             {{"windows", "--folder", ".", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "help"}},
             {{"seen", "--help"},
              {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "sqm", "extinction", "aperture",
-              "magnifications", "help"}}};
+              "magnifications", "help"}},
+            {{"export", "--help"}, {"folder", "date", "time", "gmt-deviation", "format", "output", "help"}}};
         static const QRegularExpression optionLine("\n  --([a-z-]+)");
         for (const auto &[arguments, options] : cases) {
             const QString help = run(arguments);
@@ -181,7 +188,8 @@ private slots:
             QCOMPARE(listed, options);
         }
         const QString usage = run({"--help"});
-        for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows ", "nocturo seen "})
+        for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows ", "nocturo seen ",
+                                  "nocturo export "})
             QVERIFY2(usage.startsWith("0|Usage:\n") && usage.contains(start), qPrintable(start));
     }
 
@@ -211,6 +219,48 @@ private slots:
             QVERIFY(windows.startsWith("0|" + heading + listedIdentifiers(list).value(0) + '\t'));
             QCOMPARE(run(QStringList{"windows", "--horizon", folder.filePath("wall.hzn")} + inFolder), "0|" + heading + "|");
         }
+    }
+
+    // Each format goes to the output, or with --output to the file, which replaces one that was
+    // there; a file that cannot be written is named, and leaves nothing behind. The Stellarium list
+    // is named after the date.
+    void exportList()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const QStringList exportCommand = QStringList{"export", "--folder", folder.path(), "--format", "skylist"} + SessionOptions;
+        const Result<Catalog> catalog = loadCatalogFile(folder.filePath("Objects.csv"));
+        QVERIFY(catalog.ok());
+        using enum SessionField;
+        const ObservingList list = generateList(
+            readSession(workedSessionTexts({{MinElevation, "0"}}), QLocale::c()).value(), catalog.value(), nullptr);
+        QVERIFY(list.size() > 10);
+        // Each format, how its text starts, and a mark it writes once an object (and once more).
+        const std::tuple<QString, QString, QString, int> cases[] = {
+            {"skylist", "SkySafariObservingListVersion=3.0\r\nSkyObject=BeginObject\r\nObjectID=4,-1,-1\r\nCatalogNumber=",
+             "\r\nEndObject=SkyObject\r\n", 0},
+            {"cdc", "Nocturo 2006-03-15\r\n" + listedIdentifiers(list).first() + ' ', "\r\n", 1},
+            {"csv", "Identifier,Messier,Type,Size,Altitude,Azimuth,RA,DEC,hrs to Transit,Magnitude,Constellation,RA (deg),Dec (deg)\r\n"
+                        + listedIdentifiers(list).first() + ',', "\r\n", 1}};
+        for (const auto &[format, start, mark, more] : cases) {
+            const QString written = run(with(exportCommand, "--format", format));
+            QVERIFY2(written.startsWith("0|" + start) && written.endsWith("\r\n|"), qPrintable(format));
+            QCOMPARE(written.count(mark), list.size() + more);
+        }
+        const QJsonObject stellarium =
+            QJsonDocument::fromJson(run(with(exportCommand, "--format", "stellarium")).section(u'|', 1, -2).toUtf8()).object();
+        const QJsonObject exported = stellarium["observingLists"][stellarium["defaultListOlud"].toString()].toObject();
+        QCOMPARE(exported["name"], "Nocturo 2006-03-15");
+        QCOMPARE(exported["objects"].toArray().size(), list.size());
+
+        const QString output = folder.filePath("tonight.skylist");
+        writeFile(output, QByteArray(100000, 'x'));
+        QCOMPARE(run(exportCommand + QStringList{"--output", output}), "0||");
+        QCOMPARE("0|" + QString::fromUtf8(fileBytes(output)) + '|', run(exportCommand));
+        const QString nowhere = folder.filePath("missing/tonight.skylist");
+        const QString refused = run(exportCommand + QStringList{"--output", nowhere});
+        QVERIFY2(refused.startsWith("1||nocturo: ") && refused.contains("tonight.skylist"), qPrintable(refused));
+        QVERIFY(!QFileInfo::exists(folder.filePath("missing")));
     }
 
     // A time of whole hours may be written as the hour alone, as in the window.

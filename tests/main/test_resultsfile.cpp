@@ -1,8 +1,11 @@
 #include "windowfixture.h"
 
 #include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
-// The results text, "Copy Results to Clipboard" and "Save Results to File".
+// The results text, "Copy Results to Clipboard", "Save Results to File" and "Export List As...".
 
 class TestResultsFile : public QObject {
     Q_OBJECT
@@ -71,6 +74,48 @@ private slots:
             QCOMPARE(entries(), before);
             QCOMPARE(fileBytes(QStringLiteral("results.txt")), QByteArray("earlier results"));
         }
+    }
+
+    // The list exported in the grid's order: the format the filter chosen names, else the file's
+    // extension; the name gets the format's extension; a Stellarium list is named by the observer,
+    // and cancelling the name writes nothing.
+    void exportFollowsTheGrid()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.clickHeading(9);
+        const QString stellariumFilter = "Stellarium observing lists (*.sol)";
+        fixture.fakes.files.answer({fixture.folder.filePath("tonight")}, stellariumFilter);
+        fixture.fakes.messages.answers.enqueue("Messier night");
+        fixture.fakes.files.answer({fixture.folder.filePath("tonight.csv")});
+        fixture.fakes.files.answer({fixture.folder.filePath("cancelled")}, stellariumFilter);
+        fixture.fakes.messages.answers.enqueue(std::nullopt);
+        for (int time = 0; time < 3; ++time)
+            fixture.trigger(QStringLiteral("Export List As..."));
+
+        const FileRequest &request = fixture.fakes.files.requests.first();
+        QCOMPARE(request.presetName, "Nocturo 2006-03-15.skylist");
+        QCOMPARE(request.nameFilters.size(), 4);
+        QCOMPARE(request.nameFilters.at(1), stellariumFilter);
+        QCOMPARE(fixture.fakes.messages.asked, QStringList(2, "The list's name in Stellarium: [Nocturo 2006-03-15]"));
+        QCOMPARE(fixture.messages(), "");
+        QVERIFY(!QFile::exists("cancelled") && !QFile::exists("cancelled.sol"));
+        QCOMPARE(fixture.status().section(". ", -1), QStringLiteral("List exported to \"%1\".")
+                                                          .arg(QDir::toNativeSeparators(fixture.folder.filePath("tonight.csv"))));
+
+        const QJsonObject document = QJsonDocument::fromJson(fileBytes("tonight.sol")).object();
+        const QJsonObject list = document["observingLists"][document["defaultListOlud"].toString()].toObject();
+        QCOMPARE(list["name"], "Messier night");
+        QStringList designations;
+        for (const QJsonValue &object : list["objects"].toArray())
+            designations << object["designation"].toString();
+        QCOMPARE(designations, fixture.column(0));
+        const QStringList csvLines = QString::fromUtf8(fileBytes("tonight.csv")).split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY(csvLines.first().startsWith("Identifier,Messier,Type,"));
+        QStringList identifiers;
+        for (const QString &line : csvLines.mid(1))
+            identifiers << line.section(u',', 0, 0);
+        QCOMPARE(identifiers, fixture.column(0));
     }
 };
 

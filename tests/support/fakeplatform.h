@@ -24,6 +24,16 @@ struct RecordingMessages : Messages {
     void showMessage(const QString &title, const QString &text) override { shown.append({title, text}); }
     void showWarning(const QString &title, const QString &text) override { shown.append({title, text, true}); }
 
+    // Questions asked, as "question [preset]"; answered from a queue, and with the preset once it is
+    // empty (none cancels).
+    QStringList asked;
+    QQueue<std::optional<QString>> answers;
+    std::optional<QString> askText(const QString &, const QString &question, const QString &preset) override
+    {
+        asked << QStringLiteral("%1 [%2]").arg(question, preset);
+        return answers.isEmpty() ? std::optional(preset) : answers.dequeue();
+    }
+
     // Every message as "title: text", or "title (warning): text", one a line.
     QString log() const
     {
@@ -45,7 +55,10 @@ struct ScriptedFileChooser : FileChooser {
         return answers.isEmpty() ? FileChoice{} : answers.dequeue();
     }
 
-    void answer(const QStringList &paths) { answers.enqueue(FileChoice{false, paths}); }
+    void answer(const QStringList &paths, const QString &nameFilter = {})
+    {
+        answers.enqueue(FileChoice{false, paths, nameFilter});
+    }
 };
 
 struct RecordingBrowser : Browser {

@@ -3,6 +3,7 @@
 #include "formats/defaultsfile.h"
 #include "formats/horizonprofilefile.h"
 #include "formats/installeddata.h"
+#include "formats/listexport.h"
 #include "formats/resultstext.h"
 #include "formats/textfile.h"
 #include "formats/workingfolder.h"
@@ -18,6 +19,7 @@
 #include "ui/help/helpwindow.h"
 #include "ui/help/userguide.h"
 #include "ui/location/locationchooser.h"
+#include "ui/main/exporttarget.h"
 #include "ui/main/imagesearch.h"
 #include "ui/main/inputrules.h"
 #include "ui/main/nowcommand.h"
@@ -301,6 +303,7 @@ void MainWindow::createMenus()
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     addItem(fileMenu, QStringLiteral("Load Objects File"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::loadCatalog);
     addItem(fileMenu, QStringLiteral("Save Results to File"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::saveResults);
+    addItem(fileMenu, QStringLiteral("Export List As..."), QKeySequence(), &MainWindow::exportList);
     addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::loadDefaults);
     addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDefaults);
     fileMenu->addSeparator();
@@ -725,6 +728,36 @@ void MainWindow::saveResults()
         showWarning(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), problem->what));
     else
         showStatus(QStringLiteral("Results saved to \"%1\".").arg(shownPath(path)));
+}
+
+// The list as the grid shows it, for SkySafari, Stellarium, Cartes du Ciel or a spreadsheet.
+void MainWindow::exportList()
+{
+    const ObservingList &list = m_planner.list();
+    const QString listName = defaultListName(list.session);
+    const FileChoice choice =
+        m_platform.files.chooseFile(exportFileRequest(listName, m_folders.folderFor(FileKind::ExportedList)));
+    if (choice.cancelled)
+        return;
+    if (choice.paths.size() != 1) {
+        showWarning(QStringLiteral("The list was not exported: %1 files were chosen (%2). Choose one file.")
+                        .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
+        return;
+    }
+    m_folders.remember(FileKind::ExportedList, choice.paths.first());
+    const ExportTarget target = exportTarget(choice.paths.first(), choice.nameFilter);
+    ListExport exported{list, m_resultsModel->displayOrder(), m_planner.shownColumns(), listName,
+                        m_platform.clock.localNow()};
+    if (target.format == ExportFormat::Stellarium) {
+        const auto name = m_platform.messages.askText(ApplicationTitle, QStringLiteral("The list's name in Stellarium:"), listName);
+        if (!name)
+            return;
+        exported.name = *name;
+    }
+    if (const auto problem = writeTextFile(target.path, exportedList(target.format, exported)))
+        showWarning(QStringLiteral("The list could not be exported to \"%1\": %2").arg(shownPath(target.path), problem->what));
+    else
+        showStatus(QStringLiteral("List exported to \"%1\".").arg(shownPath(target.path)));
 }
 
 // ---- defaults file --------------------------------------------------------------------

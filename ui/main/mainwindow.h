@@ -57,6 +57,7 @@ private slots:
     void chooseLocation();
     void loadCatalog();
     void saveResults();
+    void exportList();
     void copyResults();
     void loadDefaults();
     void saveDefaults();

@@ -20,6 +20,7 @@ struct FileRequest {
 struct FileChoice {
     bool cancelled = true;
     QStringList paths;  // absolute; several when the observer picked several files
+    QString nameFilter; // the filter the dialog showed when the choice was made
 };
 
 class FileChooser {
@@ -32,7 +33,7 @@ public:
 
 // The kinds of file the dialogs are opened for; each opens where the last one of its kind was
 // chosen, the working folder at first.
-enum class FileKind { Catalog, Results, HorizonProfile };
+enum class FileKind { Catalog, Results, HorizonProfile, ExportedList };
 
 class RememberedFolders {
 public:

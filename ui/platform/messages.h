@@ -2,12 +2,17 @@
 
 #include <QString>
 
-// Modal message boxes with an OK button only, reached through an interface so that no test
-// ever waits on a dialog. A warning says that something the observer asked for was not done.
+#include <optional>
+
+// Modal message boxes with an OK button only, and a question answered by a line of text, reached
+// through an interface so that no test ever waits on a dialog. A warning says that something the
+// observer asked for was not done.
 class Messages {
 public:
     virtual ~Messages() = default;
 
     virtual void showMessage(const QString &title, const QString &text) = 0;
     virtual void showWarning(const QString &title, const QString &text) = 0;
+    // The text the observer typed, starting from preset; none when the question was cancelled.
+    virtual std::optional<QString> askText(const QString &title, const QString &question, const QString &preset) = 0;
 };

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -44,6 +45,7 @@ FileChoice QtFileChooser::chooseFile(const FileRequest &request)
         return choice;
     choice.cancelled = false;
     choice.paths = dialog.selectedFiles();
+    choice.nameFilter = dialog.selectedNameFilter();
     return choice;
 }
 
@@ -55,6 +57,14 @@ void QtMessages::showMessage(const QString &title, const QString &text)
 void QtMessages::showWarning(const QString &title, const QString &text)
 {
     QMessageBox::warning(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+}
+
+std::optional<QString> QtMessages::askText(const QString &title, const QString &question, const QString &preset)
+{
+    bool answered = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, question, QLineEdit::Normal, preset, &answered);
+    return answered ? std::optional(text) : std::nullopt;
 }
 
 bool QtBrowser::openAddress(const QUrl &address)

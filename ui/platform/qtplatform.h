@@ -19,6 +19,7 @@ class QtMessages : public Messages {
 public:
     void showMessage(const QString &title, const QString &text) override;
     void showWarning(const QString &title, const QString &text) override;
+    std::optional<QString> askText(const QString &title, const QString &question, const QString &preset) override;
 };
 
 class QtBrowser : public Browser {

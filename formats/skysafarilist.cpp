@@ -1,0 +1,18 @@
+#include "formats/skysafarilist.h"
+
+#include "formats/textfile.h"
+
+QString skySafariList(const ObservingList &list, const std::vector<int> &order)
+{
+    QString text = QStringLiteral("SkySafariObservingListVersion=3.0") + LineEnd;
+    for (const int row : order) {
+        const CatalogObject &object = *list.rows[std::size_t(row)].object;
+        // ObjectID 4 is SkySafari's deep-sky kind; -1, -1 lets it look the object up by its numbers.
+        text += QStringLiteral("SkyObject=BeginObject") + LineEnd + QStringLiteral("ObjectID=4,-1,-1") + LineEnd;
+        text += QStringLiteral("CatalogNumber=") + object.identifier + LineEnd;
+        if (!object.messier.isEmpty())
+            text += QStringLiteral("CatalogNumber=") + object.messier + LineEnd;
+        text += QStringLiteral("EndObject=SkyObject") + LineEnd;
+    }
+    return text;
+}
