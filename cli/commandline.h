@@ -13,6 +13,7 @@ class QIODevice;
 //                   [--darkness none|civil|nautical|astronomical]
 //   nocturo seen --folder DIR --date ... --time ... --gmt-deviation G [--horizon FILE]
 //                [--darkness LEVEL] [--sqm S] [--extinction K] [--aperture MM] [--magnifications A,B,...]
+//   nocturo import --folder DIR FILE
 //   nocturo COMMAND --help
 //   nocturo --help | --version
 //
