@@ -35,11 +35,11 @@ class LineFinder {
 public:
     explicit LineFinder(const QString &text) : m_text(text) {}
 
-    // The line the quoted name is on from the last place found on; the last place's line when
-    // the name is not written as it is (JSON escapes in it).
+    // The line the quoted name is on from the last place found on; the last place's line for an
+    // object without a name or whose name is not written as it is (JSON escapes in it).
     int lineOf(const QString &name)
     {
-        const qsizetype found = m_text.indexOf(u'"' + name + u'"', m_at);
+        const qsizetype found = name.isEmpty() ? -1 : m_text.indexOf(u'"' + name + u'"', m_at);
         if (found < 0)
             return m_line;
         for (; m_at < found; ++m_at) {

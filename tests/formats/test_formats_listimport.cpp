@@ -56,8 +56,8 @@ private slots:
                "  \"{a}\": {\"name\": \"Other\", \"objects\": [{\"designation\": \"M 1\"}]},\n"
                "  \"{b}\": {\"Name\": \"Autumn\", \"Objects\": [\n"
                "    {\"Designation\": \"M31\", \"NAME\": \"Andromeda Galaxy\"},\n"
-               "    {\"designation\": \"\", \"name\": \"Double Cluster\"}\n  ]}\n }\n}\n"
-            << "sol" << QStringList{"6:M31/Andromeda Galaxy", "7:Double Cluster", "title: Autumn"};
+               "    {\"designation\": \"\", \"name\": \"Double Cluster\"},\n    {\"ra\": \"0h42m44s\"}\n  ]}\n }\n}\n"
+            << "sol" << QStringList{"6:M31/Andromeda Galaxy", "7:Double Cluster", "7:", "title: Autumn"};
         QTest::newRow("Stellarium 2.x without a default: every list")
             << "{\"observingLists\": {\"{a}\": {\"name\": \"A\", \"objects\": [{\"designation\": \"M 1\"}]},\n"
                "\"{b}\": {\"name\": \"B\", \"objects\": [{\"designation\": \"M 2\"}]}}}"
@@ -120,6 +120,8 @@ private slots:
         const QTemporaryDir folder;
         const Result<ImportedList> latin1 = readObservingListFile(writeFile(folder.filePath("list.txt"), "Caf\xe9\nM 1\n"));
         QCOMPARE(entriesOf(latin1.value()), (QStringList{"1:Caf\u00e9", "2:M 1", "title?"}));
+        const Result<ImportedList> spreadsheet = readObservingListFile(writeFile(folder.filePath("list.csv"), "\xef\xbb\xbfName\r\nM 1\r\n"));
+        QCOMPARE(entriesOf(spreadsheet.value()), QStringList{"2:M 1"});
         const Result<ImportedList> broken = readObservingListFile(writeFile(folder.filePath("list.sol"), "{"));
         QCOMPARE(broken.problem().file, QString("list.sol"));
         QVERIFY(!readObservingListFile(folder.filePath("absent.skylist")).ok());
