@@ -485,7 +485,7 @@ QString planLines(const ObservingPlan &plan)
         if (planned.object)
             text += name + u'\t' + planned.object->identifier + u'\n';
         else
-            text += QStringLiteral("%1\t-\tline %2: %3\n").arg(name).arg(planned.entry.line).arg(planned.why);
+            text += name + QStringLiteral("\t-\tline %1: ").arg(planned.entry.line) + planned.why + u'\n';
     }
     return text;
 }

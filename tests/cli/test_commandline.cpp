@@ -252,12 +252,12 @@ private slots:
     {
         QTemporaryDir folder;
         fillFolder(folder);
-        const QString names = writeFile(folder.filePath("tonight.txt"), "Autumn\r\nm31\n\nMessier 42\rNGC 07000\nNGC 99999\n");
+        const QString names = writeFile(folder.filePath("tonight.txt"), "Autumn\r\nm31\n\nMessier 42\rNGC 07000\nNGC 99999 %1\n");
         const QString sol = writeFile(folder.filePath("broken.sol"), "{\"objects\": [");
         const std::pair<QStringList, QString> cases[] = {
             {{"--folder", folder.path(), names},
              "0|m31\tNGC 224\nMessier 42\tNGC 1976\nNGC 07000\tNGC 7000\n"
-             "NGC 99999\t-\tline 6: no object of the catalog has this name\n|"},
+             "NGC 99999 %1\t-\tline 6: no object of the catalog has this name\n|"},
             {{"--folder", folder.path(), sol}, "1||nocturo: broken.sol, line 1: the file is not JSON"},
             {{"--folder", folder.path(), folder.filePath("absent.csv")}, "1||nocturo: There is no file \"absent.csv\""},
             {{"--folder", folder.filePath("missing"), names}, "1||nocturo: There is no folder"}};
