@@ -3,6 +3,7 @@
 #include "formats/defaultsfile.h"
 #include "formats/foldersetup.h"
 #include "formats/listexport.h"
+#include "formats/observinglistfile.h"
 #include "formats/resultstext.h"
 #include "formats/textfile.h"
 #include "formats/workingfolder.h"
@@ -10,6 +11,7 @@
 #include "plan/fieldnumber.h"
 #include "plan/localtime.h"
 #include "plan/nighteventlines.h"
+#include "plan/observingplan.h"
 #include "plan/sessiontext.h"
 #include "plan/seenlist.h"
 #include "plan/sessionvisibility.h"
@@ -143,17 +145,20 @@ QString optionWithValue(const QString &name)
 struct Command {
     QHash<QString, QString> values;
     bool helpAsked = false;
+    QString argument = {};  // the one after the options, for a command that takes one
 
     QString value(const QString &option) const { return values.value(option); }
 };
 
-// A command: its name, its options, what it gives (in lines of the help) and how it runs.
+// A command: its name, its options, what it gives (in lines of the help), how it runs, and the
+// word for the one argument it takes after its options, if any.
 struct CommandEntry {
     QString name;
     QStringList required;
     QStringList optional;
     QStringList meaning;
     std::function<int(const Command &command, QIODevice &out, QIODevice &err)> run;
+    QString argument = {};
 };
 
 // "  nocturo list --folder DIR ... --gmt-deviation G" with the optional options on a second
@@ -166,6 +171,8 @@ QString commandUsage(const CommandEntry &entry)
         required << optionWithValue(option);
     for (const QString &option : entry.optional)
         optional << u'[' + optionWithValue(option) + u']';
+    if (!entry.argument.isEmpty())
+        required << entry.argument;
     QString usage = start + required.join(u' ') + u'\n';
     if (!optional.isEmpty())
         usage += QString(start.size(), u' ') + optional.join(u' ') + u'\n';
@@ -206,10 +213,15 @@ Result<Command> parseCommand(const CommandEntry &entry, const QStringList &argum
         return Command{{}, true};
     if (!parsed)
         return Problem::because(parser.errorText());
-    if (parser.positionalArguments().size() != 1)
+    const QStringList given = parser.positionalArguments().sliced(1);
+    const qsizetype argumentCount = entry.argument.isEmpty() ? 0 : 1;
+    if (given.size() > argumentCount)
         return Problem::because(QStringLiteral("\"%1\" takes no argument \"%2\"")
-                                    .arg(entry.name, parser.positionalArguments().value(1)));
+                                    .arg(entry.name, given.value(argumentCount)));
+    if (given.size() < argumentCount)
+        return Problem::because(QStringLiteral("\"%1\" needs %2").arg(entry.name, entry.argument));
     Command command;
+    command.argument = given.value(0);
     for (const QString &option : options) {
         if (parser.values(option).size() > 1)
             return Problem::because(QStringLiteral("--%1 is given more than once").arg(option));
@@ -508,6 +520,33 @@ int exportCommand(const Command &command, QIODevice &out, QIODevice &err)
     });
 }
 
+// One line per entry of the list: its name and the identifier of the object it stands for, or
+// a dash and why it stands for none, with its line.
+QString planLines(const ObservingPlan &plan)
+{
+    QString text;
+    for (const PlannedEntry &planned : plan.entries) {
+        const QString name = planned.entry.shownName().replace(u'\t', u' ');
+        if (planned.object)
+            text += name + u'\t' + planned.object->identifier + u'\n';
+        else
+            text += name + QStringLiteral("\t-\tline %1: ").arg(planned.entry.line) + planned.why + u'\n';
+    }
+    return text;
+}
+
+int importCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const Result<ImportedList> list = readObservingListFile(command.argument);
+    if (!list.ok())
+        return fileProblem(err, list.problem());
+    write(out, planLines(planFromList(list.value(), ObjectNameIndex(setup.value().catalog))));
+    return Done;
+}
+
 const QList<CommandEntry> &commandEntries()
 {
     const QStringList onFolder{"folder", "date", "time", "gmt-deviation"};
@@ -530,6 +569,11 @@ const QList<CommandEntry> &commandEntries()
          {"the observing list of \"list\" for another program: a SkySafari list (.skylist), a Stellarium",
           "list (.sol), a Cartes du Ciel list (.txt) or comma-separated values with a header (.csv)"},
          exportCommand},
+        {"import", {"folder"}, {},
+         {"each entry of the observing list FILE (SkySafari, Stellarium, Cartes du Ciel, a CSV table with a",
+          "header, or names one a line) with the identifier of the object of DIR's catalog it names, or with",
+          "a dash and why it names none"},
+         importCommand, "FILE"},
     };
     return entries;
 }

@@ -15,6 +15,7 @@ class QIODevice;
 //                [--darkness LEVEL] [--sqm S] [--extinction K] [--aperture MM] [--magnifications A,B,...]
 //   nocturo export --folder DIR --date ... --time ... --gmt-deviation G --format skylist|stellarium|cdc|csv
 //                  [--output FILE]
+//   nocturo import --folder DIR FILE
 //   nocturo COMMAND --help
 //   nocturo --help | --version
 //

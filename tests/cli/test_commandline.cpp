@@ -159,7 +159,9 @@ private slots:
             {list + QStringList{"--darkness", "none"}, "Unknown option 'darkness'"},
             {QStringList{"export", "--folder", "."} + SessionOptions, "\"export\" needs --format"},
             {QStringList{"export", "--folder", ".", "--format", "kml"} + SessionOptions,
-             "--format \"kml\" is skylist, stellarium, cdc or csv"}};
+             "--format \"kml\" is skylist, stellarium, cdc or csv"},
+            {{"import", "--folder", "."}, "\"import\" needs FILE"},
+            {{"import", "--folder", ".", "a.txt", "b.txt"}, "\"import\" takes no argument \"b.txt\""}};
         for (const auto &[arguments, problem] : cases)
             QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
@@ -176,7 +178,8 @@ private slots:
             {{"seen", "--help"},
              {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "sqm", "extinction", "aperture",
               "magnifications", "help"}},
-            {{"export", "--help"}, {"folder", "date", "time", "gmt-deviation", "format", "output", "help"}}};
+            {{"export", "--help"}, {"folder", "date", "time", "gmt-deviation", "format", "output", "help"}},
+            {{"import", "--help"}, {"folder", "help"}}};
         static const QRegularExpression optionLine("\n  --([a-z-]+)");
         for (const auto &[arguments, options] : cases) {
             const QString help = run(arguments);
@@ -189,7 +192,7 @@ private slots:
         }
         const QString usage = run({"--help"});
         for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows ", "nocturo seen ",
-                                  "nocturo export "})
+                                  "nocturo export ", "nocturo import --folder DIR FILE\n"})
             QVERIFY2(usage.startsWith("0|Usage:\n") && usage.contains(start), qPrintable(start));
     }
 
@@ -288,6 +291,28 @@ private slots:
         for (const auto &[folderPath, problem] : cases) {
             const QString ran = run(QStringList{"list", "--folder", folderPath} + SessionOptions);
             QVERIFY2(ran.startsWith("1||nocturo: ") && ran.contains(problem), qPrintable(ran));
+        }
+    }
+
+    // Each entry of a list on its own line, with the identifier of its object or a dash and why it
+    // has none, with its line: exit code 0 when the file was read, whatever its names; 1, with
+    // nothing on the output, when the list or the folder could not be read.
+    void import()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const QString names = writeFile(folder.filePath("tonight.txt"), "Autumn\r\nm31\n\nMessier 42\rNGC 07000\nNGC 99999 %1\n");
+        const QString sol = writeFile(folder.filePath("broken.sol"), "{\"objects\": [");
+        const std::pair<QStringList, QString> cases[] = {
+            {{"--folder", folder.path(), names},
+             "0|m31\tNGC 224\nMessier 42\tNGC 1976\nNGC 07000\tNGC 7000\n"
+             "NGC 99999 %1\t-\tline 6: no object of the catalog has this name\n|"},
+            {{"--folder", folder.path(), sol}, "1||nocturo: broken.sol, line 1: the file is not JSON"},
+            {{"--folder", folder.path(), folder.filePath("absent.csv")}, "1||nocturo: There is no file \"absent.csv\""},
+            {{"--folder", folder.filePath("missing"), names}, "1||nocturo: There is no folder"}};
+        for (const auto &[arguments, ran] : cases) {
+            const QString output = run(QStringList{"import"} + arguments);
+            QVERIFY2(output.startsWith(ran), qPrintable(output));
         }
     }
 
