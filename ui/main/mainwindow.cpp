@@ -605,6 +605,20 @@ void MainWindow::showWarning(const QString &text)
     m_platform.messages.showWarning(ApplicationTitle, text);
 }
 
+// The one file a save dialog chose; none after a cancel, or when several were chosen, which is
+// said, beginning with what was not done.
+std::optional<QString> MainWindow::oneChosenFile(const FileChoice &choice, const QString &notDone)
+{
+    if (choice.cancelled)
+        return std::nullopt;
+    if (choice.paths.size() != 1) {
+        showWarning(QStringLiteral("%1: %2 files were chosen (%3). Choose one file.")
+                        .arg(notDone).arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
+        return std::nullopt;
+    }
+    return choice.paths.first();
+}
+
 void MainWindow::showStatus(const QString &done)
 {
     m_doneNote = done;
@@ -714,15 +728,10 @@ void MainWindow::saveResults()
     request.presetName = QStringLiteral("results.txt");
     request.initialFolder = m_folders.folderFor(FileKind::Results);
     request.nameFilters = resultsNameFilters();
-    const FileChoice choice = m_platform.files.chooseFile(request);
-    if (choice.cancelled)
+    const auto chosen = oneChosenFile(m_platform.files.chooseFile(request), QStringLiteral("The results were not saved"));
+    if (!chosen)
         return;
-    if (choice.paths.size() != 1) {
-        showWarning(QStringLiteral("The results were not saved: %1 files were chosen (%2). Choose one file.")
-                        .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
-        return;
-    }
-    const QString path = choice.paths.first();
+    const QString path = *chosen;
     m_folders.remember(FileKind::Results, path);
     if (const auto problem = writeTextFile(path, resultsText()))
         showWarning(QStringLiteral("The results could not be saved to \"%1\": %2").arg(shownPath(path), problem->what));
@@ -737,15 +746,11 @@ void MainWindow::exportList()
     const QString listName = defaultListName(list.session);
     const FileChoice choice =
         m_platform.files.chooseFile(exportFileRequest(listName, m_folders.folderFor(FileKind::ExportedList)));
-    if (choice.cancelled)
+    const auto chosen = oneChosenFile(choice, QStringLiteral("The list was not exported"));
+    if (!chosen)
         return;
-    if (choice.paths.size() != 1) {
-        showWarning(QStringLiteral("The list was not exported: %1 files were chosen (%2). Choose one file.")
-                        .arg(choice.paths.size()).arg(choice.paths.join(QStringLiteral(", "))));
-        return;
-    }
-    m_folders.remember(FileKind::ExportedList, choice.paths.first());
-    const ExportTarget target = exportTarget(choice.paths.first(), choice.nameFilter);
+    m_folders.remember(FileKind::ExportedList, *chosen);
+    const ExportTarget target = exportTarget(*chosen, choice.nameFilter);
     ListExport exported{list, m_resultsModel->displayOrder(), m_planner.shownColumns(), listName,
                         m_platform.clock.localNow()};
     if (target.format == ExportFormat::Stellarium) {

@@ -109,6 +109,7 @@ private:
     bool applyHorizonFile(const QString &path, const QString &nameForDefaults);
     void showMessage(const QString &text);
     void showWarning(const QString &text);
+    std::optional<QString> oneChosenFile(const FileChoice &choice, const QString &notDone);
     void showStatus(const QString &done);
     const CatalogObject *selectedObject() const;
     void refreshNightWindow();
