@@ -9,6 +9,8 @@ QString skySafariList(const ObservingList &list, const std::vector<int> &order)
         const CatalogObject &object = *list.rows[std::size_t(row)].object;
         // ObjectID 4 is SkySafari's deep-sky kind; -1, -1 lets it look the object up by its numbers.
         text += QStringLiteral("SkyObject=BeginObject") + LineEnd + QStringLiteral("ObjectID=4,-1,-1") + LineEnd;
+        if (const QStringList names = commonNames(object); !names.isEmpty())
+            text += QStringLiteral("CommonName=") + names.first() + LineEnd;
         text += QStringLiteral("CatalogNumber=") + object.identifier + LineEnd;
         if (!object.messier.isEmpty())
             text += QStringLiteral("CatalogNumber=") + object.messier + LineEnd;

@@ -28,7 +28,7 @@ QString description(const Session &session)
 }
 
 // What every object's entry has: Stellarium's kind for every deep-sky object ("objtype" says
-// which), no common name (the catalog has none), and no view, date, place or landscape of its own.
+// which), no common name until one is given, and no view, date, place or landscape of its own.
 const QJsonObject &commonFields()
 {
     static const QJsonObject fields{{"type", "Nebula"}, {"name", ""},        {"fov", 0},
@@ -47,6 +47,8 @@ QJsonObject objectEntry(const CatalogObject &object)
     entry.insert(QLatin1StringView("dec"), stellariumDec(object.decDeg));
     entry.insert(QLatin1StringView("magnitude"), magnitudeOf(object));
     entry.insert(QLatin1StringView("constellation"), object.constellation);
+    if (const QStringList names = commonNames(object); !names.isEmpty())
+        entry.insert(QLatin1StringView("name"), names.first());
     return entry;
 }
 

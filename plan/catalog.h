@@ -3,6 +3,7 @@
 #include "plan/objecttype.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -21,12 +22,18 @@ struct CatalogObject {
     QString magnitudeText;  // as written in the file
     QString typeText;       // lower case, as the file words it
     QString constellation;
-    QString comment;        // kept only
+    QString comment;        // the common names, ", " between them ("Great Orion Nebula, Orion Nebula")
 
     std::optional<double> sizeArcmin;  // none where the text is not a number
     std::optional<double> magnitude;
     ObjectTypeSet types;               // the filter types the type text names
 };
+
+// The object's common names, in the catalog's order; none for most objects.
+inline QStringList commonNames(const CatalogObject &object)
+{
+    return object.comment.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+}
 
 // The catalog file that the program looks for in the working folder, and falls back to after a
 // failed load.

@@ -7,13 +7,6 @@ namespace {
 // Charles Messier's catalog as observers use it: 110 objects.
 constexpr int LastMessierNumber = 110;
 
-// The common names the catalog gives an object. The catalog files hold none yet: once a field
-// carries them, they are read here and every look-up by name finds them.
-QStringList commonNamesOf(const CatalogObject &)
-{
-    return {};
-}
-
 // The first of two objects with one name keeps it, as the catalog lists them.
 template <typename Key>
 void insertFirst(QHash<Key, int> &index, const Key &key, int at)
@@ -85,7 +78,7 @@ ObjectNameIndex::ObjectNameIndex(Catalog catalog) : m_catalog(std::move(catalog)
         insertFirst(m_byIdentifier, identifierKey(object.identifier), at);
         if (const int number = catalogMessierNumber(object.messier); number != 0)
             insertFirst(m_byMessier, number, at);
-        for (const QString &name : commonNamesOf(object))
+        for (const QString &name : commonNames(object))
             insertFirst(m_byCommonName, commonNameKey(name), at);
     }
 }

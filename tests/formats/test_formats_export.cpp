@@ -115,6 +115,7 @@ CatalogObject andromeda()
     CatalogObject object = catalogObject("NGC 224", 10.68471, 41.26917, "spiral galaxy", "177.8", "3.44");
     object.messier = "M 31";
     object.constellation = "And";
+    object.comment = "Andromeda Galaxy, Andromeda Nebula";
     return object;
 }
 
@@ -177,7 +178,7 @@ private slots:
         const std::vector<int> order = sortedRows(list, int(ListColumn::Identifier), Qt::AscendingOrder);
         QCOMPARE(exported(ExportFormat::SkySafari, list, {order[2], order[1]}).toUtf8(),
                  "SkySafariObservingListVersion=3.0\r\n"
-                 "SkyObject=BeginObject\r\nObjectID=4,-1,-1\r\nCatalogNumber=NGC 224\r\nCatalogNumber=M 31\r\nEndObject=SkyObject\r\n"
+                 "SkyObject=BeginObject\r\nObjectID=4,-1,-1\r\nCommonName=Andromeda Galaxy\r\nCatalogNumber=NGC 224\r\nCatalogNumber=M 31\r\nEndObject=SkyObject\r\n"
                  "SkyObject=BeginObject\r\nObjectID=4,-1,-1\r\nCatalogNumber=Last\r\nEndObject=SkyObject\r\n");
     }
 
@@ -199,7 +200,7 @@ private slots:
         QCOMPARE(observingList["sorting"], "");
         QVERIFY(observingList["description"].toString().contains("42.93"));
         const QJsonObject expected{{"designation", "NGC 224"}, {"type", "Nebula"},   {"objtype", "spiral galaxy"},
-                                   {"name", ""},              {"ra", "0h42m44.3s"}, {"dec", "+41°16'09\""},
+                                   {"name", "Andromeda Galaxy"}, {"ra", "0h42m44.3s"}, {"dec", "+41°16'09\""},
                                    {"magnitude", "3.44"},     {"constellation", "And"}, {"fov", 0},
                                    {"jd", 0},                 {"location", ""},     {"landscapeID", ""},
                                    {"isVisibleMarker", false}};

@@ -8,18 +8,20 @@
 
 namespace {
 
-// A catalog of identifiers, with a Messier field for some ("identifier=messier").
+// A catalog of identifiers, with a Messier field and common names for some
+// ("identifier=messier=names").
 Catalog catalogOf(const QStringList &objects)
 {
     std::vector<CatalogObject> made;
     for (const QString &object : objects) {
         made.push_back(catalogObject(object.section(u'=', 0, 0), 10.0, 20.0));
-        made.back().messier = object.section(u'=', 1);
+        made.back().messier = object.section(u'=', 1, 1);
+        made.back().comment = object.section(u'=', 2);
     }
     return Catalog(std::move(made));
 }
 
-const QStringList Objects{"NGC 224=31", "NGC 1976=M 42", "IC 434", "NGC 61A", "ESO 351-30", "M 40=40", "NGC 7000",
+const QStringList Objects{"NGC 224=31", "NGC 1976=M 42=Great Orion Nebula, Orion Nebula", "IC 434", "NGC 61A", "ESO 351-30", "M 40=40", "NGC 7000",
                           "IC 5378 NED01"};
 
 // "identifier", or "-why" where the name stands for none.
@@ -45,6 +47,7 @@ private slots:
             {"M42", "NGC 1976"}, {"M 40", "M 40"}, {"M40", "M 40"}, {"M 1", "-the catalog has no Messier 1"},
             {"M 111", "-no object of the catalog has this name"}, {"ic434", "IC 434"}, {"NGC 061a", "NGC 61A"},
             {"ESO 351-030", "ESO 351-30"}, {"IC 5378 NED1", "IC 5378 NED01"}, {"Horsehead", "-no object of the catalog has this name"},
+            {"orion nebula", "NGC 1976"}, {"Great Orion Nebula", "NGC 1976"}, {"Orion", "-no object of the catalog has this name"},
             {"  ", "-the entry names no object"}};
         for (const auto &[name, identifier] : cases)
             QCOMPARE(found(index, name), QString(identifier));
