@@ -17,6 +17,7 @@ void Planner::setSessionTexts(const SessionTexts &texts)
 void Planner::setCatalog(Catalog catalog)
 {
     m_catalog = std::move(catalog);
+    choosePlanObjects();
     generateList();
 }
 
@@ -72,6 +73,33 @@ void Planner::setSeeingWanted(bool wanted)
         generateList();
 }
 
+void Planner::setPlan(const QSet<QString> &identifiers)
+{
+    m_planIdentifiers = identifiers;
+    choosePlanObjects();
+    if (m_planOnly)
+        generateList();
+}
+
+void Planner::setPlanOnly(bool on)
+{
+    if (on == m_planOnly)
+        return;
+    m_planOnly = on;
+    generateList();
+}
+
+// Made once for each catalog and plan, so that a list costs no more with the plan than without.
+void Planner::choosePlanObjects()
+{
+    std::vector<CatalogObject> planned;
+    for (const CatalogObject &object : m_catalog.objects()) {
+        if (m_planIdentifiers.contains(object.identifier))
+            planned.push_back(object);
+    }
+    m_planCatalog = Catalog(std::move(planned));
+}
+
 bool Planner::seeingInUse() const
 {
     return m_seeingWanted || m_shownColumns.size() > StandardListColumnCount || m_texts.onlyWhatTelescopeShows;
@@ -86,7 +114,8 @@ void Planner::generateList()
         m_problems.clear();
         const SeeingRequest request{m_darkness, m_observerProblems.isEmpty() ? &m_observer : nullptr,
                                     seeingInUse()};
-        SeenList seen = generateSeenList(*m_session, m_catalog, horizon(), request, m_seeingMemo);
+        const Catalog &listed = m_planOnly ? m_planCatalog : m_catalog;
+        SeenList seen = generateSeenList(*m_session, listed, horizon(), request, m_seeingMemo);
         m_list = std::move(seen.list);
         m_sessionSeeing = std::move(seen.sessionSeeing);
     } else {

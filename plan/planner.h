@@ -14,6 +14,7 @@
 
 #include <QLocale>
 #include <QObject>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -51,6 +52,11 @@ public:
     void setShownOptionalColumns(const QList<ListColumn> &columns);
     // Whether a window (the Night window) needs each listed object's seeing.
     void setSeeingWanted(bool wanted);
+    // The plan: the identifiers of the objects an imported list names. With "Plan only" on, the
+    // list is made from the plan's objects alone, still filtered as always; off, or with no plan
+    // imported, the list is made as it always was.
+    void setPlan(const QSet<QString> &identifiers);
+    void setPlanOnly(bool on);
 
     const QLocale &locale() const { return m_locale; }
     const SessionTexts &sessionTexts() const { return m_texts; }
@@ -86,12 +92,17 @@ signals:
     void listChanged();
 
 private:
+    void choosePlanObjects();
+
     QLocale m_locale;
     SessionTexts m_texts;
     Catalog m_catalog;
     QString m_catalogFile = DefaultCatalogFile;
     std::optional<HorizonProfile> m_horizon;
     QString m_horizonFile;
+    QSet<QString> m_planIdentifiers;
+    Catalog m_planCatalog;  // the catalog's objects the plan names, in the catalog's order
+    bool m_planOnly = false;
 
     ObserverTexts m_observerTexts;
     QList<Problem> m_observerProblems;

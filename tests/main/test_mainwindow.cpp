@@ -427,6 +427,34 @@ private slots:
         fixture.trigger(QStringLiteral("Load Defaults"));  // without it, the horizon is flat again
         QVERIFY(!window.planner().horizon() && fixture.listed() == flatCount);
     }
+
+    // An imported list becomes the plan: "Plan only" keeps its objects, the status line names it,
+    // a name the catalog does not know is told with its line, and unchecking brings the full list
+    // back. A file that cannot be read changes nothing.
+    void importedPlan()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        const int fullCount = fixture.listed();
+        auto *planOnly = fixture.button<QCheckBox>(QStringLiteral("Plan only"));
+        QVERIFY(!planOnly->isEnabled() && !planOnly->isChecked());
+        fixture.fakes.files.answer({writeFile("plan.txt", "ngc6356\r\nM 13\r\nNowhere 1\r\n")});
+        fixture.trigger(QStringLiteral("Import Observing List..."));
+        QStringList identifiers = fixture.column(0);
+        identifiers.sort();
+        QCOMPARE(identifiers, (QStringList{"NGC 6205", "NGC 6356"}));
+        QVERIFY(planOnly->isEnabled() && planOnly->isChecked());
+        QVERIFY2(fixture.messages().contains(QStringLiteral("(warning): The catalog does not know 1 of the names")), qPrintable(fixture.messages()));
+        QVERIFY(fixture.messages().contains(QStringLiteral("Line 3, \"Nowhere 1\":")));
+        QVERIFY2(fixture.status().startsWith(QStringLiteral("2 objects listed from the plan \"plan.txt\"")), qPrintable(fixture.status()));
+        QTest::mouseClick(planOnly, Qt::LeftButton, {}, QPoint(8, planOnly->height() / 2));
+        QCOMPARE(fixture.listed(), fullCount);
+
+        fixture.fakes.files.answer({QDir::current().absoluteFilePath("missing.txt")});
+        fixture.trigger(QStringLiteral("Import Observing List..."));
+        QVERIFY(fixture.messages().contains(QStringLiteral("(warning): No list was imported. ")));
+        QVERIFY(!planOnly->isChecked() && fixture.listed() == fullCount);
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -4,11 +4,13 @@
 #include "formats/horizonprofilefile.h"
 #include "formats/installeddata.h"
 #include "formats/listexport.h"
+#include "formats/observinglistfile.h"
 #include "formats/resultstext.h"
 #include "formats/textfile.h"
 #include "formats/workingfolder.h"
 #include "plan/daylightnote.h"
 #include "plan/fieldnumber.h"
+#include "plan/observingplan.h"
 #include "plan/sessiontext.h"
 #include "ui/common/fieldmark.h"
 #include "ui/common/nightvision.h"
@@ -37,6 +39,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
@@ -227,6 +230,9 @@ void MainWindow::createControls()
     addField(F::MinElevation, QRect(2160, 6360, 615, 285));
     m_anyTimeBox = addFilterBox(QStringLiteral("Visible any time in the session"), QRect(120, 2730, 3300, 255));
     m_onlyShownBox = addFilterBox(QStringLiteral("Only what my telescope shows"), QRect(120, 5100, 3300, 255));
+    // Between the elevation and the azimuth range, clear of the chart; of use once a list is imported.
+    m_planOnlyBox = addFilterBox(QStringLiteral("Plan only"), QRect(1560, 6720, 1800, 255));
+    m_planOnlyBox->setEnabled(false);
     createSkyChart();
     addField(F::MinAzimuth, QRect(1920, 7320, 375, 285));
     addField(F::MaxAzimuth, QRect(2280, 7320, 375, 285));
@@ -304,6 +310,7 @@ void MainWindow::createMenus()
     addItem(fileMenu, QStringLiteral("Load Objects File"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::loadCatalog);
     addItem(fileMenu, QStringLiteral("Save Results to File"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::saveResults);
     addItem(fileMenu, QStringLiteral("Export List As..."), QKeySequence(), &MainWindow::exportList);
+    addItem(fileMenu, QStringLiteral("Import Observing List..."), QKeySequence(), &MainWindow::importList);
     addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::loadDefaults);
     addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDefaults);
     fileMenu->addSeparator();
@@ -381,7 +388,7 @@ void MainWindow::setTabOrder()
         box(T::PlanetaryNebula), box(T::Galaxy), box(T::GlobularCluster), box(T::OpenCluster),
         field(F::MinAzimuth), field(F::MaxAzimuth), field(F::SessionLength), m_resultsView, m_quitButton,
         m_saveDefaultsButton, m_loadDefaultsButton, m_locationButton, m_skyChart, m_refreshButton,
-        m_azimuthModeButton, m_anyTimeBox, m_onlyShownBox};
+        m_azimuthModeButton, m_anyTimeBox, m_onlyShownBox, m_planOnlyBox};
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
 }
@@ -407,6 +414,7 @@ void MainWindow::connectControls()
     }
     for (QCheckBox *box : {m_anyTimeBox, m_onlyShownBox})
         connect(box, &QCheckBox::toggled, this, &MainWindow::generateList);
+    connect(m_planOnlyBox, &QCheckBox::toggled, &m_planner, &Planner::setPlanOnly);
     connect(m_resultsView, &ResultsView::currentObjectChanged, this, &MainWindow::selectObject);
     connect(m_resultsView, &ResultsView::objectActivated, this, &MainWindow::searchImages);
 }
@@ -533,7 +541,10 @@ QString MainWindow::listStatus() const
         const int count = m_planner.list().size();
         const QString listed = count == 1 ? QStringLiteral("1 object listed")
                                           : QStringLiteral("%1 objects listed").arg(locale().toString(count));
-        return m_daylightNote.isEmpty() ? listed : listed + QStringLiteral("; ") + m_daylightNote;
+        QString text = listed;
+        if (!m_planName.isEmpty())
+            text += QStringLiteral(" from the plan \"%1\"").arg(m_planName);
+        return m_daylightNote.isEmpty() ? text : text + QStringLiteral("; ") + m_daylightNote;
     }
     const Problem &first = problems.first();
     QString text = QStringLiteral("Nothing listed: %1 cannot be read. %2.")
@@ -605,7 +616,7 @@ void MainWindow::showWarning(const QString &text)
     m_platform.messages.showWarning(ApplicationTitle, text);
 }
 
-// The one file a save dialog chose; none after a cancel, or when several were chosen, which is
+// The one file a dialog chose; none after a cancel, or when several were chosen, which is
 // said, beginning with what was not done.
 std::optional<QString> MainWindow::oneChosenFile(const FileChoice &choice, const QString &notDone)
 {
@@ -918,6 +929,49 @@ void MainWindow::loadHorizon()
         return;
     generateList();
     showStatus(QStringLiteral("Horizon profile loaded from \"%1\".").arg(shownPath(path)));
+}
+
+// An imported list becomes the plan, named by its own title or else by its file; its names the
+// catalog does not know are listed with their lines. A file that cannot be read changes nothing.
+void MainWindow::importList()
+{
+    FileRequest request;
+    request.purpose = FileRequest::Purpose::Open;
+    request.initialFolder = m_folders.folderFor(FileKind::ImportedList);
+    request.nameFilters = observingListNameFilters();
+    const auto chosen = oneChosenFile(m_platform.files.chooseFile(request), QStringLiteral("No list was imported"));
+    if (!chosen)
+        return;
+    m_folders.remember(FileKind::ImportedList, *chosen);
+    const Result<ImportedList> list = readObservingListFile(*chosen);
+    if (!list.ok()) {
+        showWarning(QStringLiteral("No list was imported. %1").arg(problemText(list.problem())));
+        return;
+    }
+    applyPlan(planFromList(list.value(), ObjectNameIndex(m_planner.catalog())), *chosen);
+}
+
+void MainWindow::applyPlan(const ObservingPlan &plan, const QString &path)
+{
+    QSet<QString> identifiers;
+    QStringList unresolved;
+    for (const PlannedEntry &planned : plan.entries) {
+        if (planned.object)
+            identifiers.insert(planned.object->identifier);
+        else
+            unresolved << QStringLiteral("Line %1, \"%2\": %3.")
+                              .arg(QString::number(planned.entry.line), planned.entry.shownName(), planned.why);
+    }
+    m_planName = withoutLineBreaksOrTabs(plan.name.isEmpty() ? QFileInfo(path).fileName() : plan.name);
+    m_planner.setPlan(identifiers);
+    m_planOnlyBox->setEnabled(true);
+    m_planOnlyBox->setChecked(true);
+    generateList();
+    showStatus(QStringLiteral("%1 of %2 objects planned from \"%3\".")
+                   .arg(QString::number(identifiers.size()), QString::number(plan.entries.size()), shownPath(path)));
+    if (!unresolved.isEmpty())
+        showWarning(QStringLiteral("The catalog does not know %1 of the names in \"%2\":\n\n%3")
+                        .arg(QString::number(unresolved.size()), shownPath(path), unresolved.join(u'\n')));
 }
 
 void MainWindow::clearHorizon()

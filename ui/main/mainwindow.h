@@ -25,6 +25,7 @@ class ResultsView;
 class SkyChart;
 class TelescopeDialog;
 struct DefaultsLine;
+struct ObservingPlan;
 struct SavedDefaults;
 
 // The main window: the session's fields, the observing list, the horizon chart and the commands.
@@ -62,6 +63,7 @@ private slots:
     void loadDefaults();
     void saveDefaults();
     void loadHorizon();
+    void importList();
     void clearHorizon();
     void showNight();
     void setNightVision(bool on);
@@ -107,6 +109,7 @@ private:
     void applyDefaultsLine(const DefaultsLine &line, const SavedDefaults &defaults);
     void loadCatalogAndList(bool chooseFile);
     bool applyHorizonFile(const QString &path, const QString &nameForDefaults);
+    void applyPlan(const ObservingPlan &plan, const QString &path);
     void showMessage(const QString &text);
     void showWarning(const QString &text);
     std::optional<QString> oneChosenFile(const FileChoice &choice, const QString &notDone);
@@ -124,6 +127,7 @@ private:
     QList<Problem> m_shownProblems;
     QString m_selectedIdentifier;
     QString m_daylightNote;
+    QString m_planName;  // the imported list's; empty before one is imported
     QString m_doneNote;  // what the last command loaded or saved; said after the list's status
 
     QWidget *m_client = nullptr;
@@ -138,6 +142,7 @@ private:
     QPushButton *m_quitButton = nullptr;
     QCheckBox *m_onlyShownBox = nullptr;   // only what the telescope shows
     QCheckBox *m_anyTimeBox = nullptr;     // visible any time in the session
+    QCheckBox *m_planOnlyBox = nullptr;    // only the imported plan's objects
     QList<QAction *> m_columnActions;      // View › Columns, one per optional column
     SkyChart *m_skyChart = nullptr;
     ResultsModel *m_resultsModel = nullptr;

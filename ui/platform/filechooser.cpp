@@ -28,3 +28,8 @@ QStringList horizonProfileNameFilters()
 {
     return {QStringLiteral("Horizon profiles (*.txt *.csv *.hzn *.hrz)"), QStringLiteral("All files (*)")};
 }
+
+QStringList observingListNameFilters()
+{
+    return {QStringLiteral("Observing lists (*.skylist *.sol *.txt *.csv)"), QStringLiteral("All files (*)")};
+}

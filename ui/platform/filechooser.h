@@ -33,7 +33,7 @@ public:
 
 // The kinds of file the dialogs are opened for; each opens where the last one of its kind was
 // chosen, the working folder at first.
-enum class FileKind { Catalog, Results, HorizonProfile, ExportedList };
+enum class FileKind { Catalog, Results, HorizonProfile, ExportedList, ImportedList };
 
 class RememberedFolders {
 public:
@@ -47,3 +47,4 @@ private:
 QStringList catalogNameFilters();
 QStringList resultsNameFilters();
 QStringList horizonProfileNameFilters();
+QStringList observingListNameFilters();
