@@ -34,6 +34,16 @@ struct RecordingMessages : Messages {
         return answers.isEmpty() ? std::optional(preset) : answers.dequeue();
     }
 
+    // Questions answered yes or no, as "title: question"; answered from a queue, and no once it is
+    // empty.
+    QStringList confirmations;
+    QQueue<bool> confirmAnswers;
+    bool confirm(const QString &title, const QString &question) override
+    {
+        confirmations << title + QStringLiteral(": ") + question;
+        return !confirmAnswers.isEmpty() && confirmAnswers.dequeue();
+    }
+
     // Every message as "title: text", or "title (warning): text", one a line.
     QString log() const
     {

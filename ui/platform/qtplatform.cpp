@@ -67,6 +67,13 @@ std::optional<QString> QtMessages::askText(const QString &title, const QString &
     return answered ? std::optional(text) : std::nullopt;
 }
 
+bool QtMessages::confirm(const QString &title, const QString &question)
+{
+    return QMessageBox::question(QApplication::activeWindow(), title, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 bool QtBrowser::openAddress(const QUrl &address)
 {
     return QDesktopServices::openUrl(address);

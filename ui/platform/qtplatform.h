@@ -20,6 +20,7 @@ public:
     void showMessage(const QString &title, const QString &text) override;
     void showWarning(const QString &title, const QString &text) override;
     std::optional<QString> askText(const QString &title, const QString &question, const QString &preset) override;
+    bool confirm(const QString &title, const QString &question) override;
 };
 
 class QtBrowser : public Browser {
