@@ -169,6 +169,14 @@ const std::array<ListColumnEntry, ListColumnCount> ListColumns = {{
          const auto magnification = magnificationOf(row);
          return magnification ? SortKey::number(*magnification) : SortKey::text(NoValue);
      }},
+    {ListColumn::Observed, u"Observed  ", u"Observed",
+     [](QString &text, const ListedObject &row, const LocaleNumbers &) {
+         text += row.lastObserved.isValid() ? row.lastObserved.toString(Qt::ISODate) : NoValue;
+     },
+     [](const ListedObject &row) {
+         return row.lastObserved.isValid() ? SortKey::number(double(row.lastObserved.toJulianDay()))
+                                           : SortKey::text(NoValue);
+     }},
 }};
 
 QList<ListColumn> listColumnsWith(const QList<ListColumn> &optionalColumns)

@@ -7,13 +7,15 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
 
 // The columns of the observing list, in the order the grid, Copy, Save and the command line show
 // them: first the columns every list has, then the ones an observer may add, which tell what the
-// telescope shows (their values come from each row's seeing, "-" where there is none).
+// telescope shows (their values come from each row's seeing, "-" where there is none) and when
+// the log last has the object observed.
 enum class ListColumn {
     Identifier,
     Messier,
@@ -32,8 +34,9 @@ enum class ListColumn {
     Reserve,            // the contrast reserve at the best moment
     Verdict,
     Magnification,      // the one that gives the reserve
+    Observed,           // the last date the observing log has the object seen or glimpsed
 };
-inline constexpr int ListColumnCount = 17;
+inline constexpr int ListColumnCount = 18;
 // The columns every list shows, Identifier to Constellation; the rest are shown when asked for.
 inline constexpr int StandardListColumnCount = 11;
 
@@ -57,6 +60,17 @@ inline const ListColumnEntry &listColumnEntry(int column)
 inline bool isOptionalColumn(ListColumn column)
 {
     return int(column) >= StandardListColumnCount;
+}
+
+// The optional columns that tell what the telescope shows, worked out from each row's seeing.
+inline bool isSeeingColumn(ListColumn column)
+{
+    return isOptionalColumn(column) && column != ListColumn::Observed;
+}
+
+inline bool showsSeeingColumn(const QList<ListColumn> &columns)
+{
+    return std::ranges::any_of(columns, isSeeingColumn);
 }
 
 // The standard columns followed by the optional ones given, each once, in the table's order.

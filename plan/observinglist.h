@@ -5,6 +5,8 @@
 #include "plan/session.h"
 #include "sky/horizontal.h"
 
+#include <QDate>
+
 #include <optional>
 #include <vector>
 
@@ -37,6 +39,7 @@ struct ListedObject {
     const CatalogObject *object = nullptr;  // in the list's catalog
     ObjectPlacement placement;
     std::optional<ObjectSeeing> seeing = std::nullopt;  // only when something asked for it (see Planner)
+    QDate lastObserved = {};  // from the observing log, when the Planner has one; invalid otherwise
 };
 
 // The objects that pass the session's filters, and the session and catalog they were found for.

@@ -89,6 +89,33 @@ void Planner::setPlanOnly(bool on)
     generateList();
 }
 
+void Planner::setObservedDates(const QHash<QString, QDate> &lastObserved)
+{
+    m_lastObserved = lastObserved;
+    generateList();
+}
+
+void Planner::setHideObserved(bool on)
+{
+    if (on == m_hideObserved)
+        return;
+    m_hideObserved = on;
+    generateList();
+}
+
+// One look-up per listed object, after the list is made: the observed objects stay in the list's
+// catalog, so that the seeing worked out for them is kept while they are hidden.
+void Planner::markObserved()
+{
+    m_hiddenObservedCount = 0;
+    if (m_lastObserved.isEmpty())
+        return;
+    m_hiddenObservedCount = int(std::erase_if(m_list.rows, [this](ListedObject &row) {
+        row.lastObserved = m_lastObserved.value(row.object->identifier);
+        return m_hideObserved && row.lastObserved.isValid();
+    }));
+}
+
 // Made once for each catalog and plan, so that a list costs no more with the plan than without.
 void Planner::choosePlanObjects()
 {
@@ -102,7 +129,7 @@ void Planner::choosePlanObjects()
 
 bool Planner::seeingInUse() const
 {
-    return m_seeingWanted || m_shownColumns.size() > StandardListColumnCount || m_texts.onlyWhatTelescopeShows;
+    return m_seeingWanted || showsSeeingColumn(m_shownColumns) || m_texts.onlyWhatTelescopeShows;
 }
 
 void Planner::generateList()
@@ -118,10 +145,12 @@ void Planner::generateList()
         SeenList seen = generateSeenList(*m_session, listed, horizon(), request, m_seeingMemo);
         m_list = std::move(seen.list);
         m_sessionSeeing = std::move(seen.sessionSeeing);
+        markObserved();
     } else {
         m_session.reset();
         m_problems = reading.problems();
         m_list = ObservingList{{}, m_catalog, {}};
+        m_hiddenObservedCount = 0;
     }
     emit listChanged();
 }

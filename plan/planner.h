@@ -12,6 +12,8 @@
 #include "sky/darkness.h"
 #include "sky/horizonprofile.h"
 
+#include <QDate>
+#include <QHash>
 #include <QLocale>
 #include <QObject>
 #include <QSet>
@@ -57,12 +59,18 @@ public:
     // imported, the list is made as it always was.
     void setPlan(const QSet<QString> &identifiers);
     void setPlanOnly(bool on);
+    // What the observing log holds: for each object seen or glimpsed, the local date it last was.
+    // It fills the "Observed" column, and with "Hide observed" on keeps those objects off the list.
+    void setObservedDates(const QHash<QString, QDate> &lastObserved);
+    void setHideObserved(bool on);
 
     const QLocale &locale() const { return m_locale; }
     const SessionTexts &sessionTexts() const { return m_texts; }
     // The fields that could not be read for the current list, which is empty then.
     const QList<Problem> &problems() const { return m_problems; }
     const ObservingList &list() const { return m_list; }
+    // How many objects "Hide observed" kept off the current list.
+    int hiddenObservedCount() const { return m_hiddenObservedCount; }
     // The session the current list was made for; none while a field cannot be read.
     const std::optional<Session> &session() const { return m_session; }
     const Catalog &catalog() const { return m_catalog; }
@@ -93,6 +101,7 @@ signals:
 
 private:
     void choosePlanObjects();
+    void markObserved();
 
     QLocale m_locale;
     SessionTexts m_texts;
@@ -103,6 +112,9 @@ private:
     QSet<QString> m_planIdentifiers;
     Catalog m_planCatalog;  // the catalog's objects the plan names, in the catalog's order
     bool m_planOnly = false;
+    QHash<QString, QDate> m_lastObserved;
+    bool m_hideObserved = false;
+    int m_hiddenObservedCount = 0;
 
     ObserverTexts m_observerTexts;
     QList<Problem> m_observerProblems;

@@ -123,6 +123,7 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     , m_platform(platform)
     , m_planner(locale())
     , m_catalogCommands(m_planner, platform.files, platform.messages, m_folders)
+    , m_logCommands(m_planner, platform.messages, this)
 {
     setWindowTitle(ApplicationTitle);
     setFont(windowFont());
@@ -311,6 +312,9 @@ void MainWindow::createMenus()
     addItem(fileMenu, QStringLiteral("Save Results to File"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::saveResults);
     addItem(fileMenu, QStringLiteral("Export List As..."), QKeySequence(), &MainWindow::exportList);
     addItem(fileMenu, QStringLiteral("Import Observing List..."), QKeySequence(), &MainWindow::importList);
+    m_clearPlanAction = fileMenu->addAction(QStringLiteral("Clear Plan"));
+    m_clearPlanAction->setEnabled(false);
+    connect(m_clearPlanAction, &QAction::triggered, this, &MainWindow::clearPlan);
     addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::loadDefaults);
     addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDefaults);
     fileMenu->addSeparator();
@@ -334,10 +338,23 @@ void MainWindow::createMenus()
     nightVision->setChecked(isNightVision(QApplication::palette()));
     connect(nightVision, &QAction::toggled, this, &MainWindow::setNightVision);
     createColumnsMenu(viewMenu);
+    createLogMenu();
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     addItem(helpMenu, QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
     addItem(helpMenu, QStringLiteral("About"), QKeySequence(), &MainWindow::showAbout);
+}
+
+void MainWindow::createLogMenu()
+{
+    QMenu *logMenu = menuBar()->addMenu(QStringLiteral("&Log"));
+    QAction *mark = logMenu->addAction(QStringLiteral("Mark Observed"));
+    mark->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(mark, &QAction::triggered, this, &MainWindow::markObserved);
+    connect(logMenu->addAction(QStringLiteral("Show Log")), &QAction::triggered, &m_logCommands, &LogCommands::showLog);
+    QAction *hideObserved = logMenu->addAction(QStringLiteral("Hide observed"));
+    hideObserved->setCheckable(true);
+    connect(hideObserved, &QAction::toggled, &m_planner, &Planner::setHideObserved);
 }
 
 // One item per optional column, checked as the settings remember; the list shows them at once.
@@ -453,6 +470,7 @@ void MainWindow::start()
     m_nowButton->setFocus();
     applyDefaultsFile(false);
     m_catalogCommands.loadNamedCatalog();
+    m_logCommands.readExisting();
     generateList();
     widenForColumns();
 }
@@ -544,6 +562,8 @@ QString MainWindow::listStatus() const
         QString text = listed;
         if (!m_planName.isEmpty())
             text += QStringLiteral(" from the plan \"%1\"").arg(m_planName);
+        if (const int hidden = m_planner.hiddenObservedCount())
+            text += QStringLiteral(", %1 observed hidden").arg(locale().toString(hidden));
         return m_daylightNote.isEmpty() ? text : text + QStringLiteral("; ") + m_daylightNote;
     }
     const Problem &first = problems.first();
@@ -966,6 +986,7 @@ void MainWindow::applyPlan(const ObservingPlan &plan, const QString &path)
     m_planner.setPlan(identifiers);
     m_planOnlyBox->setEnabled(true);
     m_planOnlyBox->setChecked(true);
+    m_clearPlanAction->setEnabled(true);
     generateList();
     showStatus(QStringLiteral("%1 of %2 objects planned from \"%3\".")
                    .arg(QString::number(identifiers.size()), QString::number(plan.entries.size()), shownPath(path)));
@@ -980,13 +1001,38 @@ void MainWindow::clearHorizon()
     generateList();
 }
 
-const CatalogObject *MainWindow::selectedObject() const
+// The plan is forgotten: the list is made from the whole catalog again.
+void MainWindow::clearPlan()
+{
+    m_planName.clear();
+    m_planOnlyBox->setChecked(false);
+    m_planOnlyBox->setEnabled(false);
+    m_clearPlanAction->setEnabled(false);
+    m_planner.setPlan({});
+    generateList();
+}
+
+void MainWindow::markObserved()
+{
+    if (const ListedObject *row = selectedRow())
+        m_logCommands.markObserved(*row);
+    else
+        showMessage(QStringLiteral("Select the object you observed in the list first."));
+}
+
+const ListedObject *MainWindow::selectedRow() const
 {
     const ObservingList &list = m_planner.list();
     const auto selected = std::find_if(list.rows.begin(), list.rows.end(), [this](const ListedObject &row) {
         return row.object->identifier == m_selectedIdentifier;
     });
-    return selected == list.rows.end() ? nullptr : selected->object;
+    return selected == list.rows.end() ? nullptr : &*selected;
+}
+
+const CatalogObject *MainWindow::selectedObject() const
+{
+    const ListedObject *row = selectedRow();
+    return row ? row->object : nullptr;
 }
 
 // The Night window judges the seeing while the list shows one of its columns.
@@ -995,7 +1041,7 @@ void MainWindow::refreshNightWindow()
     if (!m_nightWindow)
         return;
     std::optional<NightSeeing> seeing;
-    if (m_planner.shownColumns().size() > StandardListColumnCount && m_planner.observerProblems().isEmpty())
+    if (showsSeeingColumn(m_planner.shownColumns()) && m_planner.observerProblems().isEmpty())
         seeing = NightSeeing{m_planner.skyAndTelescope().sky, m_planner.skyAndTelescope().telescope};
     m_nightWindow->showSession(
         NightSession{m_planner.session(), &m_planner.list(), selectedObject(), m_planner.horizon(), seeing});

@@ -2,6 +2,7 @@
 
 #include "plan/planner.h"
 #include "ui/location/locationowner.h"
+#include "ui/log/logcommands.h"
 #include "ui/main/catalogcommands.h"
 #include "ui/main/proportionallayout.h"
 #include "ui/platform/filechooser.h"
@@ -65,6 +66,8 @@ private slots:
     void loadHorizon();
     void importList();
     void clearHorizon();
+    void clearPlan();
+    void markObserved();
     void showNight();
     void setNightVision(bool on);
     void showTelescopeDialog();
@@ -81,6 +84,7 @@ private:
     void createResults();
     void createMenus();
     void createColumnsMenu(QMenu *viewMenu);
+    void createLogMenu();
     QCheckBox *addFilterBox(const QString &caption, QRect twips);
     void setTabOrder();
     void connectControls();
@@ -114,6 +118,7 @@ private:
     void showWarning(const QString &text);
     std::optional<QString> oneChosenFile(const FileChoice &choice, const QString &notDone);
     void showStatus(const QString &done);
+    const ListedObject *selectedRow() const;
     const CatalogObject *selectedObject() const;
     void refreshNightWindow();
     QString resultsText() const;
@@ -122,6 +127,7 @@ private:
     Planner m_planner;
     RememberedFolders m_folders;
     CatalogCommands m_catalogCommands;
+    LogCommands m_logCommands;
     ProportionalLayout m_layout;
     QSize m_laidOutClientSize;
     QList<Problem> m_shownProblems;
@@ -143,6 +149,7 @@ private:
     QCheckBox *m_onlyShownBox = nullptr;   // only what the telescope shows
     QCheckBox *m_anyTimeBox = nullptr;     // visible any time in the session
     QCheckBox *m_planOnlyBox = nullptr;    // only the imported plan's objects
+    QAction *m_clearPlanAction = nullptr;
     QList<QAction *> m_columnActions;      // View › Columns, one per optional column
     SkyChart *m_skyChart = nullptr;
     ResultsModel *m_resultsModel = nullptr;
