@@ -224,7 +224,8 @@ Result<QList<qint64>> ObservationLog::add(const QList<Observation> &observations
                 optionalValue(observation.skyMagPerArcsec2),
                 observation.seeing ? QVariant(*observation.seeing) : QVariant(),
                 QString::fromUtf16(observationVerdictEntry(observation.verdict).text),
-                observation.notes,
+                // A null text would be bound as NULL, which the column refuses: no notes are empty ones.
+                observation.notes.isNull() ? QStringLiteral("") : observation.notes,
             };
             for (int index = 0; index < values.size(); ++index)
                 query.bindValue(index, values.at(index));

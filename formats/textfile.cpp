@@ -61,7 +61,7 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-Result<QString> readText(const QString &path)
+Result<QByteArray> readFileBytes(const QString &path)
 {
     const QFileInfo info(path);
     if (const QString refused = refusal(info); !refused.isEmpty())
@@ -73,7 +73,15 @@ Result<QString> readText(const QString &path)
     const QByteArray bytes = file.read(MaxTextFileBytes + 1);
     if (bytes.size() > MaxTextFileBytes)
         return Problem::because(refusal(QFileInfo(path)));
-    return decodeText(bytes);
+    return bytes;
+}
+
+Result<QString> readText(const QString &path)
+{
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes.ok())
+        return bytes.problems();
+    return decodeText(bytes.value());
 }
 
 Result<QStringList> readTextLines(const QString &path)

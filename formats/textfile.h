@@ -34,9 +34,10 @@ private:
 // Every line, as LineReader reads them.
 QStringList splitLines(const QString &text);
 
-// Only regular files are read: a folder, a device such as /dev/zero or a named pipe (which would
-// wait for a writer for ever) is refused, and so is a file over MaxTextFileBytes. A problem is a
-// whole sentence that names the file.
+// Only regular files are read, as bytes or as text: a folder, a device such as /dev/zero or a
+// named pipe (which would wait for a writer for ever) is refused, and so is a file over
+// MaxTextFileBytes. A problem is a whole sentence that names the file.
+Result<QByteArray> readFileBytes(const QString &path);
 Result<QString> readText(const QString &path);
 Result<QStringList> readTextLines(const QString &path);
 

@@ -15,14 +15,13 @@ void insertFirst(QHash<Key, int> &index, const Key &key, int at)
         index.insert(key, at);
 }
 
-// The catalog's Messier field holds the number ("31"), or the name ("M 31").
-int catalogMessierNumber(const QString &field)
-{
-    const QString name = field.trimmed();
-    return name.isEmpty() ? 0 : messierNumber(name.front().isDigit() ? u'M' + name : name);
-}
-
 }  // namespace
+
+int catalogMessierNumber(QStringView field)
+{
+    const QStringView name = field.trimmed();
+    return name.isEmpty() ? 0 : messierNumber(name.front().isDigit() ? u'M' + name.toString() : name.toString());
+}
 
 QString identifierKey(QStringView name)
 {

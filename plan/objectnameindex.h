@@ -39,6 +39,10 @@ QString identifierKey(QStringView name);
 // The Messier number "M31", "M 031" or "Messier 31" stands for; 0 for any other name.
 int messierNumber(QStringView name);
 
+// The Messier number of the catalog's Messier field, which holds the number ("31") or the name
+// ("M 31"); 0 where it is empty.
+int catalogMessierNumber(QStringView field);
+
 // "Andromeda Galaxy", "andromeda  galaxy" and "Andromeda-Galaxy" alike: letters and digits only,
 // case folded.
 QString commonNameKey(QStringView name);

@@ -43,6 +43,11 @@ std::optional<SkyQualityEstimate> sqmFromNakedEyeLimit(double nakedEyeLimitingMa
     return SkyQualityEstimate{21.58 - 5.0 * std::log10(excess), NakedEyeLimitSource};
 }
 
+double nakedEyeLimitFromSqm(double magPerArcsec2)
+{
+    return DarkestNakedEyeLimit - 5.0 * std::log10(std::pow(10.0, 4.316 - magPerArcsec2 / 5.0) + 1.0);
+}
+
 std::optional<SkyQualityEstimate> sqmFromBortleClass(int bortleClass)
 {
     if (bortleClass < 1 || bortleClass > int(BortleRanges.size()))

@@ -17,6 +17,10 @@ struct SkyQualityEstimate {
 // sky than NELM 7.93; none for limits that faint or fainter.
 std::optional<SkyQualityEstimate> sqmFromNakedEyeLimit(double nakedEyeLimitingMagnitude);
 
+// The naked-eye limit the same relation gives for a reading, the way back of sqmFromNakedEyeLimit:
+// brighter than NELM 7.93 however dark the sky.
+double nakedEyeLimitFromSqm(double magPerArcsec2);
+
 // The middle of the reading's range for a class of J. E. Bortle's dark-sky scale (Sky & Telescope,
 // February 2001), from the SQM ranges tabulated beside all nine classes in "Understanding the
 // Bortle Scale: A Guide to Sky Darkness" (https://nightskyspots.com/learn/bortle-scale); class 9,

@@ -289,6 +289,7 @@ private slots:
             const auto estimate = sqmFromNakedEyeLimit(limit);
             QVERIFY(estimate && estimate->source.find("Schaefer") != std::string_view::npos);
             QCOMPARE_NEAR(7.93 - 5.0 * std::log10(std::pow(10.0, 4.316 - estimate->magPerArcsec2 / 5.0) + 1.0), limit, 1e-9);
+            QCOMPARE_NEAR(nakedEyeLimitFromSqm(estimate->magPerArcsec2), limit, 1e-9);
         }
         QCOMPARE_NEAR(sqmFromNakedEyeLimit(6.42)->magPerArcsec2, 21.57, 0.005);
         QVERIFY(!sqmFromNakedEyeLimit(7.93) && !sqmFromNakedEyeLimit(8.5));
