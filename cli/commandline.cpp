@@ -3,6 +3,8 @@
 #include "formats/defaultsfile.h"
 #include "formats/foldersetup.h"
 #include "formats/listexport.h"
+#include "formats/oalfile.h"
+#include "formats/observationlog.h"
 #include "formats/observinglistfile.h"
 #include "formats/resultstext.h"
 #include "formats/textfile.h"
@@ -11,14 +13,17 @@
 #include "plan/fieldnumber.h"
 #include "plan/localtime.h"
 #include "plan/nighteventlines.h"
+#include "plan/observationdraft.h"
 #include "plan/observingplan.h"
 #include "plan/sessiontext.h"
 #include "plan/seenlist.h"
 #include "plan/sessionvisibility.h"
 
 #include <QCommandLineParser>
-#include <QHash>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QIODevice>
 
 #include <algorithm>
@@ -31,6 +36,13 @@ constexpr int Done = 0;
 constexpr int FileProblem = 1;
 constexpr int WrongArguments = 2;
 
+// "a, b or c"
+QString alternatives(QStringList words)
+{
+    const QString last = words.takeLast();
+    return words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
 QString darknessWord(const DarknessEntry &entry)
 {
     return QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
@@ -42,8 +54,7 @@ QString darknessWords()
     QStringList words;
     for (const DarknessEntry &entry : DarknessLevels)
         words << darknessWord(entry);
-    const QString last = words.takeLast();
-    return words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return alternatives(words);
 }
 
 // "Moon, SB, Best, Reserve, Verdict or Magnification"
@@ -54,8 +65,7 @@ QString optionalColumnNames()
         if (isOptionalColumn(entry.column))
             names << QString::fromUtf16(entry.textHeading);
     }
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return alternatives(names);
 }
 
 // "skylist, stellarium, cdc or csv"
@@ -64,9 +74,20 @@ QString exportFormatNames()
     QStringList names;
     for (const ExportFormatEntry &entry : ExportFormats)
         names << QString::fromUtf16(entry.name);
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return alternatives(names);
 }
+
+// The verdicts as the command line takes them.
+QStringList verdictWords()
+{
+    QStringList words;
+    for (const ObservationVerdictEntry &entry : ObservationVerdicts)
+        words << QString::fromUtf16(entry.commandName);
+    return words;
+}
+
+// The format the observing log is exported in.
+const QString LogFormatName = QStringLiteral("oal");
 
 // The observer's options, by the field each stands for.
 struct ObserverOption {
@@ -125,6 +146,11 @@ const QList<OptionEntry> &optionEntries()
          QStringLiteral("%1: a SkySafari, Stellarium or Cartes du Ciel list, or comma-separated values")
              .arg(exportFormatNames())},
         {"output", "FILE", "the file to write, replaced only once the whole list is written (default: the standard output)"},
+        {"object", "ID", "the object: its identifier in the catalog, its Messier number or its common name"},
+        {"when", "\"YYYY-MM-DD HH:MM\"", "the local date and time of the observation"},
+        {"verdict", verdictWords().join(u'|'),
+         QStringLiteral("%1 (default %2)").arg(alternatives(verdictWords()), QString::fromUtf16(ObservationVerdicts[0].commandName))},
+        {"notes", "TEXT", "what the observer noted"},
     };
     return entries;
 }
@@ -150,8 +176,9 @@ struct Command {
     QString value(const QString &option) const { return values.value(option); }
 };
 
-// A command: its name, its options, what it gives (in lines of the help), how it runs, and the
-// word for the one argument it takes after its options, if any.
+// A command: its name (one word, or "log" and a second), its options, what it gives (in lines of
+// the help), how it runs, the word for the one argument it takes after its options, if any, and
+// what an option means for it where that is not what the option means for the others.
 struct CommandEntry {
     QString name;
     QStringList required;
@@ -159,6 +186,12 @@ struct CommandEntry {
     QStringList meaning;
     std::function<int(const Command &command, QIODevice &out, QIODevice &err)> run;
     QString argument = {};
+    QHash<QString, QString> optionMeanings = {};
+
+    QString optionMeaning(const QString &option) const
+    {
+        return optionMeanings.value(option, optionEntry(option).meaning);
+    }
 };
 
 // "  nocturo list --folder DIR ... --gmt-deviation G" with the optional options on a second
@@ -193,7 +226,7 @@ QString commandHelp(const CommandEntry &entry)
         help += QStringLiteral("  %1  %2\n").arg(option, -int(width)).arg(meaning);
     };
     for (const QString &option : options)
-        addLine(optionWithValue(option), optionEntry(option).meaning);
+        addLine(optionWithValue(option), entry.optionMeaning(option));
     addLine(QStringLiteral("--help"), QStringLiteral("these lines"));
     return help;
 }
@@ -213,7 +246,7 @@ Result<Command> parseCommand(const CommandEntry &entry, const QStringList &argum
         return Command{{}, true};
     if (!parsed)
         return Problem::because(parser.errorText());
-    const QStringList given = parser.positionalArguments().sliced(1);
+    const QStringList given = parser.positionalArguments().sliced(entry.name.count(u' ') + 1);
     const qsizetype argumentCount = entry.argument.isEmpty() ? 0 : 1;
     if (given.size() > argumentCount)
         return Problem::because(QStringLiteral("\"%1\" takes no argument \"%2\"")
@@ -547,6 +580,165 @@ int importCommand(const Command &command, QIODevice &out, QIODevice &err)
     return Done;
 }
 
+QString logPath(const Command &command)
+{
+    return QDir(command.value(QStringLiteral("folder"))).filePath(ObservationLogFile);
+}
+
+// The folder's observing log, made where there is none.
+Result<std::unique_ptr<ObservationLog>> openLog(const Command &command)
+{
+    return ObservationLog::open(logPath(command));
+}
+
+// What the folder's log holds, oldest first; nothing where it has no log yet, which reading it
+// does not make.
+Result<QList<Observation>> loggedObservations(const Command &command)
+{
+    if (!QFileInfo::exists(logPath(command)))
+        return QList<Observation>();
+    const Result<std::unique_ptr<ObservationLog>> log = openLog(command);
+    if (!log.ok())
+        return log.problems();
+    return log.value()->observations();
+}
+
+// "NGC 224<TAB>2024-03-09 21:30<TAB>seen<TAB>faint core", with the notes on the one line.
+QString logLine(const Observation &observation)
+{
+    QString notes = observation.notes;
+    for (const QChar lineBreak : {u'\t', u'\r', u'\n'})
+        notes.replace(lineBreak, u' ');
+    return QStringList{observation.objectIdentifier, observation.localTime.toString(DateAndClockFormat),
+                       QString::fromUtf16(observationVerdictEntry(observation.verdict).text), notes}
+               .join(u'\t') + u'\n';
+}
+
+// The local date and time --when gives, with the offset --gmt-deviation gives.
+Result<QDateTime> whenOption(const Command &command)
+{
+    // Read as a date and a clock time, never as a time of this computer's zone, which may skip it.
+    const QString text = command.value(QStringLiteral("when"));
+    const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
+    const QDate date = parts.size() == 2 ? QDate::fromString(parts.first(), IsoDateFormat) : QDate();
+    const QTime time = parts.size() == 2 ? QTime::fromString(parts.last(), ClockFormat) : QTime();
+    if (!date.isValid() || !time.isValid() || !sessionDates().contains(date))
+        return Problem::because(QStringLiteral("--when \"%1\" is not a local date and time as \"YYYY-MM-DD HH:MM\" from %2 to %3")
+                                    .arg(text, sessionDates().first.toString(IsoDateFormat),
+                                         sessionDates().last.toString(IsoDateFormat)));
+    const Result<double> gmtDeviation = numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
+    if (!gmtDeviation.ok())
+        return gmtDeviation.problems();
+    return QDateTime(date, time, Qt::OffsetFromUTC, qRound(gmtDeviation.value() * 3600.0));
+}
+
+Result<ObservationVerdict> verdictOption(const Command &command)
+{
+    const QString word = command.value(QStringLiteral("verdict"));
+    if (word.isEmpty())
+        return ObservationVerdicts[0].verdict;
+    const auto found = std::ranges::find_if(ObservationVerdicts, [&word](const ObservationVerdictEntry &entry) {
+        return word == QStringView(entry.commandName);
+    });
+    if (found == ObservationVerdicts.end())
+        return Problem::because(QStringLiteral("--verdict \"%1\" is %2").arg(word, alternatives(verdictWords())));
+    return found->verdict;
+}
+
+// The observation of the object the options describe, as the window's form would first show it for
+// the folder's defaults: from their place, with their sky and telescope.
+Result<Observation> observationOptions(const Command &command, const FolderSetup &setup, const CatalogObject &object,
+                                       const QDateTime &when)
+{
+    SessionTexts given;
+    given[SessionField::Date] = when.toString(IsoDateFormat);
+    given[SessionField::StartTime] = normalizeTimeText(when.toString(ClockFormat));
+    given[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    const Result<Session> session = readFolderSession(setup, given);
+    if (!session.ok())
+        return session.problems();
+    const Result<SkyAndTelescope> observer = readFolderSkyAndTelescope(setup);
+    if (!observer.ok())
+        return observer.problems();
+    Observation observation = observationDraft(ListedObject{&object, {}}, session.value(), observer.value());
+    observation.notes = command.value(QStringLiteral("notes"));
+    return observation;
+}
+
+int logAddCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const Result<QDateTime> when = whenOption(command);
+    if (!when.ok())
+        return wrongArguments(err, when.problem());
+    const Result<ObservationVerdict> verdict = verdictOption(command);
+    if (!verdict.ok())
+        return wrongArguments(err, verdict.problem());
+    const Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const QString name = command.value(QStringLiteral("object"));
+    const ObjectNameIndex::Found found = ObjectNameIndex(setup.value().catalog).find(name);
+    if (!found.object)
+        return wrongArguments(err, Problem::because(QStringLiteral("--object \"%1\": %2").arg(name, found.why)));
+    Result<Observation> observation = observationOptions(command, setup.value(), *found.object, when.value());
+    if (!observation.ok())
+        return fileProblem(err, observation.problem());
+    observation.value().verdict = verdict.value();
+    const Result<std::unique_ptr<ObservationLog>> log = openLog(command);
+    if (!log.ok())
+        return fileProblem(err, log.problem());
+    const Result<QList<qint64>> added = log.value()->add({observation.value()});
+    if (!added.ok())
+        return fileProblem(err, added.problem());
+    write(out, logLine(observation.value()));
+    return Done;
+}
+
+int logListCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const Result<QList<Observation>> observations = loggedObservations(command);
+    if (!observations.ok())
+        return fileProblem(err, observations.problem());
+    for (const Observation &observation : observations.value())
+        write(out, logLine(observation));
+    return Done;
+}
+
+int logExportCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const QString formatName = command.value(QStringLiteral("format"));
+    if (formatName != LogFormatName)
+        return wrongArguments(err, Problem::because(QStringLiteral("--format \"%1\" is %2").arg(formatName, LogFormatName)));
+    const Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const Result<QList<Observation>> observations = loggedObservations(command);
+    if (!observations.ok())
+        return fileProblem(err, observations.problem());
+    return deliver(command, QString::fromUtf8(oalDocument(observations.value(), setup.value().catalog)), out, err);
+}
+
+int logImportCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const Result<OalObservations> read = readOalFile(command.argument, ObjectNameIndex(setup.value().catalog));
+    if (!read.ok())
+        return fileProblem(err, read.problem());
+    const Result<std::unique_ptr<ObservationLog>> log = openLog(command);
+    if (!log.ok())
+        return fileProblem(err, log.problem());
+    const Result<QList<qint64>> added = log.value()->add(read.value().observations);
+    if (!added.ok())
+        return fileProblem(err, added.problem());
+    write(out, QStringLiteral("Observations added: %1, skipped: %2\n").arg(added.value().size()).arg(read.value().skipped));
+    return Done;
+}
+
 const QList<CommandEntry> &commandEntries()
 {
     const QStringList onFolder{"folder", "date", "time", "gmt-deviation"};
@@ -574,8 +766,72 @@ const QList<CommandEntry> &commandEntries()
           "header, or names one a line) with the identifier of the object of DIR's catalog it names, or with",
           "a dash and why it names none"},
          importCommand, "FILE"},
+        {"log add", {"folder", "object", "when", "gmt-deviation"}, {"verdict", "notes"},
+         {QStringLiteral("keeps an observation in DIR's observing log (%1): the object of DIR's catalog")
+              .arg(ObservationLogFile),
+          QStringLiteral("that ID names, seen from the place of %1 with its sky and telescope; writes the")
+              .arg(DefaultsFileName),
+          "line \"log list\" gives of it"},
+         logAddCommand},
+        {"log list", {"folder"}, {},
+         {"every observation of DIR's observing log, oldest first: the identifier, the local date and time,",
+          "the verdict and the notes, separated by tabs"},
+         logListCommand},
+        {"log export", {"folder", "format"}, {"output"},
+         {"DIR's observing log as an Open Astronomy Log 2.1 document, which other observing logs read"},
+         logExportCommand, {},
+         {{"format", QStringLiteral("%1: Open Astronomy Log 2.1 XML").arg(LogFormatName)},
+          {"output", "the file to write, replaced only once the whole document is written (default: the standard output)"}}},
+        {"log import", {"folder"}, {},
+         {"adds to DIR's observing log the observations of objects of DIR's catalog that the Open Astronomy",
+          "Log FILE holds (OAL 2 or older), and tells how many it added and how many it skipped"},
+         logImportCommand, "FILE"},
     };
     return entries;
+}
+
+// The commands whose first word is word, where it is the first of two: "log add", "log list" and so on.
+QList<const CommandEntry *> commandsStartingWith(const QString &word)
+{
+    QList<const CommandEntry *> commands;
+    for (const CommandEntry &entry : commandEntries()) {
+        if (entry.name.startsWith(word + u' '))
+            commands << &entry;
+    }
+    return commands;
+}
+
+// The command the arguments name: by their first word, or their first two.
+const CommandEntry *commandNamed(const QStringList &arguments)
+{
+    for (const CommandEntry &entry : commandEntries()) {
+        const QStringList words = entry.name.split(u' ');
+        if (arguments.mid(1, words.size()) == words)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// "log" alone, with --help, or with a word that names none of its commands.
+int commandGroup(const QString &word, const QList<const CommandEntry *> &commands, const QStringList &arguments,
+                 QIODevice &out, QIODevice &err)
+{
+    const QString second = arguments.value(2);
+    if (second == u"--help" || second == u"-h") {
+        QString help = QStringLiteral("Usage:\n");
+        for (const CommandEntry *entry : commands)
+            help += commandUsage(*entry);
+        write(out, help);
+        return Done;
+    }
+    QStringList words;
+    for (const CommandEntry *entry : commands)
+        words << entry->name.section(u' ', 1);
+    const QString which = alternatives(words);
+    if (second.isEmpty() || second.startsWith(u'-'))
+        return wrongArguments(err, Problem::because(QStringLiteral("\"%1\" needs one of %2").arg(word, which)));
+    return wrongArguments(err, Problem::because(QStringLiteral("there is no command \"%1 %2\": it is %3")
+                                                    .arg(word, second, which)));
 }
 
 QString usage()
@@ -610,9 +866,13 @@ int runCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
         write(out, QStringLiteral("nocturo %1\n").arg(applicationVersion()));
         return Done;
     }
-    const auto entry = std::ranges::find(commandEntries(), name, &CommandEntry::name);
-    if (entry == commandEntries().end())
+    const CommandEntry *entry = commandNamed(arguments);
+    if (!entry) {
+        const QList<const CommandEntry *> commands = commandsStartingWith(name);
+        if (!commands.isEmpty())
+            return commandGroup(name, commands, arguments, out, err);
         return wrongArguments(err, Problem::because(QStringLiteral("there is no command \"%1\"").arg(name)));
+    }
     const Result<Command> command = parseCommand(*entry, arguments);
     if (!command.ok())
         return wrongArguments(err, command.problem());

@@ -33,12 +33,25 @@ QString run(const QStringList &arguments)
 }
 
 const QStringList SessionOptions{"--date", "2006-03-15", "--time", "21:30:00", "--gmt-deviation", "-5"};
+const QStringList LogAdd{"log", "add", "--folder", ".", "--object", "M31", "--when", "2024-03-09 21:30", "--gmt-deviation", "1"};
 const QStringList Night{"night", "--lat", "42.93", "--lon", "-85.48", "--date", "2006-03-15", "--gmt-deviation", "-5"};
 
 // The arguments with the option's value replaced.
 QStringList with(QStringList arguments, const QString &option, const QString &value)
 {
     arguments[arguments.indexOf(option) + 1] = value;
+    return arguments;
+}
+
+// The arguments with each option of the pairs given its value, added where it is not there.
+QStringList withOptions(QStringList arguments, const QStringList &pairs)
+{
+    for (qsizetype index = 0; index + 1 < pairs.size(); index += 2) {
+        if (arguments.contains(pairs.at(index)))
+            arguments = with(arguments, pairs.at(index), pairs.at(index + 1));
+        else
+            arguments << pairs.at(index) << pairs.at(index + 1);
+    }
     return arguments;
 }
 
@@ -127,7 +140,15 @@ private slots:
             {QStringList{"export", "--folder", ".", "--format", "kml"} + SessionOptions,
              "--format \"kml\" is skylist, stellarium, cdc or csv"},
             {{"import", "--folder", "."}, "\"import\" needs FILE"},
-            {{"import", "--folder", ".", "a.txt", "b.txt"}, "\"import\" takes no argument \"b.txt\""}};
+            {{"import", "--folder", ".", "a.txt", "b.txt"}, "\"import\" takes no argument \"b.txt\""},
+            {{"log"}, "\"log\" needs one of add, list, export or import"},
+            {{"log", "remove"}, "there is no command \"log remove\": it is add, list, export or import"},
+            {with(LogAdd, "--when", "2024-03-09 21:30:00"), "--when \"2024-03-09 21:30:00\" is not a local date and time"},
+            {with(LogAdd, "--when", "2024-02-30 21:30"), "--when \"2024-02-30 21:30\" is not"},
+            {with(LogAdd, "--gmt-deviation", "15"), "--gmt-deviation \"15\" is not a number"},
+            {LogAdd + QStringList{"--verdict", "maybe"}, "--verdict \"maybe\" is seen, glimpsed or not-seen"},
+            {{"log", "export", "--folder", ".", "--format", "skylist"}, "--format \"skylist\" is oal"},
+            {{"log", "import", "--folder", "."}, "\"log import\" needs FILE"}};
         for (const auto &[arguments, problem] : cases)
             QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
@@ -145,11 +166,14 @@ private slots:
              {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "sqm", "extinction", "aperture",
               "magnifications", "help"}},
             {{"export", "--help"}, {"folder", "date", "time", "gmt-deviation", "format", "output", "help"}},
-            {{"import", "--help"}, {"folder", "help"}}};
+            {{"import", "--help"}, {"folder", "help"}},
+            {{"log", "add", "--help"}, {"folder", "object", "when", "gmt-deviation", "verdict", "notes", "help"}},
+            {{"log", "export", "-h"}, {"folder", "format", "output", "help"}}};
         static const QRegularExpression optionLine("\n  --([a-z-]+)");
         for (const auto &[arguments, options] : cases) {
             const QString help = run(arguments);
-            QVERIFY2(help.startsWith("0|Usage:\n  nocturo " + arguments.first() + " --") && help.endsWith("\n|"),
+            const QString command = arguments.first() == "log" ? "log " + arguments.at(1) : arguments.first();
+            QVERIFY2(help.startsWith("0|Usage:\n  nocturo " + command + " --") && help.endsWith("\n|"),
                      qPrintable(help));
             QStringList listed;
             for (const QRegularExpressionMatch &match : optionLine.globalMatch(help.section("Options:", 1)))
@@ -158,8 +182,11 @@ private slots:
         }
         const QString usage = run({"--help"});
         for (const char *start : {"nocturo --desktop ", "nocturo list ", "nocturo night ", "nocturo windows ", "nocturo seen ",
-                                  "nocturo export ", "nocturo import --folder DIR FILE\n"})
+                                  "nocturo export ", "nocturo import --folder DIR FILE\n", "nocturo log add ", "nocturo log list ",
+                                  "nocturo log export ", "nocturo log import --folder DIR FILE\n"})
             QVERIFY2(usage.startsWith("0|Usage:\n") && usage.contains(start), qPrintable(start));
+        const QString logUsage = run({"log", "--help"});
+        QVERIFY2(logUsage.startsWith("0|Usage:\n  nocturo log add ") && logUsage.count("  nocturo log ") == 4, qPrintable(logUsage));
     }
 
     // The list a folder's defaults and catalog give for the session is the plan's: the same bytes,
@@ -280,6 +307,62 @@ private slots:
             const QString output = run(QStringList{"import"} + arguments);
             QVERIFY2(output.startsWith(ran), qPrintable(output));
         }
+    }
+
+    // Observations kept in the folder's log, listed oldest first whatever the order they were added
+    // in, with the catalog's identifier and the notes on one line; an object the catalog lacks is a
+    // wrong argument, and a file that is not a log of ours is named and left as it was.
+    void logAddAndList()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const auto add = [&folder](const QStringList &options) {
+            return run(withOptions(with(LogAdd, "--folder", folder.path()), options));
+        };
+        QCOMPARE(add({"--notes", "dust lane,\tsouth\r\nfaint"}), "0|NGC 224\t2024-03-09 21:30\tseen\tdust lane, south  faint\n|");
+        QCOMPARE(add({"--object", "Ring Nebula", "--when", "2024-03-09 19:00", "--gmt-deviation", "-5", "--verdict", "not-seen"}),
+                 "0|NGC 6720\t2024-03-09 19:00\tnot seen\t\n|");
+        QCOMPARE(add({"--object", "m 42", "--when", "2024-03-08 23:59", "--verdict", "glimpsed"}),
+                 "0|NGC 1976\t2024-03-08 23:59\tglimpsed\t\n|");
+        QVERIFY(add({"--object", "NGC 99999"}).startsWith("2||nocturo: --object \"NGC 99999\": no object of the catalog"));
+        QCOMPARE(run({"log", "list", "--folder", folder.path()}),
+                 "0|NGC 1976\t2024-03-08 23:59\tglimpsed\t\nNGC 224\t2024-03-09 21:30\tseen\tdust lane, south  faint\n"
+                 "NGC 6720\t2024-03-09 19:00\tnot seen\t\n|");
+
+        QTemporaryDir other;
+        fillFolder(other);
+        QCOMPARE(run({"log", "list", "--folder", other.path()}), "0||");
+        QVERIFY(!QFileInfo::exists(other.filePath("observations.sqlite")));
+        const QByteArray stranger = "not a database, and not to be overwritten";
+        writeFile(other.filePath("observations.sqlite"), stranger);
+        for (const QStringList &command : {with(LogAdd, "--folder", other.path()), QStringList{"log", "list", "--folder", other.path()}}) {
+            const QString refused = run(command);
+            QVERIFY2(refused.startsWith("1||nocturo: " + other.filePath("observations.sqlite")), qPrintable(refused));
+        }
+        QCOMPARE(fileBytes(other.filePath("observations.sqlite")), stranger);
+    }
+
+    // A log exported as OAL and imported into another folder's log is the same log; the export to a
+    // file is what the standard output shows. A file that is not OAL is named with its line.
+    void logExportAndImport()
+    {
+        QTemporaryDir folder, other;
+        fillFolder(folder);
+        fillFolder(other);
+        for (const QStringList &options : {QStringList{"--notes", "first\nsecond"}, QStringList{"--object", "NGC 7000", "--verdict", "glimpsed"}})
+            QVERIFY(run(withOptions(with(LogAdd, "--folder", folder.path()), options)).startsWith("0|"));
+        const QString document = folder.filePath("log.oal");
+        const QStringList exportLog{"log", "export", "--folder", folder.path(), "--format", "oal"};
+        QCOMPARE(run(exportLog + QStringList{"--output", document}), "0||");
+        QCOMPARE("0|" + QString::fromUtf8(fileBytes(document)) + "|", run(exportLog));
+        QCOMPARE(run({"log", "import", "--folder", other.path(), document}), "0|Observations added: 2, skipped: 0\n|");
+        const QString listed = run({"log", "list", "--folder", folder.path()});
+        QCOMPARE(run({"log", "list", "--folder", other.path()}), listed);
+        QVERIFY(listed.contains("\tfirst second\n"));
+
+        const QString list = writeFile(folder.filePath("tonight.txt"), "M 31\n");
+        QCOMPARE(run({"log", "import", "--folder", other.path(), list}),
+                 "1||nocturo: tonight.txt, line 1: the XML is not well-formed: Start tag expected.\n");
     }
 
     // A defaults file the window would not write: the file and its line named, exit code 1, nothing
