@@ -269,7 +269,8 @@ private slots:
              [](const QString &path) {
                  makeLog(path, 300);
                  QByteArray bytes = fileBytes(path);
-                 const qsizetype middlePage = bytes.size() / 2 / 4096 * 4096;
+                 const qsizetype sqlitePageBytes = 4096;  // SQLite's default
+                 const qsizetype middlePage = bytes.size() / 2 / sqlitePageBytes * sqlitePageBytes;
                  writeFile(path, bytes.replace(middlePage, 64, QByteArray(64, '\xA5')));
                  return nullptr;
              },
