@@ -13,7 +13,8 @@ namespace {
 // "NOCT": the SQLite header field that tells our log from any other database
 // (https://www.sqlite.org/pragma.html#pragma_application_id).
 constexpr int LogApplicationId = 0x4E4F4354;
-// The layout this program writes. A later one adds a step to migrate() and raises this.
+// The layout this program writes; a later layout raises it and brings older logs up to it when
+// it opens them.
 constexpr int LogSchemaVersion = 1;
 
 // Clock readings as texts that sort in time order: the date, a space, the time.
