@@ -102,8 +102,9 @@ BENCHMARK(BM_GenerateList)
 
 // The planner making the list again for a 10-hour session with every object listed: as always
 // (0), with the six columns of what the telescope shows (1), with "Visible any time in the
-// session" (2), and with the columns for a start a minute later or earlier each time, so that
-// nothing worked out for the last list serves (3).
+// session" (2), with the columns for a start a minute later or earlier each time, so that
+// nothing worked out for the last list serves (3), and with an observing log that has 10,000 of
+// the objects observed, shown in the "Observed" column and hidden (4).
 void BM_PlannerRegeneration(benchmark::State &state)
 {
     Planner planner(QLocale::c());
@@ -116,6 +117,14 @@ void BM_PlannerRegeneration(benchmark::State &state)
         planner.setShownOptionalColumns({ListColumn::MoonSeparation, ListColumn::SurfaceBrightness,
                                          ListColumn::BestMoment, ListColumn::Reserve, ListColumn::Verdict,
                                          ListColumn::Magnification});
+    if (state.range(1) == 4) {
+        QHash<QString, QDate> lastObserved;
+        for (const CatalogObject &object : planner.catalog().objects().first(10'000))
+            lastObserved.insert(object.identifier, QDate(2026, 12, 7));
+        planner.setObservedDates(lastObserved);
+        planner.setShownOptionalColumns({ListColumn::Observed});
+        planner.setHideObserved(true);
+    }
     bool later = false;
     for (auto _ : state) {
         if (state.range(1) == 3) {
@@ -130,7 +139,7 @@ void BM_PlannerRegeneration(benchmark::State &state)
 }
 BENCHMARK(BM_PlannerRegeneration)
     ->Args({WholeSkyObjects, 0})->Args({WholeSkyObjects, 1})->Args({WholeSkyObjects, 2})->Args({WholeSkyObjects, 3})
-    ->Unit(benchmark::kMillisecond);
+    ->Args({WholeSkyObjects, 4})->Unit(benchmark::kMillisecond);
 
 // The whole list as Copy and Save write it.
 void BM_ResultsText(benchmark::State &state)

@@ -19,7 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/nocturo/nocturo")
 # The libraries and their versions come from dpkg-shlibdeps; the window system's plugins are a
 # package of their own that no library links, and without them no window opens.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 # xdg-utils opens the image search and the guide's links in the browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, xdg-utils")
 set(CPACK_STRIP_FILES ON)

@@ -13,9 +13,11 @@ namespace {
 // "NOCT": the SQLite header field that tells our log from any other database
 // (https://www.sqlite.org/pragma.html#pragma_application_id).
 constexpr int LogApplicationId = 0x4E4F4354;
-// The layout this program writes. A later one adds a step to migrate() and raises this.
+// The layout this program writes; a later layout raises it and brings older logs up to it when
+// it opens them.
 constexpr int LogSchemaVersion = 1;
 
+// Clock readings as texts that sort in time order: the date, a space, the time.
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 const QStringList CreateSchema{
@@ -68,13 +70,21 @@ std::optional<ObservationVerdict> verdictNamed(const QString &text)
     return std::nullopt;
 }
 
+// The observer's clock as written, built without the computer's own time zone: an hour that zone
+// skips in spring is an ordinary hour elsewhere.
+QDateTime localTimeAt(const QString &text, int utcOffsetSeconds)
+{
+    const QStringList dateAndTime = text.split(u' ');
+    return QDateTime(QDate::fromString(dateAndTime.value(0), Qt::ISODate), QTime::fromString(dateAndTime.value(1), Qt::ISODate),
+                     Qt::OffsetFromUTC, utcOffsetSeconds);
+}
+
 Observation observationAt(const QSqlQuery &query)
 {
     Observation observation;
     observation.id = query.value(0).toLongLong();
     observation.objectIdentifier = query.value(1).toString();
-    observation.localTime = QDateTime::fromString(query.value(2).toString(), TimeFormat);
-    observation.localTime.setOffsetFromUtc(query.value(3).toInt());
+    observation.localTime = localTimeAt(query.value(2).toString(), query.value(3).toInt());
     observation.latDeg = query.value(4).toDouble();
     observation.lonDeg = query.value(5).toDouble();
     observation.apertureMm = optionalDouble(query.value(6));
@@ -87,10 +97,36 @@ Observation observationAt(const QSqlQuery &query)
     return observation;
 }
 
-// A query's failure, as the observer reads it: the log's file and SQLite's own words.
+// SQLite's primary result codes that the observer can act on (https://www.sqlite.org/rescode.html).
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADatabase = 26;
+
+Problem notALog(const QString &path)
+{
+    return Problem::inFile(path, QStringLiteral("this file is not a Nocturo observing log; it was left as it is"));
+}
+
+Problem damagedLog(const QString &path, const QString &sqliteWords)
+{
+    return Problem::inFile(path, QStringLiteral("the observing log is damaged (%1); it was left as it is")
+                                     .arg(sqliteWords.simplified()));
+}
+
+// A query's failure, as the observer reads it: the log's file and what to make of SQLite's words.
 Problem logProblem(const QString &path, const QSqlError &error)
 {
-    return Problem::inFile(path, QStringLiteral("the observing log cannot be used: %1").arg(error.text()));
+    const QString sqliteWords = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    switch (error.nativeErrorCode().toInt() & 0xFF) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return Problem::inFile(path, QStringLiteral("another program is writing to the observing log; nothing was "
+                                                    "changed, try again when it has finished"));
+    case SqliteCorrupt: return damagedLog(path, sqliteWords);
+    case SqliteNotADatabase: return notALog(path);
+    default: return Problem::inFile(path, QStringLiteral("the observing log cannot be used: %1").arg(sqliteWords));
+    }
 }
 
 }  // namespace
@@ -107,8 +143,9 @@ Result<std::unique_ptr<ObservationLog>> ObservationLog::open(const QString &path
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), log->m_connectionName);
     database.setDatabaseName(path);
     // Another program writing the log (the command line while the window is open) holds it for
-    // a moment; wait for it rather than fail.
-    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    // the few milliseconds of one transaction; wait for it rather than fail. A writer that holds
+    // it for a whole second is not one of ours at work, and the window would freeze waiting.
+    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     if (!database.open())
         return logProblem(path, database.lastError());
     if (const std::optional<Problem> problem = isNew ? log->create() : log->check())
@@ -171,12 +208,11 @@ std::optional<Problem> ObservationLog::check() const
     if (!query.exec(QStringLiteral("PRAGMA application_id")) || !query.next())
         return logProblem(m_path, query.lastError());
     if (query.value(0).toInt() != LogApplicationId)
-        return Problem::inFile(m_path, QStringLiteral("this file is not a Nocturo observing log; it was left as it is"));
+        return notALog(m_path);
     if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
         return logProblem(m_path, query.lastError());
     if (query.value(0).toString() != u"ok")
-        return Problem::inFile(m_path, QStringLiteral("the observing log is damaged (%1); it was left as it is")
-                                           .arg(query.value(0).toString()));
+        return damagedLog(m_path, query.value(0).toString());
     if (!query.exec(QStringLiteral("SELECT version FROM schema_version")) || !query.next())
         return logProblem(m_path, query.lastError());
     if (query.value(0).toInt() > LogSchemaVersion)
@@ -207,10 +243,11 @@ Result<QList<qint64>> ObservationLog::add(const QList<Observation> &observations
     QList<qint64> ids;
     const std::optional<Problem> problem = inTransaction([&]() -> std::optional<Problem> {
         QSqlQuery query(database());
+        // Qt binds a null text as NULL; notes never written are empty ones.
         query.prepare(QStringLiteral(
             "INSERT INTO observations (object, local_time, utc_offset_seconds, utc_time, lat_deg, lon_deg,"
             " aperture_mm, magnification, sky_mag_per_arcsec2, seeing, verdict, notes)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, coalesce(?, ''))"));
         for (const Observation &observation : observations) {
             const QList<QVariant> values{
                 observation.objectIdentifier,
@@ -257,7 +294,7 @@ std::optional<Problem> ObservationLog::changeOne(const QString &statement, const
 
 std::optional<Problem> ObservationLog::setNotes(qint64 id, const QString &notes)
 {
-    return changeOne(QStringLiteral("UPDATE observations SET notes = ? WHERE id = ?"), {notes, id});
+    return changeOne(QStringLiteral("UPDATE observations SET notes = coalesce(?, '') WHERE id = ?"), {notes, id});
 }
 
 std::optional<Problem> ObservationLog::remove(qint64 id)

@@ -430,7 +430,7 @@ private slots:
 
     // An imported list becomes the plan: "Plan only" keeps its objects, the status line names it,
     // a name the catalog does not know is told with its line, and unchecking brings the full list
-    // back. A file that cannot be read changes nothing.
+    // back. A file that cannot be read changes nothing; Clear Plan forgets the plan.
     void importedPlan()
     {
         WindowFixture fixture;
@@ -454,6 +454,12 @@ private slots:
         fixture.trigger(QStringLiteral("Import Observing List..."));
         QVERIFY(fixture.messages().contains(QStringLiteral("(warning): No list was imported. ")));
         QVERIFY(!planOnly->isChecked() && fixture.listed() == fullCount);
+
+        // Clear Plan forgets it: the box is off and greyed, the status line no longer names it.
+        planOnly->setChecked(true);
+        fixture.trigger(QStringLiteral("Clear Plan"));
+        QVERIFY(!planOnly->isEnabled() && !planOnly->isChecked() && fixture.listed() == fullCount);
+        QVERIFY2(!fixture.status().contains(QStringLiteral("plan")), qPrintable(fixture.status()));
     }
 };
 

@@ -5,9 +5,12 @@
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/printing.h"
 #include <QTimeZone>
 
 #include <QList>
+#include <QPageSize>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 
@@ -82,11 +85,32 @@ struct FixedClock : Clock {
     QDateTime localNow() const override { return now; }
 };
 
+// The print dialog: the paper and night vision it was opened with, one entry a print; answered
+// by printing into pdfPath with the night vision offered, or, while pdfPath is empty, by
+// cancelling.
+struct ScriptedPrinting : Printing {
+    QString pdfPath;
+    QList<QPageSize> offeredPaper;
+    QList<bool> offeredNightVision;
+
+    PrintChoice choosePrinter(QPrinter &printer, bool nightVision) override
+    {
+        offeredPaper << printer.pageLayout().pageSize();
+        offeredNightVision << nightVision;
+        if (pdfPath.isEmpty())
+            return {};
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        return {false, nightVision};
+    }
+};
+
 struct FakePlatform {
     ScriptedFileChooser files;
     RecordingMessages messages;
     RecordingBrowser browser;
     FixedClock clock;
+    ScriptedPrinting printing;
 
-    Platform platform() { return Platform{files, messages, browser, clock}; }
+    Platform platform() { return Platform{files, messages, browser, clock, printing}; }
 };

@@ -32,6 +32,7 @@
 #include "ui/platform/browser.h"
 #include "ui/platform/clock.h"
 #include "ui/platform/messages.h"
+#include "ui/print/printcommand.h"
 #include "ui/results/resultsmodel.h"
 #include "ui/results/resultsview.h"
 
@@ -315,6 +316,7 @@ void MainWindow::createMenus()
     m_clearPlanAction = fileMenu->addAction(QStringLiteral("Clear Plan"));
     m_clearPlanAction->setEnabled(false);
     connect(m_clearPlanAction, &QAction::triggered, this, &MainWindow::clearPlan);
+    addItem(fileMenu, QStringLiteral("Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printList);
     addItem(fileMenu, QStringLiteral("Load Defaults"), QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::loadDefaults);
     addItem(fileMenu, QStringLiteral("Save Defaults"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDefaults);
     fileMenu->addSeparator();
@@ -794,6 +796,29 @@ void MainWindow::exportList()
         showWarning(QStringLiteral("The list could not be exported to \"%1\": %2").arg(shownPath(target.path), problem->what));
     else
         showStatus(QStringLiteral("List exported to \"%1\".").arg(shownPath(target.path)));
+}
+
+// The session, the night, the list as the grid shows it and the selected object's night, on
+// paper or in a PDF; in night vision to start with while the window is in it.
+void MainWindow::printList()
+{
+    QList<NamedValue> boxesOn;
+    for (const QCheckBox *box : {m_anyTimeBox, m_onlyShownBox})
+        if (box->isChecked())
+            boxesOn << NamedValue{box->text(), QStringLiteral("on")};
+    if (m_planOnlyBox->isEnabled() && m_planOnlyBox->isChecked())
+        boxesOn << NamedValue{m_planOnlyBox->text(), m_planName};
+    const PrintedPlan plan = printedPlan(m_planner, m_resultsModel->displayOrder(), boxesOn, selectedObject());
+    switch (::printPlan(plan, m_platform.printing, locale(), isNightVision(QApplication::palette()))) {
+    case PrintOutcome::Printed:
+        showStatus(QStringLiteral("Plan printed."));
+        break;
+    case PrintOutcome::PrinterFailed:
+        showWarning(QStringLiteral("The plan was not printed: the printer could not be started."));
+        break;
+    case PrintOutcome::Cancelled:
+        break;
+    }
 }
 
 // ---- defaults file --------------------------------------------------------------------

@@ -60,6 +60,7 @@ private slots:
     void loadCatalog();
     void saveResults();
     void exportList();
+    void printList();
     void copyResults();
     void loadDefaults();
     void saveDefaults();

@@ -4,6 +4,7 @@ class Browser;
 class Clock;
 class FileChooser;
 class Messages;
+class Printing;
 
 // Everything outside the program that the windows talk to. The program passes the Qt-backed
 // implementations; tests pass fakes.
@@ -12,4 +13,5 @@ struct Platform {
     Messages &messages;
     Browser &browser;
     Clock &clock;
+    Printing &printing;
 };

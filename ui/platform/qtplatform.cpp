@@ -3,11 +3,14 @@
 #include "ui/common/nightvision.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -77,6 +80,23 @@ bool QtMessages::confirm(const QString &title, const QString &question)
 bool QtBrowser::openAddress(const QUrl &address)
 {
     return QDesktopServices::openUrl(address);
+}
+
+// Night vision is a tab of the print dialog's options, beside the printer's own settings.
+PrintChoice QtPrinting::choosePrinter(QPrinter &printer, bool nightVision)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    auto *options = new QWidget;  // the dialog takes it
+    options->setWindowTitle(QStringLiteral("Night Vision"));
+    auto *nightVisionBox = new QCheckBox(QStringLiteral("Night vision: red on black, for reading on a screen"), options);
+    nightVisionBox->setChecked(nightVision);
+    auto *layout = new QVBoxLayout(options);
+    layout->addWidget(nightVisionBox);
+    layout->addStretch();
+    dialog.setOptionTabs({options});
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return {false, nightVisionBox->isChecked()};
 }
 
 QDateTime SystemClock::localNow() const

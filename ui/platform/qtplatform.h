@@ -5,6 +5,7 @@
 #include "ui/platform/filechooser.h"
 #include "ui/platform/messages.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/printing.h"
 
 class QWidget;
 
@@ -28,6 +29,11 @@ public:
     bool openAddress(const QUrl &address) override;
 };
 
+class QtPrinting : public Printing {
+public:
+    PrintChoice choosePrinter(QPrinter &printer, bool nightVision) override;
+};
+
 class SystemClock : public Clock {
 public:
     QDateTime localNow() const override;
@@ -39,6 +45,7 @@ struct QtPlatform {
     QtMessages messages;
     QtBrowser browser;
     SystemClock clock;
+    QtPrinting printing;
 
-    Platform platform() { return Platform{files, messages, browser, clock}; }
+    Platform platform() { return Platform{files, messages, browser, clock, printing}; }
 };
