@@ -327,8 +327,8 @@ private:
     void writeCatalogEntry(const CatalogObject &object)
     {
         QStringList aliases = commonNames(object);
-        if (const int messier = catalogMessierNumber(object.messier))
-            aliases.prepend(QStringLiteral("M %1").arg(messier));
+        if (const QString messier = messierDesignation(object); !messier.isEmpty())
+            aliases.prepend(messier);
         for (const QString &alias : aliases)
             writeText(QStringLiteral("alias"), alias);
         constexpr double radiansPerDegree = std::numbers::pi / 180.0;

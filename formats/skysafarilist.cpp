@@ -1,6 +1,7 @@
 #include "formats/skysafarilist.h"
 
 #include "formats/textfile.h"
+#include "plan/objectnameindex.h"
 
 QString skySafariList(const ObservingList &list, const std::vector<int> &order)
 {
@@ -12,8 +13,8 @@ QString skySafariList(const ObservingList &list, const std::vector<int> &order)
         if (const QStringList names = commonNames(object); !names.isEmpty())
             text += QStringLiteral("CommonName=") + names.first() + LineEnd;
         text += QStringLiteral("CatalogNumber=") + object.identifier + LineEnd;
-        if (!object.messier.isEmpty())
-            text += QStringLiteral("CatalogNumber=") + object.messier + LineEnd;
+        if (const QString messier = messierDesignation(object); !messier.isEmpty())
+            text += QStringLiteral("CatalogNumber=") + messier + LineEnd;
         text += QStringLiteral("EndObject=SkyObject") + LineEnd;
     }
     return text;

@@ -14,7 +14,7 @@
 // which the list shows as it is, and are read into numbers once, when the file is loaded.
 struct CatalogObject {
     QString identifier;
-    QString messier;        // "M 31"; empty when the object has no Messier number
+    QString messier;        // the Messier number as the file writes it ("31"); empty for most objects
     double raDeg = 0.0;
     double decDeg = 0.0;    // negative south
     QString sizeText;       // major axis in arcminutes, as written in the file

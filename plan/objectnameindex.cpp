@@ -23,6 +23,12 @@ int catalogMessierNumber(QStringView field)
     return name.isEmpty() ? 0 : messierNumber(name.front().isDigit() ? u'M' + name.toString() : name.toString());
 }
 
+QString messierDesignation(const CatalogObject &object)
+{
+    const int number = catalogMessierNumber(object.messier);
+    return number == 0 ? QString() : QStringLiteral("M %1").arg(number);
+}
+
 QString identifierKey(QStringView name)
 {
     QString key;

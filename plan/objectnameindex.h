@@ -43,6 +43,9 @@ int messierNumber(QStringView name);
 // ("M 31"); 0 where it is empty.
 int catalogMessierNumber(QStringView field);
 
+// "M 31", as other programs name an object with a Messier number; empty for the rest.
+QString messierDesignation(const CatalogObject &object);
+
 // "Andromeda Galaxy", "andromeda  galaxy" and "Andromeda-Galaxy" alike: letters and digits only,
 // case folded.
 QString commonNameKey(QStringView name);

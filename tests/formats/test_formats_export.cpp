@@ -53,7 +53,7 @@ QList<QStringList> csvRecords(const QString &text)
 CatalogObject andromeda()
 {
     CatalogObject object = catalogObject("NGC 224", 10.68471, 41.26917, "spiral galaxy", "177.8", "3.44");
-    object.messier = "M 31";
+    object.messier = "31";  // as the catalog file writes it
     object.constellation = "And";
     object.comment = "Andromeda Galaxy, Andromeda Nebula";
     return object;
