@@ -456,20 +456,62 @@ int seeingCommand(const Command &command, QIODevice &out, QIODevice &err, const 
     return Done;
 }
 
+QString logPath(const Command &command)
+{
+    return QDir(command.value(QStringLiteral("folder"))).filePath(ObservationLogFile);
+}
+
+// The folder's observing log, made where there is none.
+Result<std::unique_ptr<ObservationLog>> openLog(const Command &command)
+{
+    return ObservationLog::open(logPath(command));
+}
+
+// What read gives of the folder's log; nothing (an empty T) where the folder has no log yet,
+// which reading does not make.
+template <typename T>
+Result<T> readFolderLog(const Command &command, Result<T> (ObservationLog::*read)() const)
+{
+    if (!QFileInfo::exists(logPath(command)))
+        return T();
+    const Result<std::unique_ptr<ObservationLog>> log = openLog(command);
+    if (!log.ok())
+        return log.problems();
+    return (*log.value().*read)();
+}
+
+// What the folder's log holds, oldest first.
+Result<QList<Observation>> loggedObservations(const Command &command)
+{
+    return readFolderLog(command, &ObservationLog::observations);
+}
+
+// For each object the folder's log has seen or glimpsed, the last local date it was.
+Result<QHash<QString, QDate>> observedDates(const Command &command)
+{
+    return readFolderLog(command, &ObservationLog::lastObservedDates);
+}
+
 int listCommand(const Command &command, QIODevice &out, QIODevice &err)
 {
     const Result<QList<ListColumn>> optionalColumns = columnsOption(command);
     if (!optionalColumns.ok())
         return wrongArguments(err, optionalColumns.problem());
-    if (optionalColumns.value().isEmpty()) {
-        return folderCommand(command, out, err, {}, [](const Command &, const FolderList &folder) {
-            return resultsText(folder.list, listOrder(folder.list), LocaleNumbers(QLocale()));
-        });
-    }
     const QList<ListColumn> columns = listColumnsWith(optionalColumns.value());
-    return seeingCommand(command, out, err, [&columns](const Command &, const ObservingList &list) {
-        return resultsText(list, listOrder(list), LocaleNumbers(QLocale()), columns);
-    });
+    const Result<QHash<QString, QDate>> lastObserved =
+        columns.contains(ListColumn::Observed) ? observedDates(command) : QHash<QString, QDate>();
+    if (!lastObserved.ok())
+        return fileProblem(err, lastObserved.problem());
+    const auto writeList = [&columns, &lastObserved](const ObservingList &list) {
+        ObservingList marked = list;
+        markObservedRows(marked.rows, lastObserved.value());
+        return resultsText(marked, listOrder(marked), LocaleNumbers(QLocale()), columns);
+    };
+    if (!showsSeeingColumn(columns))
+        return folderCommand(command, out, err, {}, [&writeList](const Command &, const FolderList &folder) {
+            return writeList(folder.list);
+        });
+    return seeingCommand(command, out, err, [&writeList](const Command &, const ObservingList &list) { return writeList(list); });
 }
 
 // One line of "seen": the object, its surface brightness, and at its best moment the Moon's
@@ -578,29 +620,6 @@ int importCommand(const Command &command, QIODevice &out, QIODevice &err)
         return fileProblem(err, list.problem());
     write(out, planLines(planFromList(list.value(), ObjectNameIndex(setup.value().catalog))));
     return Done;
-}
-
-QString logPath(const Command &command)
-{
-    return QDir(command.value(QStringLiteral("folder"))).filePath(ObservationLogFile);
-}
-
-// The folder's observing log, made where there is none.
-Result<std::unique_ptr<ObservationLog>> openLog(const Command &command)
-{
-    return ObservationLog::open(logPath(command));
-}
-
-// What the folder's log holds, oldest first; nothing where it has no log yet, which reading it
-// does not make.
-Result<QList<Observation>> loggedObservations(const Command &command)
-{
-    if (!QFileInfo::exists(logPath(command)))
-        return QList<Observation>();
-    const Result<std::unique_ptr<ObservationLog>> log = openLog(command);
-    if (!log.ok())
-        return log.problems();
-    return log.value()->observations();
 }
 
 // "NGC 224<TAB>2024-03-09 21:30<TAB>seen<TAB>faint core", with the notes on the one line.

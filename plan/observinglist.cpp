@@ -61,3 +61,9 @@ ObservingList generateList(const Session &session, const Catalog &catalog, const
     }
     return list;
 }
+
+void markObservedRows(std::vector<ListedObject> &rows, const QHash<QString, QDate> &lastObserved)
+{
+    for (ListedObject &row : rows)
+        row.lastObserved = lastObserved.value(row.object->identifier);
+}

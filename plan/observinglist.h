@@ -6,6 +6,7 @@
 #include "sky/horizontal.h"
 
 #include <QDate>
+#include <QHash>
 
 #include <optional>
 #include <vector>
@@ -50,5 +51,9 @@ struct ObservingList {
 
     int size() const { return int(rows.size()); }
 };
+
+// Gives each row the local date the observing log last has its object seen or glimpsed;
+// rows of objects the log does not have get none.
+void markObservedRows(std::vector<ListedObject> &rows, const QHash<QString, QDate> &lastObserved);
 
 ObservingList generateList(const Session &session, const Catalog &catalog, const HorizonProfile *profile);

@@ -110,10 +110,9 @@ void Planner::markObserved()
     m_hiddenObservedCount = 0;
     if (m_lastObserved.isEmpty())
         return;
-    m_hiddenObservedCount = int(std::erase_if(m_list.rows, [this](ListedObject &row) {
-        row.lastObserved = m_lastObserved.value(row.object->identifier);
-        return m_hideObserved && row.lastObserved.isValid();
-    }));
+    markObservedRows(m_list.rows, m_lastObserved);
+    if (m_hideObserved)
+        m_hiddenObservedCount = int(std::erase_if(m_list.rows, [](const ListedObject &row) { return row.lastObserved.isValid(); }));
 }
 
 // Made once for each catalog and plan, so that a list costs no more with the plan than without.

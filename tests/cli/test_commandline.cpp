@@ -328,6 +328,18 @@ private slots:
         QCOMPARE(run({"log", "list", "--folder", folder.path()}),
                  "0|NGC 1976\t2024-03-08 23:59\tglimpsed\t\nNGC 224\t2024-03-09 21:30\tseen\tdust lane, south  faint\n"
                  "NGC 6720\t2024-03-09 19:00\tnot seen\t\n|");
+        // The list's "Observed" column: the last local date seen or glimpsed, "-" for the rest.
+        const QStringList list = QStringList{"list", "--folder", folder.path()} + SessionOptions;
+        const QString firstListed = run(list).section("\r\n", 1, 1).section(u'\t', 0, 0);
+        QVERIFY(add({"--object", firstListed, "--when", "2024-03-10 00:30", "--gmt-deviation", "2"}).startsWith("0|"));
+        QVERIFY(add({"--object", firstListed, "--when", "2024-03-10 01:00", "--verdict", "not-seen"}).startsWith("0|"));
+        QStringList observedCells = run(list + QStringList{"--columns", "Observed"}).split("\r\n", Qt::SkipEmptyParts);
+        for (QString &line : observedCells)
+            line = line.section(u'\t', -1);
+        observedCells.removeLast();  // the exit code's end
+        QCOMPARE(observedCells.mid(0, 2), (QStringList{"Observed", "2024-03-10"}));
+        QCOMPARE(observedCells.count("-") + observedCells.count("2024-03-08") + observedCells.count("2024-03-09"),
+                 observedCells.size() - 2);
 
         QTemporaryDir other;
         fillFolder(other);
