@@ -105,6 +105,30 @@ private slots:
         QVERIFY(fixture.messages().count("observations.sqlite") == 2);
         QCOMPARE(fileHash(foreign.fileName()), before);
     }
+
+    // A log there at the start fills the "Observed" column at once; the log's window sorts a time by
+    // its instant, not by its text (21:00 at UTC-5 came after 23:00 at UTC+1).
+    void logReadAtStartAndSortedByInstant()
+    {
+        WindowFixture fixture;
+        {
+            Result<std::unique_ptr<ObservationLog>> log = ObservationLog::open(ObservationLogFile);
+            Observation later{0, "NGC 6356", QDateTime(QDate(2026, 3, 1), QTime(21, 0), Qt::OffsetFromUTC, -5 * 3600)};
+            Observation earlier{0, "NGC 6333", QDateTime(QDate(2026, 3, 1), QTime(23, 0), Qt::OffsetFromUTC, 3600)};
+            QVERIFY(log.ok() && log.value()->add({later, earlier}).ok());
+        }
+        fixture.start();
+        fixture.trigger("Observed");
+        QCOMPARE(fixture.column(fixture.view().model()->columnCount() - 1).mid(0, 3), (QStringList{"2026-03-01", "2026-03-01", "-"}));
+
+        fixture.trigger("Show Log");
+        auto *table = fixture.window->findChild<LogWindow *>()->findChild<QTableView *>();
+        QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), "Local time");
+        table->sortByColumn(1, Qt::DescendingOrder);
+        QCOMPARE(table->model()->index(0, 0).data().toString(), "NGC 6356");
+        table->sortByColumn(1, Qt::AscendingOrder);
+        QCOMPARE(table->model()->index(0, 0).data().toString(), "NGC 6333");
+    }
 };
 
 QTEST_MAIN(TestObservingLog)

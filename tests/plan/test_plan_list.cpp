@@ -1,4 +1,5 @@
 #include "plan/listcolumns.h"
+#include "plan/observationdraft.h"
 #include "plan/session.h"
 #include "sky/horizonprofile.h"
 #include "workedsession.h"
@@ -162,6 +163,29 @@ private slots:
                     QCOMPARE(numbers.fixed(value, decimals),
                              locale.toString(std::abs(value) * std::pow(10, decimals) < 0.5 ? 0.0 : value, 'f', decimals));
             }
+        }
+    }
+
+    // An observation's draft: the session's start on its own clock, its place, and the magnification
+    // that gave the best reserve, else the first of the telescope's (an object never visible has a
+    // seeing without a best moment).
+    void observationDraftFromTheSession()
+    {
+        const Session session = readWorked(workedSessionTexts({{SessionField::GmtDeviation, "5.5"}}));
+        const CatalogObject object = workedObjects().front();
+        const SkyAndTelescope observer{{21.3, 0.2}, {150.0, {50.0, 100.0}}};
+        BestMoment best;
+        best.seeing.reserve.magnification = 100.0;
+        const QDateTime start(QDate(session.date.year, session.date.month, session.date.day),
+                              QTime(session.startTime.hour, session.startTime.minute), Qt::OffsetFromUTC, 19800);
+        const std::tuple<std::optional<ObjectSeeing>, double> cases[] = {
+            {std::nullopt, 50.0}, {ObjectSeeing{}, 50.0}, {ObjectSeeing{{}, {}, best, {}}, 100.0}};
+        for (const auto &[seeing, magnification] : cases) {
+            const Observation draft = observationDraft(ListedObject{&object, {}, seeing}, session, observer);
+            QCOMPARE(draft.magnification, magnification);
+            QCOMPARE(draft.localTime.toString(Qt::ISODate), start.toString(Qt::ISODate));
+            QCOMPARE(std::tuple(draft.latDeg, draft.lonDeg, draft.apertureMm, draft.skyMagPerArcsec2),
+                     std::tuple(session.latDeg, session.lonDeg, std::optional(150.0), std::optional(21.3)));
         }
     }
 };
