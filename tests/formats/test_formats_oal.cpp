@@ -17,15 +17,7 @@ const QString Oal = QStringLiteral("http://groups.google.com/group/openastronomy
 Catalog testCatalog()
 {
     const auto object = [](QString identifier, QString messier, double raDeg, double decDeg, QString type, QString comment) {
-        CatalogObject made;
-        made.identifier = identifier;
-        made.messier = messier;
-        made.raDeg = raDeg;
-        made.decDeg = decDeg;
-        made.typeText = type;
-        made.constellation = QStringLiteral("And");
-        made.comment = comment;
-        return made;
+        return CatalogObject{identifier, messier, raDeg, decDeg, {}, {}, {}, type, "And", comment, {}, {}, {}};
     };
     return Catalog({object("NGC 224", "31", 10.68, 41.27, "spiral galaxy", "Andromeda Galaxy"),
                     object("NGC 1976", "M 42", 83.82, -5.39, "nebula with cluster", "Great Orion Nebula, Orion Nebula"),
@@ -226,28 +218,19 @@ private slots:
     }
 
     // What is not an OAL document is refused with the line where that shows.
-    void refusesWhatIsNotOal_data()
-    {
-        QTest::addColumn<QByteArray>("document");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("what");
-        QTest::newRow("empty") << QByteArray() << 1 << "not well-formed";
-        QTest::newRow("cut short") << QByteArray("<oal:observations xmlns:oal=\"" + Oal.toUtf8() + "\">\n<observers>\n") << 3
-                                   << "not well-formed";
-        QTest::newRow("another root") << QByteArray("<?xml version=\"1.0\"?>\n<html/>") << 2 << "<html> without a namespace";
-        QTest::newRow("another namespace") << QByteArray("<observations xmlns=\"urn:x\"/>") << 1 << "namespace \"urn:x\"";
-        QTest::newRow("a list, not XML") << QByteArray("NGC 224\nNGC 1976\n") << 1 << "not well-formed";
-    }
-
     void refusesWhatIsNotOal()
     {
-        QFETCH(QByteArray, document);
-        QFETCH(int, line);
-        QFETCH(QString, what);
-        const Result<OalObservations> read = readOalDocument(document, ObjectNameIndex(testCatalog()));
-        QVERIFY(!read.ok());
-        QCOMPARE(read.problem().line, line);
-        QVERIFY2(read.problem().what.contains(what), qPrintable(read.problem().what));
+        const std::tuple<QByteArray, int, const char *> documents[] = {  // the document, the line, what is said
+            {"", 1, "not well-formed"},
+            {"<oal:observations xmlns:oal=\"" + Oal.toUtf8() + "\">\n<observers>\n", 3, "not well-formed"},  // cut short
+            {"<?xml version=\"1.0\"?>\n<html/>", 2, "<html> without a namespace"},
+            {"<observations xmlns=\"urn:x\"/>", 1, "namespace \"urn:x\""},
+            {"NGC 224\nNGC 1976\n", 1, "not well-formed"}};  // a list, not XML
+        for (const auto &[document, line, what] : documents) {
+            const Result<OalObservations> read = readOalDocument(document, ObjectNameIndex(testCatalog()));
+            QVERIFY(!read.ok() && read.problem().line == line);
+            QVERIFY2(read.problem().what.contains(what), qPrintable(read.problem().what));
+        }
     }
 };
 

@@ -1,9 +1,7 @@
 #include "formats/observationlog.h"
 #include "testfiles.h"
 
-#include <QCryptographicHash>
 #include <QProcess>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -21,16 +19,11 @@ namespace {
 constexpr char WriterVariable[] = "NOCTURO_TEST_LOG_WRITER";
 constexpr int ObservationsPerWrite = 3;
 
-QDateTime at(const char *isoLocalTimeWithOffset)
-{
-    return QDateTime::fromString(QString::fromLatin1(isoLocalTimeWithOffset), Qt::ISODate);
-}
-
 Observation observation(const QString &object, const char *localTime, ObservationVerdict verdict = ObservationVerdict::Seen)
 {
     Observation made;
     made.objectIdentifier = object;
-    made.localTime = at(localTime);
+    made.localTime = QDateTime::fromString(localTime, Qt::ISODate);
     made.latDeg = 47.5615;
     made.lonDeg = -52.7126;
     made.verdict = verdict;
@@ -47,34 +40,12 @@ Observation numbered(int n)
     return made;
 }
 
-QString optionalText(const std::optional<double> &value)
+// Observations compare equal at the same instant whatever their offsets: the offsets too.
+void compareObservations(const QList<Observation> &got, const QList<Observation> &wanted)
 {
-    return value ? QString::number(*value, 'g', 17) : QStringLiteral("-");
-}
-
-// Every field, the local time with its offset: observations compare equal at the same instant
-// whatever their offsets.
-QString shown(const Observation &o)
-{
-    return QStringList{QString::number(o.id), o.objectIdentifier, o.localTime.toString(Qt::ISODate),
-                       QString::number(o.latDeg, 'g', 17), QString::number(o.lonDeg, 'g', 17),
-                       optionalText(o.apertureMm), optionalText(o.magnification), optionalText(o.skyMagPerArcsec2),
-                       o.seeing ? QString::number(*o.seeing) : QStringLiteral("-"),
-                       QString::fromUtf16(observationVerdictEntry(o.verdict).text), o.notes}
-        .join(u'|');
-}
-
-QStringList shown(const QList<Observation> &observations)
-{
-    QStringList lines;
-    for (const Observation &o : observations)
-        lines << shown(o);
-    return lines;
-}
-
-QByteArray fileHash(const QString &path)
-{
-    return QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha256).toHex();
+    QCOMPARE(got, wanted);
+    for (qsizetype n = 0; n < got.size(); ++n)
+        QCOMPARE(got[n].localTime.offsetFromUtc(), wanted[n].localTime.offsetFromUtc());
 }
 
 QString failure(const QList<Problem> &problems)
@@ -83,36 +54,28 @@ QString failure(const QList<Problem> &problems)
 }
 
 // A connection of its own to an SQLite file, as another program would hold one.
-class SqliteConnection {
-public:
+struct SqliteConnection {
+    inline static int count = 0;
+    const QString name = QStringLiteral("test-%1").arg(++count);
+
     explicit SqliteConnection(const QString &path)
-        : m_name(QStringLiteral("test-%1").arg(++s_count))
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         database.setDatabaseName(path);
-        if (!database.open())
-            qFatal("could not open %s", qPrintable(path));
+        database.open();
     }
-    ~SqliteConnection()
-    {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
+    ~SqliteConnection() { QSqlDatabase::removeDatabase(name); }
 
     // Runs the statements; the first value of the last one's first row.
     QVariant run(const QStringList &statements) const
     {
-        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        QSqlQuery query(QSqlDatabase::database(name, false));
         for (const QString &statement : statements) {
             if (!query.exec(statement))
                 qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         }
         return query.next() ? query.value(0) : QVariant();
     }
-
-private:
-    inline static int s_count = 0;
-    QString m_name;
 };
 
 std::unique_ptr<ObservationLog> openLog(const QString &path)
@@ -123,14 +86,22 @@ std::unique_ptr<ObservationLog> openLog(const QString &path)
     return std::move(log.value());
 }
 
+// The ids of the observations added, which must go in.
+QList<qint64> added(ObservationLog &log, const QList<Observation> &observations)
+{
+    const Result<QList<qint64>> ids = log.add(observations);
+    if (!ids.ok())
+        qFatal("%s", qPrintable(failure(ids.problems())));
+    return ids.value();
+}
+
 // A log of ours holding the observations, closed.
 void makeLog(const QString &path, int observations)
 {
     QList<Observation> numberedObservations;
     for (int n = 0; n < observations; ++n)
         numberedObservations << numbered(n);
-    if (!openLog(path)->add(numberedObservations).ok())
-        qFatal("could not fill %s", qPrintable(path));
+    added(*openLog(path), numberedObservations);
 }
 
 // Writes observations, a few in each transaction, and prints the ids of each write once it has
@@ -138,15 +109,13 @@ void makeLog(const QString &path, int observations)
 int writeUntilKilled(const QString &path)
 {
     const std::unique_ptr<ObservationLog> log = openLog(path);
-    for (int write = 0;; ++write) {
+    for (int first = 0;; first += ObservationsPerWrite) {
         QList<Observation> observations;
+        for (int n = first; n < first + ObservationsPerWrite; ++n)
+            observations << numbered(n);
+        const QList<qint64> ids = added(*log, observations);
         for (int n = 0; n < ObservationsPerWrite; ++n)
-            observations << numbered(write * ObservationsPerWrite + n);
-        const Result<QList<qint64>> ids = log->add(observations);
-        if (!ids.ok())
-            qFatal("%s", qPrintable(failure(ids.problems())));
-        for (int n = 0; n < ObservationsPerWrite; ++n)
-            std::printf("%d %lld\n", write * ObservationsPerWrite + n, static_cast<long long>(ids.value()[n]));
+            std::printf("%d %lld\n", first + n, static_cast<long long>(ids[n]));
         std::fflush(stdout);
     }
 }
@@ -170,36 +139,43 @@ private slots:
         Observation skippedHour = observation(QStringLiteral("IC 434"), "2024-03-31T02:30:00+01:00", ObservationVerdict::Glimpsed);
         skippedHour.seeing = 5;
         skippedHour.skyMagPerArcsec2 = 19.8;
-        const QList<Observation> written{observation(QStringLiteral("M 42"), "2023-12-31T21:00:00-03:30", ObservationVerdict::NotSeen),
-                                         skippedHour, full};
+        QList<Observation> written{observation(QStringLiteral("M 42"), "2023-12-31T21:00:00-03:30", ObservationVerdict::NotSeen),
+                                   skippedHour, full};
 
         const QTemporaryDir folder;
         const QString path = folder.filePath(ObservationLogFile);
-        QList<Observation> expected = written;
-        {
-            const std::unique_ptr<ObservationLog> log = openLog(path);
-            const Result<QList<qint64>> ids = log->add(written);
-            QVERIFY2(ids.ok(), qPrintable(failure(ids.problems())));
-            QCOMPARE(ids.value().size(), written.size());
-            for (int n = 0; n < written.size(); ++n)
-                expected[n].id = ids.value()[n];
-            QCOMPARE(shown(log->observations().value()), shown(expected));
-        }
-        QCOMPARE(shown(openLog(path)->observations().value()), shown(expected));
+        std::unique_ptr<ObservationLog> log = openLog(path);
+        const QList<qint64> ids = added(*log, written);
+        QCOMPARE(ids.size(), written.size());
+        for (int n = 0; n < written.size(); ++n)
+            written[n].id = ids[n];
+        compareObservations(log->observations().value(), written);
+        log.reset();
+        compareObservations(openLog(path)->observations().value(), written);
     }
 
-    // Oldest first by the instant, whatever the offsets; the same instant in the order added.
-    void listsOldestFirst()
+    // Oldest first by the instant, whatever the offsets; the same instant in the order added. The
+    // local date of the latest observation by the instant that saw or glimpsed each object.
+    void ordersByTheInstant()
     {
         const QTemporaryDir folder;
         const std::unique_ptr<ObservationLog> log = openLog(folder.filePath(ObservationLogFile));
-        QVERIFY(log->add({observation("M 1", "2024-01-10T01:00:00+05:30"), observation("M 2", "2024-01-09T20:00:00Z")}).ok());
-        QVERIFY(log->add({observation("M 3", "2024-01-09T16:00:00-03:00"), observation("M 4", "2024-01-09T22:00:00+02:00")}).ok());
+        added(*log, {observation("M 1", "2024-01-10T01:00:00+05:30"), observation("M 2", "2024-01-09T20:00:00Z")});
+        added(*log, {observation("M 3", "2024-01-09T16:00:00-03:00"), observation("M 4", "2024-01-09T22:00:00+02:00")});
         QStringList objects;
-        const Result<QList<Observation>> observations = log->observations();
-        for (const Observation &o : observations.value())
+        for (const Observation &o : QList(log->observations().value()))
             objects << o.objectIdentifier;
         QCOMPARE(objects, (QStringList{"M 3", "M 1", "M 2", "M 4"}));
+
+        added(*log, {observation("M 31", "2024-01-09T23:30:00-05:00"),  // 04:30 UTC on the 10th: the later one
+                     observation("M 31", "2024-01-10T09:00:00+09:00"),
+                     observation("M 42", "2024-02-01T21:00:00Z", ObservationVerdict::Glimpsed),
+                     observation("M 42", "2024-03-01T21:00:00Z", ObservationVerdict::NotSeen),
+                     observation("M 97", "2024-03-01T21:00:00Z", ObservationVerdict::NotSeen)});
+        const QHash<QString, QDate> lastObserved = log->lastObservedDates().value();
+        QCOMPARE(lastObserved.value("M 31"), QDate(2024, 1, 9));
+        QCOMPARE(lastObserved.value("M 42"), QDate(2024, 2, 1));
+        QVERIFY(!lastObserved.contains("M 97"));
     }
 
     // Notes change and observations go; one that is no longer there is a problem.
@@ -208,37 +184,18 @@ private slots:
         const QTemporaryDir folder;
         const QString path = folder.filePath(ObservationLogFile);
         const std::unique_ptr<ObservationLog> log = openLog(path);
-        const QList<qint64> ids = log->add({observation("M 1", "2024-01-01T20:00:00Z"), observation("M 2", "2024-01-01T21:00:00Z")}).value();
-        QCOMPARE(log->setNotes(ids[0], QString()), std::nullopt);
-        QCOMPARE(log->setNotes(ids[0], QStringLiteral("\"Crab\"\nfilamentary")), std::nullopt);
-        QCOMPARE(log->remove(ids[1]), std::nullopt);
         Observation kept = observation("M 1", "2024-01-01T20:00:00Z");
+        const QList<qint64> ids = added(*log, {kept, observation("M 2", "2024-01-01T21:00:00Z")});
         kept.id = ids[0];
         kept.notes = QStringLiteral("\"Crab\"\nfilamentary");
-        QCOMPARE(shown(log->observations().value()), shown(QList{kept}));
-
+        QCOMPARE(log->setNotes(ids[0], QString()), std::nullopt);
+        QCOMPARE(log->setNotes(ids[0], kept.notes), std::nullopt);
+        QCOMPARE(log->remove(ids[1]), std::nullopt);
+        QCOMPARE(log->observations().value(), QList{kept});
         for (const std::optional<Problem> &problem : {log->setNotes(ids[1], "late"), log->remove(ids[1])}) {
-            QVERIFY(problem);
-            QCOMPARE(problem->file, path);
+            QVERIFY(problem && problem->file == path);
             QVERIFY2(problem->what.contains("no longer in the log"), qPrintable(problem->what));
         }
-    }
-
-    // The local date of the latest observation by the instant that saw or glimpsed the object.
-    void knowsWhenEachObjectWasLastObserved()
-    {
-        const QTemporaryDir folder;
-        const std::unique_ptr<ObservationLog> log = openLog(folder.filePath(ObservationLogFile));
-        QVERIFY(log->add({
-                             observation("M 31", "2024-01-09T23:30:00-05:00"),  // 04:30 UTC on the 10th: the later one
-                             observation("M 31", "2024-01-10T09:00:00+09:00"),
-                             observation("M 42", "2024-02-01T21:00:00Z", ObservationVerdict::Glimpsed),
-                             observation("M 42", "2024-03-01T21:00:00Z", ObservationVerdict::NotSeen),
-                             observation("M 97", "2024-03-01T21:00:00Z", ObservationVerdict::NotSeen),
-                         })
-                    .ok());
-        const QHash<QString, QDate> expected{{"M 31", QDate(2024, 1, 9)}, {"M 42", QDate(2024, 2, 1)}};
-        QCOMPARE(log->lastObservedDates().value(), expected);
     }
 
     // A file the log cannot safely write gets a problem naming it and keeps every byte.
@@ -246,17 +203,10 @@ private slots:
     {
         using MakeFile = std::function<std::shared_ptr<SqliteConnection>(const QString &path)>;
         const std::tuple<const char *, MakeFile, QString> cases[] = {
-            {"a text file",
-             [](const QString &path) {
-                 writeFile(path, "NGC 224\tseen\r\nNGC 891\tnot seen\r\n");
-                 return nullptr;
-             },
+            {"a text file", [](const QString &path) { writeFile(path, "NGC 224\tseen\r\nNGC 891\tnot seen\r\n"); return nullptr; },
              "not a Nocturo observing log"},
             {"another program's database",
-             [](const QString &path) {
-                 SqliteConnection(path).run({"CREATE TABLE stars (name TEXT)", "INSERT INTO stars VALUES ('Vega')"});
-                 return nullptr;
-             },
+             [](const QString &path) { SqliteConnection(path).run({"CREATE TABLE stars (name TEXT)"}); return nullptr; },
              "not a Nocturo observing log"},
             {"a log of a newer Nocturo",
              [](const QString &path) {
@@ -288,17 +238,13 @@ private slots:
             const QTemporaryDir folder;
             const QString path = folder.filePath(ObservationLogFile);
             std::shared_ptr<SqliteConnection> otherProgram = makeFile(path);
-            const QByteArray hashBefore = fileHash(path);
-            QList<Problem> problems;
-            if (Result<std::unique_ptr<ObservationLog>> log = ObservationLog::open(path); !log.ok())
-                problems = log.problems();
-            else
-                problems = log.value()->add({numbered(1)}).problems();
+            const QByteArray bytesBefore = fileBytes(path);
+            Result<std::unique_ptr<ObservationLog>> log = ObservationLog::open(path);
+            const QList<Problem> problems = log.ok() ? log.value()->add({numbered(1)}).problems() : log.problems();
             otherProgram.reset();
-            QVERIFY2(!problems.isEmpty(), name);
-            QCOMPARE(problems.first().file, path);
+            QVERIFY2(!problems.isEmpty() && problems.first().file == path, name);
             QVERIFY2(problems.first().what.contains(words), qPrintable(QStringLiteral("%1: %2").arg(name, problems.first().what)));
-            QVERIFY2(fileHash(path) == hashBefore, name);
+            QVERIFY2(fileBytes(path) == bytesBefore, name);
         }
     }
 
@@ -309,9 +255,7 @@ private slots:
         const QTemporaryDir folder;
         const QString path = folder.filePath(ObservationLogFile);
         QProcess writer;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(WriterVariable, path);
-        writer.setProcessEnvironment(environment);
+        writer.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("%1=%2").arg(WriterVariable, path));
         writer.start(QCoreApplication::applicationFilePath(), {});
         QByteArray output;
         while (output.count('\n') < 10 * ObservationsPerWrite) {
@@ -325,16 +269,13 @@ private slots:
         const std::unique_ptr<ObservationLog> log = openLog(path);
         QCOMPARE(SqliteConnection(path).run({"PRAGMA integrity_check"}).toString(), "ok");
         QHash<qint64, Observation> logged;
-        const Result<QList<Observation>> observations = log->observations();
-        for (const Observation &o : observations.value())
+        for (const Observation &o : QList(log->observations().value()))
             logged.insert(o.id, o);
         QCOMPARE(logged.size() % ObservationsPerWrite, 0);
-        const QList<QByteArray> lines = output.left(output.lastIndexOf('\n')).split('\n');
-        for (const QByteArray &line : lines) {
-            const QList<QByteArray> numberAndId = line.split(' ');
-            Observation committed = numbered(numberAndId[0].toInt());
-            committed.id = numberAndId[1].toLongLong();
-            QCOMPARE(shown(logged.value(committed.id)), shown(committed));
+        for (const QByteArray &line : output.left(output.lastIndexOf('\n')).split('\n')) {
+            Observation committed = numbered(line.split(' ')[0].toInt());
+            committed.id = line.split(' ')[1].toLongLong();
+            QCOMPARE(logged.value(committed.id), committed);
         }
     }
 };

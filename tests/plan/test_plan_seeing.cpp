@@ -60,22 +60,16 @@ private slots:
     void observerLimits()
     {
         using enum ObserverField;
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale german(QLocale::German, QLocale::Germany), c = QLocale::c();
         const std::tuple<ObserverField, QString, QLocale, bool> cases[] = {
-            {ZenithSkyBrightness, "16", QLocale::c(), true},   {ZenithSkyBrightness, "22.5", QLocale::c(), true},
-            {ZenithSkyBrightness, "15.99", QLocale::c(), false}, {ZenithSkyBrightness, "22.51", QLocale::c(), false},
-            {ZenithSkyBrightness, "21,3", german, true},        {ZenithSkyBrightness, "", QLocale::c(), false},
-            {Extinction, "0.05", QLocale::c(), true},           {Extinction, "1", QLocale::c(), true},
-            {Extinction, "0.04", QLocale::c(), false},          {Extinction, "1.01", QLocale::c(), false},
-            {Aperture, "10", QLocale::c(), true},               {Aperture, "2000", QLocale::c(), true},
-            {Aperture, "9.9", QLocale::c(), false},             {Aperture, "2001", QLocale::c(), false},
-            {Aperture, "nan", QLocale::c(), false},
-            {Magnifications, "1 2000", QLocale::c(), true},     {Magnifications, " 66;118  250 ", QLocale::c(), true},
-            {Magnifications, "12,5 40", german, true},          {Magnifications, "0.9 40", QLocale::c(), false},
-            {Magnifications, "40 2001", QLocale::c(), false},   {Magnifications, "40 x", QLocale::c(), false},
-            {Magnifications, "", QLocale::c(), false},
-            {Magnifications, QString("10 ").repeated(20), QLocale::c(), true},
-            {Magnifications, QString("10 ").repeated(21), QLocale::c(), false},
+            {ZenithSkyBrightness, "16", c, true},     {ZenithSkyBrightness, "22.5", c, true}, {ZenithSkyBrightness, "15.99", c, false},
+            {ZenithSkyBrightness, "22.51", c, false}, {ZenithSkyBrightness, "21,3", german, true}, {ZenithSkyBrightness, "", c, false},
+            {Extinction, "0.05", c, true},   {Extinction, "1", c, true},     {Extinction, "0.04", c, false}, {Extinction, "1.01", c, false},
+            {Aperture, "10", c, true},       {Aperture, "2000", c, true},    {Aperture, "9.9", c, false},    {Aperture, "2001", c, false},
+            {Aperture, "nan", c, false},     {Magnifications, "1 2000", c, true}, {Magnifications, " 66;118  250 ", c, true},
+            {Magnifications, "12,5 40", german, true}, {Magnifications, "0.9 40", c, false}, {Magnifications, "40 2001", c, false},
+            {Magnifications, "40 x", c, false}, {Magnifications, "", c, false}, {Magnifications, QString("10 ").repeated(20), c, true},
+            {Magnifications, QString("10 ").repeated(21), c, false},
         };
         for (const auto &[field, text, locale, readable] : cases) {
             ObserverTexts texts;
@@ -91,24 +85,46 @@ private slots:
     }
 
     // Nothing asked for: the list is the one generateList makes, without seeing; a column shown
-    // gives every row its seeing, and hiding it again takes it away.
+    // gives every row its seeing, and hiding it again takes it away. "Only what my telescope shows"
+    // keeps the objects whose verdict at their best moment is "difficult" or better, and only
+    // those, in the list's order.
     void seeingOnlyWhenAskedFor()
     {
         Planner planner(QLocale::c());
         planner.setCatalog(Catalog(skyGrid()));
-        planner.setSessionTexts(longNight());
-        const ObservingList plain = generateList(*planner.session(), planner.catalog(), nullptr);
-        QCOMPARE(listedIdentifiers(planner.list()), listedIdentifiers(plain));
+        SessionTexts texts = longNight();
+        planner.setSessionTexts(texts);
+        QCOMPARE(listedIdentifiers(planner.list()), listedIdentifiers(generateList(*planner.session(), planner.catalog(), nullptr)));
         const auto withSeeing = [&planner] {
             return std::ranges::count_if(planner.list().rows, [](const ListedObject &row) { return row.seeing.has_value(); });
         };
-        QCOMPARE(withSeeing(), 0);
-        QVERIFY(!planner.sessionSeeing());
+        QVERIFY(withSeeing() == 0 && !planner.sessionSeeing());
         planner.setShownOptionalColumns({ListColumn::Verdict});
         QCOMPARE(withSeeing(), planner.list().size());
         QCOMPARE(planner.shownColumns().last(), ListColumn::Verdict);
+
+        const QStringList shownWords{"difficult", "moderate", "easy", "very easy"};
+        QStringList shown, hidden;
+        for (const ListedObject &row : planner.list().rows)
+            (shownWords.contains(listCell(row, int(ListColumn::Verdict), LocaleNumbers(QLocale::c()))) ? shown : hidden)
+                << row.object->identifier;
+        QVERIFY(!shown.isEmpty() && !hidden.isEmpty());
         planner.setShownOptionalColumns({});
         QCOMPARE(withSeeing(), 0);
+        texts.onlyWhatTelescopeShows = true;
+        planner.setSessionTexts(texts);
+        QCOMPARE(listedIdentifiers(planner.list()), shown);
+        // A telescope that shows nothing of these.
+        ObserverTexts tiny;
+        tiny[ObserverField::Aperture] = "10";
+        tiny[ObserverField::ZenithSkyBrightness] = "16";
+        planner.setObserverTexts(tiny);
+        QVERIFY(planner.list().size() < shown.size());
+        // A telescope that cannot be read judges nothing, and the field is named.
+        tiny[ObserverField::Aperture] = "5";
+        planner.setObserverTexts(tiny);
+        QCOMPARE(planner.list().size(), 0);
+        QCOMPARE(planner.observerProblems().value(0).observerField, ObserverField::Aperture);
     }
 
     // What was worked out for one list serves the next only while the session, the profile and the
@@ -173,36 +189,6 @@ private slots:
         QVERIFY2(planner.list().size() > bothEnds, qPrintable(QString("%1 against %2").arg(planner.list().size()).arg(bothEnds)));
     }
 
-    // The filter keeps the objects whose verdict at their best moment is "difficult" or better,
-    // and only those, in the list's order.
-    void onlyWhatTelescopeShows()
-    {
-        Planner planner(QLocale::c());
-        planner.setCatalog(Catalog(skyGrid()));
-        planner.setShownOptionalColumns({ListColumn::Verdict});
-        SessionTexts texts = longNight();
-        planner.setSessionTexts(texts);
-        const QStringList shownWords{"difficult", "moderate", "easy", "very easy"};
-        QStringList shown, hidden;
-        for (const ListedObject &row : planner.list().rows)
-            (shownWords.contains(listCell(row, int(ListColumn::Verdict), LocaleNumbers(QLocale::c()))) ? shown : hidden)
-                << row.object->identifier;
-        QVERIFY(!shown.isEmpty() && !hidden.isEmpty());
-        texts.onlyWhatTelescopeShows = true;
-        planner.setSessionTexts(texts);
-        QCOMPARE(listedIdentifiers(planner.list()), shown);
-        // A telescope that shows nothing of these.
-        ObserverTexts tiny;
-        tiny[ObserverField::Aperture] = "10";
-        tiny[ObserverField::ZenithSkyBrightness] = "16";
-        planner.setObserverTexts(tiny);
-        QVERIFY(planner.list().size() < shown.size());
-        // A telescope that cannot be read judges nothing, and the field is named.
-        tiny[ObserverField::Aperture] = "5";
-        planner.setObserverTexts(tiny);
-        QCOMPARE(planner.list().size(), 0);
-        QCOMPARE(planner.observerProblems().value(0).observerField, ObserverField::Aperture);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPlanSeeing)
