@@ -15,7 +15,7 @@ namespace {
 
 void checkCity(const City &city)
 {
-    const QString texts[] = {city.firstNamePart, city.secondNamePart, city.latitude, city.longitude};
+    const QString texts[] = {city.firstNamePart, city.secondNamePart, city.latitude, city.longitude, city.timeZone};
     if (std::ranges::any_of(texts, [](const QString &t) { return t.startsWith(u' ') || t.endsWith(u' ') || t.contains(u'\t'); }))
         __builtin_trap();
 }

@@ -12,7 +12,8 @@ def run(name, usage, argv, defaults, build, errors, summary):
     """Build the output from the source and write it.
 
     defaults: (source, output) used when not given; build(source) returns (result, bytes);
-    errors: the exception types reported as a failure; summary(result) says what was written.
+    errors: the exception types reported as a failure; summary(result) says what was written,
+    in its first line, and may add notes on further lines.
     """
     argv = sys.argv[1:] if argv is None else argv
     if len(argv) > 2 or any(arg in ("-h", "--help") for arg in argv):
@@ -30,5 +31,8 @@ def run(name, usage, argv, defaults, build, errors, summary):
         return 1
     with open(output, "wb") as handle:
         handle.write(data)
-    print(f"{name}: wrote {summary(result)} to {output}")
+    written, *notes = summary(result).split("\n")
+    print(f"{name}: wrote {written} to {output}")
+    for note in notes:
+        print(f"{name}: {note}")
     return 0
