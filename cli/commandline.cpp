@@ -525,7 +525,7 @@ QString seenLine(const ListedObject &row, const LocaleNumbers &numbers)
     if (!seeing.surfaceBrightness || !seeing.best)
         return (cells + QStringList(6, none)).join(u'\t');
     const BestMoment &best = *seeing.best;
-    cells << seeing.bestLocalTime.toString(ClockFormat)
+    cells << seeing.bestClockText
           << (best.moonSeparationDeg ? numbers.fixed(*best.moonSeparationDeg, 1) : none)
           << numbers.fixed(best.seeing.skyMagPerArcsec2, 2)
           << magnificationText(best.seeing.reserve.magnification, numbers.locale())
@@ -574,7 +574,7 @@ int windowsCommand(const Command &command, QIODevice &out, QIODevice &err)
         const LocaleNumbers numbers{QLocale()};
         QStringList lines{visibilityHeadings().join(u'\t')};
         for (const ListedVisibility &row : listedVisibility(folder.list, query))
-            lines << visibilityCells(row, session.gmtDeviationHours, numbers).join(u'\t');
+            lines << visibilityCells(row, session.clock(), numbers).join(u'\t');
         return lines.join(u'\n') + u'\n';
     });
 }

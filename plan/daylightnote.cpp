@@ -26,9 +26,9 @@ QString skyState(double sunAltDeg)
 
 // Darkness begins at each astronomical dusk and ends at each astronomical dawn within the
 // session; the session's own ends are none of them.
-QStringList darknessTurns(const std::vector<TimeSpan> &dark, const TimeSpan &session, double gmtDeviationHours)
+QStringList darknessTurns(const std::vector<TimeSpan> &dark, const TimeSpan &session, const LocalClock &clock)
 {
-    const auto at = [gmtDeviationHours](double days) { return localTimeText(days, gmtDeviationHours, ClockFormat); };
+    const auto at = [&clock](double days) { return localTimeText(days, clock, ClockFormat); };
     QStringList turns;
     for (const TimeSpan &span : dark) {
         if (span.startDays > session.startDays)
@@ -52,7 +52,7 @@ QString daylightNote(const Session &inputs)
     QStringList notes;
     if (!atStart.isEmpty())
         notes << atStart + QLatin1String(atStart == atEnd ? " at the start and the end" : " at the start");
-    notes << darknessTurns(sunBelow(site, session, AstronomicalTwilightAltitudeDeg), session, inputs.gmtDeviationHours);
+    notes << darknessTurns(sunBelow(site, session, AstronomicalTwilightAltitudeDeg), session, inputs.clock());
     if (!atEnd.isEmpty() && atEnd != atStart)
         notes << atEnd + QStringLiteral(" at the end");
     return notes.join(QStringLiteral("; "));

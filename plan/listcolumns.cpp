@@ -89,11 +89,12 @@ std::optional<double> reserveBandOf(const ListedObject &row)
     return double(&verdictBand(*reserve) - VerdictBands.data());
 }
 
-std::optional<double> bestMinutesSinceEpoch(const ListedObject &row)
+// By the instant, to the minute the clock shows: across a change of the clock in the night the
+// wall times are not in time order.
+std::optional<double> bestMinute(const ListedObject &row)
 {
-    if (!bestOf(row))
-        return std::nullopt;
-    return double(row.seeing->bestLocalTime.toSecsSinceEpoch() / 60);
+    const BestMoment *best = bestOf(row);
+    return best ? std::optional(std::round(best->atDays * 1440.0)) : std::nullopt;
 }
 
 }  // namespace
@@ -150,9 +151,9 @@ const std::array<ListColumnEntry, ListColumnCount> ListColumns = {{
      seeingNumberKey<surfaceBrightnessOf, 2>},
     {ListColumn::BestMoment, u"Best ", u"Best",
      [](QString &text, const ListedObject &row, const LocaleNumbers &) {
-         text += bestOf(row) ? row.seeing->bestLocalTime.toString(ClockFormat) : NoValue;
+         text += bestOf(row) ? row.seeing->bestClockText : NoValue;
      },
-     seeingNumberKey<bestMinutesSinceEpoch, 0>},
+     seeingNumberKey<bestMinute, 0>},
     {ListColumn::Reserve, u"Reserve", u"Reserve", appendSeeingNumber<reserveOf, 2>, seeingNumberKey<reserveOf, 2>},
     {ListColumn::Verdict, u"Verdict     ", u"Verdict",
      [](QString &text, const ListedObject &row, const LocaleNumbers &) {

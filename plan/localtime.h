@@ -2,9 +2,11 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 // Instants (days since J2000.0 UTC) as the observer's clock shows them: local time is UTC plus
-// the session's GMT deviation. Times are rounded to the nearest minute.
+// the session's GMT deviation, or the offset of the session's time zone at that instant. Times
+// are rounded to the nearest minute.
 
 // The forms Nocturo writes local times and dates in, the same in every locale.
 inline const QString ClockFormat = QStringLiteral("HH:mm");
@@ -14,5 +16,28 @@ inline const QString IsoDateFormat = QStringLiteral("yyyy-MM-dd");
 // The local wall time as a date and time without a zone of its own.
 QDateTime localDateTime(double daysUtc, double gmtDeviationHours);
 
-// In one of the forms above or any other QDateTime format.
-QString localTimeText(double daysUtc, double gmtDeviationHours, const QString &format);
+// The observer's clock through a session: a fixed GMT deviation, or a time zone whose offset may
+// change within the session (daylight saving, from the system's tz database through QTimeZone).
+// A time after such a change is marked with the zone's name for it, "02:30 (CEST)", so that two
+// readings of the same wall time in an autumn night can be told apart.
+class LocalClock {
+public:
+    LocalClock(double gmtDeviationHours = 0.0);  // a fixed deviation is a clock of its own
+    // The zone's clock, which at startDays is startDeviationHours ahead of UTC.
+    LocalClock(const QTimeZone &zone, double startDeviationHours);
+
+    double startDeviationHours() const { return m_startDeviationHours; }
+    double deviationHoursAt(double daysUtc) const;
+    QDateTime dateTime(double daysUtc) const;
+    // " (CEST)" at an instant when the clock is no longer as far ahead of UTC as at the start.
+    QString changeMark(double daysUtc) const;
+
+    friend bool operator==(const LocalClock &, const LocalClock &) = default;
+
+private:
+    double m_startDeviationHours = 0.0;
+    QTimeZone m_zone;  // invalid: the deviation is fixed
+};
+
+// In one of the forms above or any other QDateTime format, marked after a change of the clock.
+QString localTimeText(double daysUtc, const LocalClock &clock, const QString &format);

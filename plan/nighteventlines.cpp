@@ -48,7 +48,7 @@ bool happensEarlier(const NamedEvent &first, const NamedEvent &second)
 
 }  // namespace
 
-QStringList nightEventLines(const NightEvents &events, double gmtDeviationHours, EventOrder order)
+QStringList nightEventLines(const NightEvents &events, const LocalClock &clock, EventOrder order)
 {
     std::vector<NamedEvent> named = inFixedOrder(events);
     if (order == EventOrder::Time)
@@ -56,7 +56,7 @@ QStringList nightEventLines(const NightEvents &events, double gmtDeviationHours,
     QStringList lines;
     for (const NamedEvent &event : named)
         lines << event.name + u'\t'
-                     + (event.atDays ? localTimeText(*event.atDays, gmtDeviationHours, DateAndClockFormat)
+                     + (event.atDays ? localTimeText(*event.atDays, clock, DateAndClockFormat)
                                      : QStringLiteral("none"));
     lines << QStringLiteral("moon illumination\t%1").arg(events.moonIlluminationPercent);
     return lines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/localtime.h"
 #include "sky/nightevents.h"
 
 #include <QStringList>
@@ -12,4 +13,4 @@ enum class EventOrder { Fixed, Time };
 
 // The night's events as text, one "name<TAB>value" line each, then the Moon's illumination.
 // A time is local "yyyy-MM-dd HH:mm"; an event that does not happen reads "none".
-QStringList nightEventLines(const NightEvents &events, double gmtDeviationHours, EventOrder order = EventOrder::Fixed);
+QStringList nightEventLines(const NightEvents &events, const LocalClock &clock, EventOrder order = EventOrder::Fixed);

@@ -14,7 +14,7 @@ struct ObjectSeeing {
     std::optional<double> surfaceBrightness;         // none: no numeric magnitude or size
     std::optional<double> moonSeparationAtStartDeg;  // none: the Moon is down at the start
     std::optional<BestMoment> best;                  // none: never visible, or nothing to judge
-    QDateTime bestLocalTime;                         // the best moment on the observer's clock
+    QString bestClockText;                           // the best moment on the observer's clock, "21:45"
 
     // The verdict's word at the best moment; none without one.
     std::optional<QString> verdict() const;

@@ -22,7 +22,7 @@ std::vector<EquatorialPosition> positionsOf(const std::vector<const ListedObject
 
 ObjectSeeing objectSeeing(const ListedObject &row, const std::optional<ObjectLight> &light,
                           std::optional<BestMoment> best, const SessionSeeing &sessionSeeing,
-                          double gmtDeviationHours)
+                          const LocalClock &clock)
 {
     ObjectSeeing seeing;
     if (light)
@@ -31,7 +31,7 @@ ObjectSeeing objectSeeing(const ListedObject &row, const std::optional<ObjectLig
     if (moon.position.Alt >= 0.0)
         seeing.moonSeparationAtStartDeg = separationDeg(row.placement.start, moon.position);
     if (best)
-        seeing.bestLocalTime = localDateTime(best->atDays, gmtDeviationHours);
+        seeing.bestClockText = localTimeText(best->atDays, clock, ClockFormat);
     seeing.best = std::move(best);
     return seeing;
 }
@@ -112,7 +112,7 @@ void SeeingMemo::addSeeing(std::span<ListedObject> rows)
     std::vector<std::optional<BestMoment>> bests = catalogBestMoments(positions, lights, unknownVisibilities, session);
     for (std::size_t i = 0; i < unknown.size(); ++i) {
         std::optional<ObjectSeeing> &known = m_seeings[indexOf(unknown[i]->object)];
-        known = objectSeeing(*unknown[i], lights[i], std::move(bests[i]), session, m_situation->gmtDeviationHours);
+        known = objectSeeing(*unknown[i], lights[i], std::move(bests[i]), session, m_situation->clock);
         unknown[i]->seeing = known;
     }
 }

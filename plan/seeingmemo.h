@@ -13,7 +13,7 @@
 
 // What the seeing of one session keeps from one list to the next. An object's visibility and what
 // the observer sees of it depend on the session's place, time, length, minimum elevation, azimuth
-// window and darkness, the horizon profile, the clock's GMT deviation and the observer's sky and
+// window and darkness, the horizon profile, the observer's clock and the observer's sky and
 // telescope, not on the filters that choose which objects are listed. A list made again with all
 // of those the same (a filter typed, the window resized, a column shown) works out only the
 // objects it has not met yet, and gets the very values it got before.
@@ -21,7 +21,7 @@ class SeeingMemo {
 public:
     struct Situation {
         VisibilityQuery query;
-        double gmtDeviationHours = 0.0;
+        LocalClock clock;
         std::optional<SkyAndTelescope> observer;  // none: nothing can be judged
 
         friend bool operator==(const Situation &, const Situation &) = default;

@@ -51,7 +51,7 @@ SeenList generateSeenList(const Session &session, const Catalog &catalog, const 
     const bool seeingNeeded = request.rowsWanted || session.onlyWhatTelescopeShows;
     if (!session.visibleAnyTime && !seeingNeeded)
         return {generateList(session, catalog, profile), nullptr};
-    memo.follow(catalog, {visibilityQuery(session, profile, request.darkness), session.gmtDeviationHours,
+    memo.follow(catalog, {visibilityQuery(session, profile, request.darkness), session.clock(),
                           request.observer ? std::optional(*request.observer) : std::nullopt});
     SeenList seen;
     if (session.visibleAnyTime) {

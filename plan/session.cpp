@@ -4,13 +4,14 @@
 #include "plan/sessiontext.h"
 
 #include <QDate>
+#include <QTimeZone>
 
 namespace {
 
 double Session::*const NumberTargets[SessionFieldCount] = {
     &Session::latDeg, &Session::lonDeg, nullptr, nullptr, &Session::gmtDeviationHours,
     &Session::sessionLengthHours, &Session::minElevDeg, &Session::minAzDeg, &Session::maxAzDeg,
-    &Session::faintestMag, &Session::minSizeArcmin, &Session::maxSizeArcmin,
+    &Session::faintestMag, &Session::minSizeArcmin, &Session::maxSizeArcmin, nullptr,
 };
 
 // Reads one field into the session; false when it cannot be read.
@@ -20,6 +21,10 @@ bool readField(const SessionFieldEntry &entry, const QString &text, const QLocal
         const auto date = readSessionDate(text, locale);
         session.date = date.value_or(session.date);
         return date.has_value();
+    }
+    if (entry.kind == FieldKind::Zone) {
+        session.timeZone = text.trimmed();
+        return session.timeZone.isEmpty() || QTimeZone::isTimeZoneIdAvailable(session.timeZone.toUtf8());
     }
     if (entry.kind == FieldKind::Time) {
         const auto time = readSessionTime(text);
@@ -32,7 +37,24 @@ bool readField(const SessionFieldEntry &entry, const QString &text, const QLocal
     return value.has_value();
 }
 
+// The zone's offset from UTC at the session's start on its clocks, as QDateTime reads a wall time:
+// a start the clocks skip in spring (02:30 where they go from 02:00 to 03:00) has the offset before
+// the change, and is 03:30 after it; one they show twice in autumn, the offset after the change.
+double zoneDeviationHours(const Session &session)
+{
+    const QDate date(session.date.year, session.date.month, session.date.day);
+    const QTime time(session.startTime.hour, session.startTime.minute, session.startTime.second);
+    return QDateTime(date, time, QTimeZone(session.timeZone.toUtf8())).offsetFromUtc() / 3600.0;
+}
+
 }  // namespace
+
+LocalClock Session::clock() const
+{
+    if (timeZone.isEmpty())
+        return LocalClock(gmtDeviationHours);
+    return LocalClock(QTimeZone(timeZone.toUtf8()), gmtDeviationHours);
+}
 
 QString expectedValue(SessionField field, const QLocale &locale)
 {
@@ -45,6 +67,8 @@ QString expectedValue(SessionField field, const QLocale &locale)
                  writeSessionDate(QDate(2006, 3, 15), locale));
     case FieldKind::Time:
         return QStringLiteral("Expected a time as hours:minutes:seconds, such as 21:30:0");
+    case FieldKind::Zone:
+        return QStringLiteral("Expected a time zone such as Europe/Berlin, or nothing to use the GMT deviation");
     case FieldKind::Number:
         break;
     }
@@ -59,12 +83,19 @@ Result<Session> readSession(const SessionTexts &texts, const QLocale &locale)
 {
     Session session;
     QList<Problem> problems;
+    // A zone that cannot be read leaves the deviation to be read, so that both can be marked.
+    const QByteArray zone = texts[SessionField::TimeZone].trimmed().toUtf8();
+    const bool zoned = !zone.isEmpty() && QTimeZone::isTimeZoneIdAvailable(zone);
     for (const SessionFieldEntry &entry : SessionFields) {
+        if (zoned && entry.field == SessionField::GmtDeviation)
+            continue;  // the zone's offset at the start, below
         if (!readField(entry, texts[entry.field], locale, session))
             problems.append(Problem{{}, 0, entry.field, expectedValue(entry.field, locale)});
     }
     if (!problems.isEmpty())
         return problems;
+    if (zoned)
+        session.gmtDeviationHours = zoneDeviationHours(session);
     session.azimuthMode = texts.azimuthMode == InclusiveCaption ? AzimuthWindowMode::Inclusive
                                                                 : AzimuthWindowMode::Exclusive;
     for (const ObjectTypeEntry &entry : ObjectTypes)

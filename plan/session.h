@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/localtime.h"
 #include "plan/objecttype.h"
 #include "plan/problem.h"
 #include "plan/sessiontexts.h"
@@ -14,7 +15,8 @@ struct Session {
     double lonDeg = 0.0;
     CalendarDate date;
     ClockTime startTime;
-    double gmtDeviationHours = 0.0;
+    double gmtDeviationHours = 0.0;  // at the start: the time zone's then, when there is one
+    QString timeZone;                // the IANA name ("Europe/Berlin"); empty: the deviation is fixed
     double sessionLengthHours = 1.0;
     double minElevDeg = 30.0;
     double minAzDeg = 0.0;
@@ -35,6 +37,8 @@ struct Session {
     // The session's start and end as days since J2000.0 UT.
     double startDays() const { return daysSinceJ2000(date, startTime, gmtDeviationHours); }
     double endDays() const { return startDays() + sessionLengthHours / 24.0; }
+    // The observer's clock through the session.
+    LocalClock clock() const;
 };
 
 // Numbers are read as readFieldNumber() reads them, within the limits of their field; every

@@ -19,11 +19,12 @@ enum class SessionField {
     FaintestMagnitude,
     MinSize,
     MaxSize,
+    TimeZone,  // empty: the GMT deviation as typed
 };
-inline constexpr int SessionFieldCount = 12;
+inline constexpr int SessionFieldCount = 13;
 
 // What kind of value a field holds, and so how it is read and what an observer is told to type.
-enum class FieldKind { Number, Date, Time };
+enum class FieldKind { Number, Date, Time, Zone };
 
 struct SessionFieldEntry {
     SessionField field;
@@ -61,6 +62,7 @@ inline constexpr std::array<SessionFieldEntry, SessionFieldCount> SessionFields 
      u""},
     {SessionField::MinSize, FieldKind::Number, u"Min Size", u"1", u"0", -AnyValue, AnyValue, -5.5, u""},
     {SessionField::MaxSize, FieldKind::Number, u"Max Size", u"999", u"999", -AnyValue, AnyValue, -5.5, u""},
+    {SessionField::TimeZone, FieldKind::Zone, u"Time zone", u"", u"", 0, 0, 0, u""},
 }};
 
 inline const SessionFieldEntry &sessionFieldEntry(SessionField field)

@@ -33,18 +33,18 @@ double highestDays(const Visibility &visibility)
 }
 
 template <InstantOf instant>
-QString clockCell(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &)
+QString clockCell(const ListedVisibility &row, const LocalClock &clock, const LocaleNumbers &)
 {
-    return neverVisible(row) ? Never : localTimeText(instant(row.visibility), gmtDeviationHours, ClockFormat);
+    return neverVisible(row) ? Never : localTimeText(instant(row.visibility), clock, ClockFormat);
 }
 
 // The instant to the minute the clock shows, so that rows that read the same keep their order.
 template <InstantOf instant>
-SortKey clockKey(const ListedVisibility &row, double gmtDeviationHours)
+SortKey clockKey(const ListedVisibility &row, const LocalClock &clock)
 {
     if (neverVisible(row))
         return SortKey::text(Never);
-    return SortKey::number(double(localDateTime(instant(row.visibility), gmtDeviationHours).toSecsSinceEpoch()));
+    return SortKey::number(std::round(instant(row.visibility) * 1440.0));
 }
 
 long visibleMinutes(const ListedVisibility &row)
@@ -56,19 +56,19 @@ long visibleMinutes(const ListedVisibility &row)
 
 const std::array<VisibilityColumnEntry, VisibilityColumnCount> VisibilityColumns = {{
     {u"Identifier       ", u"Identifier", Qt::AlignLeft,
-     [](const ListedVisibility &row, double, const LocaleNumbers &) { return row.object->identifier; },
-     [](const ListedVisibility &row, double) { return SortKey::text(row.object->identifier); }},
+     [](const ListedVisibility &row, const LocalClock &, const LocaleNumbers &) { return row.object->identifier; },
+     [](const ListedVisibility &row, const LocalClock &) { return SortKey::text(row.object->identifier); }},
     {u"From ", u"From", Qt::AlignLeft, clockCell<firstVisibleDays>, clockKey<firstVisibleDays>},
     {u"Until", u"Until", Qt::AlignLeft, clockCell<lastVisibleDays>, clockKey<lastVisibleDays>},
     {u"Minutes", u"Minutes", Qt::AlignRight,
-     [](const ListedVisibility &row, double, const LocaleNumbers &) { return QString::number(visibleMinutes(row)); },
-     [](const ListedVisibility &row, double) { return SortKey::number(double(visibleMinutes(row))); }},
+     [](const ListedVisibility &row, const LocalClock &, const LocaleNumbers &) { return QString::number(visibleMinutes(row)); },
+     [](const ListedVisibility &row, const LocalClock &) { return SortKey::number(double(visibleMinutes(row))); }},
     {u"Best ", u"Best", Qt::AlignLeft, clockCell<highestDays>, clockKey<highestDays>},
     {u"Best altitude", u"Best altitude", Qt::AlignRight,
-     [](const ListedVisibility &row, double, const LocaleNumbers &numbers) {
+     [](const ListedVisibility &row, const LocalClock &, const LocaleNumbers &numbers) {
          return neverVisible(row) ? Never : numbers.fixed(row.visibility.highest->altDeg, 2);
      },
-     [](const ListedVisibility &row, double) {
+     [](const ListedVisibility &row, const LocalClock &) {
          return neverVisible(row) ? SortKey::text(Never)
                                   : SortKey::number(std::round(row.visibility.highest->altDeg * 100.0) / 100.0);
      }},
@@ -113,10 +113,10 @@ QStringList visibilityHeadings()
     return headings;
 }
 
-QStringList visibilityCells(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &numbers)
+QStringList visibilityCells(const ListedVisibility &row, const LocalClock &clock, const LocaleNumbers &numbers)
 {
     QStringList cells;
     for (const VisibilityColumnEntry &entry : VisibilityColumns)
-        cells << entry.cell(row, gmtDeviationHours, numbers);
+        cells << entry.cell(row, clock, numbers);
     return cells;
 }

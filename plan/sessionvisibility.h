@@ -32,10 +32,10 @@ struct VisibilityColumnEntry {
     const char16_t *gridHeading;  // the table's heading; its trailing blanks widen the column
     const char16_t *textHeading;  // the heading of the copied and written text
     Qt::Alignment alignment;      // numbers to the right, so that their digits line up
-    QString (*cell)(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &numbers);
+    QString (*cell)(const ListedVisibility &row, const LocalClock &clock, const LocaleNumbers &numbers);
     // Times by the minute shown, numbers by the value shown, the identifier as an observer reads
     // it; what an object never visible does not have sorts after every value.
-    SortKey (*sortKey)(const ListedVisibility &row, double gmtDeviationHours);
+    SortKey (*sortKey)(const ListedVisibility &row, const LocalClock &clock);
 };
 
 inline constexpr int VisibilityColumnCount = 6;
@@ -48,4 +48,4 @@ inline const VisibilityColumnEntry &visibilityColumnEntry(int column)
 
 // The text headings, and one row's cells, in column order.
 QStringList visibilityHeadings();
-QStringList visibilityCells(const ListedVisibility &row, double gmtDeviationHours, const LocaleNumbers &numbers);
+QStringList visibilityCells(const ListedVisibility &row, const LocalClock &clock, const LocaleNumbers &numbers);

@@ -42,7 +42,7 @@ private slots:
             read << QString::number(int(box));
         read << defaults.catalogFile << defaults.session.azimuthMode << defaults.horizonFile;
         read << QStringList(defaults.observer.fields.begin(), defaults.observer.fields.end());
-        QCOMPARE(read.join(u'|'), "41.5|-73.25|3/15/2006|||2.5|15|90|270|11|3|120|0|1|2|0|1|Mine.csv|Exclusive|garden.hzn|"
+        QCOMPARE(read.join(u'|'), "41.5|-73.25|3/15/2006|||2.5|15|90|270|11|3|120||0|1|2|0|1|Mine.csv|Exclusive|garden.hzn|"
                                   "20.5|0.3|254|66 118");
     }
 

@@ -43,6 +43,8 @@ struct Opened : LocationOwner {
     QString latitudeCaption() const override { return captions[0]; }
     QString longitudeCaption() const override { return captions[1]; }
     void setLocationCaptions(const QString &lat, const QString &lon) override { captions = {lat, lon}; }
+    QStringList zones;  // each zone handed over
+    void setTimeZone(const QString &zone) override { zones << zone; }
     void generateList() override { captions << QStringLiteral("list regenerated"); }
 
     QTableView &table() const { return *chooser->findChild<QTableView *>(); }

@@ -118,7 +118,8 @@ private slots:
             QVERIFY(log.ok() && log.value()->add({later, earlier}).ok());
         }
         fixture.start();
-        fixture.trigger("Observed");
+        const QList<QAction *> actions = fixture.window->menuBar()->findChildren<QAction *>();
+        (*std::ranges::find(actions, QString("Observed"), &QAction::text))->setChecked(true);  // kept in the settings
         QCOMPARE(fixture.column(fixture.view().model()->columnCount() - 1).mid(0, 3), (QStringList{"2026-03-01", "2026-03-01", "-"}));
 
         fixture.trigger("Show Log");

@@ -105,6 +105,9 @@ void LocationChooser::createControls()
     m_latitudeField = addField("latitudeField", QRect(3840, 480, 735, 285));
     auto *longitudeLabel = addLabel(QStringLiteral("Longitude (xxx.xxx, pos=E)"), QRect(3840, 960, 1935, 375));
     m_longitudeField = addField("longitudeField", QRect(3840, 1200, 735, 285));
+    // A place typed by hand is no longer the city's, whose zone it may not share.
+    for (QLineEdit *field : {m_latitudeField, m_longitudeField})
+        connect(field, &QLineEdit::textEdited, this, [this] { m_chosenZone.reset(); });
     auto *instructions = addLabel(QStringLiteral("Double Click on your city or enter values by hand.  Click Update"),
                                   QRect(3840, 1680, 2415, 375));
     instructions->setWordWrap(true);
@@ -151,12 +154,15 @@ void LocationChooser::takeCurrentCity()
     const City &city = m_cities->city(current.row());
     m_latitudeField->setText(city.latitude);
     m_longitudeField->setText(city.longitude);
+    m_chosenZone = city.timeZone;
 }
 
 // The texts go over as they are: turning them into numbers is the business of list generation.
 void LocationChooser::applyLocation()
 {
     m_owner.setLocationCaptions(m_latitudeField->text(), m_longitudeField->text());
+    if (m_chosenZone)
+        m_owner.setTimeZone(*m_chosenZone);
     m_owner.generateList();
     close();
 }

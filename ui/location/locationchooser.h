@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <optional>
+
 class CityTableModel;
 class LocationOwner;
 class Messages;
@@ -47,6 +49,7 @@ private:
     CityTableModel *m_cities = nullptr;
     QLineEdit *m_latitudeField = nullptr;
     QLineEdit *m_longitudeField = nullptr;
+    std::optional<QString> m_chosenZone;  // the city's, until a coordinate is typed by hand
     QList<QPair<QWidget *, QRect>> m_besideTable;  // the controls right of the table, at design size
 };
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 // What the location chooser needs of the main window: the location captions it shows and
-// writes, and the list regeneration that follows an update.
+// writes, the time zone of a chosen city, and the list regeneration that follows an update.
 class LocationOwner {
 public:
     virtual ~LocationOwner() = default;
@@ -11,5 +11,7 @@ public:
     virtual QString latitudeCaption() const = 0;
     virtual QString longitudeCaption() const = 0;
     virtual void setLocationCaptions(const QString &latitude, const QString &longitude) = 0;
+    // The chosen city's time zone; empty where the cities file gives none.
+    virtual void setTimeZone(const QString &zone) = 0;
     virtual void generateList() = 0;
 };

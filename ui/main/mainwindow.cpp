@@ -39,6 +39,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -50,12 +51,25 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
+
+// Completion over the zone names the system knows, matched anywhere in the name ("berlin").
+void addTimeZoneCompletion(QLineEdit &field)
+{
+    QStringList zones;
+    for (const QByteArray &zone : QTimeZone::availableTimeZoneIds())
+        zones << QString::fromUtf8(zone);
+    auto *completer = new QCompleter(zones, &field);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    field.setCompleter(completer);
+}
 
 const QSize DesignClientTwips(12855, 8265);
 const QRect ResultsTwips(3480, 480, 9135, 7695);
@@ -213,6 +227,8 @@ void MainWindow::createControls()
     addLocationCaption(F::Latitude, QRect(1320, 120, 825, 255));
     addLocationCaption(F::Longitude, QRect(1200, 360, 945, 255));
     m_locationButton = addButton(QStringLiteral("Set Your Location"), QRect(2160, 105, 855, 495));
+    addField(F::TimeZone, QRect(1200, 750, 1935, 285));
+    addTimeZoneCompletion(*static_cast<QLineEdit *>(m_fieldControls[std::size_t(F::TimeZone)]));
     addField(F::GmtDeviation, QRect(1800, 1140, 495, 285));
     m_nowButton = addButton(QStringLiteral("Now"), QRect(2520, 1080, 615, 375));
     addField(F::Date, QRect(2040, 1680, 975, 285));
@@ -257,6 +273,7 @@ void MainWindow::createCaptions()
     addCaption(QStringLiteral("Longitude"), QRect(480, 360, 735, 375));
     addCaption(QStringLiteral("Date (mm/dd/yyyy local)"), QRect(120, 1720, 1815, 255));
     addCaption(QStringLiteral("Session Start Time (local)"), QRect(120, 2080, 1905, 255));
+    addCaption(QStringLiteral("Time zone"), QRect(240, 780, 900, 255));
     addCaption(QStringLiteral("GMT Deviation (EST=-5, EDT=-4)"), QRect(240, 1080, 1455, 495))->setWordWrap(true);
     addCaption(QStringLiteral("Object Type"), QRect(1680, 3000, 1455, 255))->setFont(windowFont(9.75, true));
     addCaption(QStringLiteral("Min Elevation (deg)"), QRect(480, 6420, 1455, 255));
@@ -407,7 +424,7 @@ void MainWindow::setTabOrder()
         box(T::PlanetaryNebula), box(T::Galaxy), box(T::GlobularCluster), box(T::OpenCluster),
         field(F::MinAzimuth), field(F::MaxAzimuth), field(F::SessionLength), m_resultsView, m_quitButton,
         m_saveDefaultsButton, m_loadDefaultsButton, m_locationButton, m_skyChart, m_refreshButton,
-        m_azimuthModeButton, m_anyTimeBox, m_onlyShownBox, m_planOnlyBox};
+        m_azimuthModeButton, m_anyTimeBox, m_onlyShownBox, m_planOnlyBox, field(F::TimeZone)};
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder.at(i - 1), focusOrder.at(i));
 }
@@ -417,7 +434,7 @@ void MainWindow::connectControls()
     connect(&m_planner, &Planner::listChanged, this, &MainWindow::showList);
     connect(m_refreshButton, &QPushButton::clicked, this, &MainWindow::generateList);
     connect(m_locationButton, &QPushButton::clicked, this, &MainWindow::chooseLocation);
-    connect(m_nowButton, &QPushButton::clicked, this, &MainWindow::takeClockTime);
+    connect(m_nowButton, &QPushButton::clicked, this, &MainWindow::takeClockTimeAndZone);
     connect(m_loadDefaultsButton, &QPushButton::clicked, this, &MainWindow::loadDefaults);
     connect(m_saveDefaultsButton, &QPushButton::clicked, this, &MainWindow::saveDefaults);
     connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::close);
@@ -525,6 +542,7 @@ void MainWindow::showList()
     m_resultsModel->showList(m_planner.list(), m_planner.shownColumns(), locale());
     const std::optional<Session> &session = m_planner.session();
     m_daylightNote = session ? daylightNote(*session) : QString();
+    followTimeZone();
     showProblems();
     m_statusLine->setText(statusText());
     drawSkyChart();
@@ -666,6 +684,33 @@ void MainWindow::takeClockTime()
     setControlText(m_fieldControls[std::size_t(SessionField::GmtDeviation)],
                    gmtDeviationText(now.offsetFromUtc() / 3600.0, locale()));
     generateList();
+}
+
+// "Now" takes the system's time zone too; at the start only its date and time are taken, so that
+// the GMT deviation of the defaults stays as the observer typed it.
+void MainWindow::takeClockTimeAndZone()
+{
+    // A clock that knows only its offset ("UTC-05") has no zone to give.
+    const QByteArray zone = m_platform.clock.localNow().timeZone().id();
+    setControlText(m_fieldControls[std::size_t(SessionField::TimeZone)],
+                   QTimeZone::isTimeZoneIdAvailable(zone) ? QString::fromUtf8(zone) : QString());
+    takeClockTime();
+}
+
+void MainWindow::setTimeZone(const QString &zone)
+{
+    setControlText(m_fieldControls[std::size_t(SessionField::TimeZone)], zone);
+}
+
+// While a time zone is set, the GMT deviation is the zone's at the session's start: shown, not typed.
+void MainWindow::followTimeZone()
+{
+    auto *deviation = static_cast<QLineEdit *>(m_fieldControls[std::size_t(SessionField::GmtDeviation)]);
+    const std::optional<Session> &session = m_planner.session();
+    const bool zoned = session && !session->timeZone.isEmpty();
+    deviation->setReadOnly(zoned);
+    if (zoned)
+        deviation->setText(gmtDeviationText(session->gmtDeviationHours, locale()));
 }
 
 void MainWindow::toggleAzimuthMode()

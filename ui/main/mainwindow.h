@@ -47,6 +47,7 @@ public:
     QString latitudeCaption() const override;
     QString longitudeCaption() const override;
     void setLocationCaptions(const QString &latitude, const QString &longitude) override;
+    void setTimeZone(const QString &zone) override;
     void generateList() override;
 
 protected:
@@ -55,6 +56,7 @@ protected:
 private slots:
     void showList();
     void takeClockTime();
+    void takeClockTimeAndZone();
     void toggleAzimuthMode();
     void chooseLocation();
     void loadCatalog();
@@ -107,6 +109,7 @@ private:
     QString listStatus() const;
     QStringList unreadableSavedFields() const;
     void drawSkyChart();
+    void followTimeZone();
     void layOutControls();
     void widenForColumns();
     void applyDefaultsFile(bool askedFor);

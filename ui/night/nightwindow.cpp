@@ -117,7 +117,7 @@ void NightWindow::showEvents()
         return;
     }
     const NightEvents &events = m_plan.events();
-    m_eventLines = nightEventLines(events, m_plan.session().gmtDeviationHours, EventOrder::Time);
+    m_eventLines = nightEventLines(events, m_plan.session().clock(), EventOrder::Time);
     QString html = QStringLiteral("<table>");
     for (const QString &line : m_eventLines.mid(0, m_eventLines.size() - 1)) {
         const QString name = line.section(u'\t', 0, 0);
@@ -138,7 +138,7 @@ void NightWindow::showTable()
     if (m_hasSession)
         rows = m_plan.visibility(m_list, profile, darkness());
     auto best = bestMoments(rows);
-    m_model->setRows(std::move(rows), std::move(best), m_plan.session().gmtDeviationHours, LocaleNumbers(locale()));
+    m_model->setRows(std::move(rows), std::move(best), m_plan.session().clock(), LocaleNumbers(locale()));
     m_columnFit->fit();
 }
 

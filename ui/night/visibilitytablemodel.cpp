@@ -27,7 +27,7 @@ VisibilityTableModel::VisibilityTableModel(QObject *parent)
 
 void VisibilityTableModel::setRows(std::vector<ListedVisibility> rows,
                                    std::optional<std::vector<std::optional<BestMoment>>> bestMoments,
-                                   double gmtDeviationHours, const LocaleNumbers &numbers)
+                                   const LocalClock &clock, const LocaleNumbers &numbers)
 {
     showSeeing(bestMoments.has_value());
     if (!m_rows.empty()) {
@@ -39,10 +39,10 @@ void VisibilityTableModel::setRows(std::vector<ListedVisibility> rows,
     if (rows.empty())
         return;
     beginInsertRows({}, 0, int(rows.size()) - 1);
-    m_gmtDeviationHours = gmtDeviationHours;
+    m_clock = clock;
     m_rows.reserve(rows.size());
     for (std::size_t index = 0; index < rows.size(); ++index) {
-        QStringList cells = visibilityCells(rows[index], gmtDeviationHours, numbers);
+        QStringList cells = visibilityCells(rows[index], clock, numbers);
         std::optional<BestMoment> best = bestMoments ? (*bestMoments)[index] : std::nullopt;
         if (m_seeingShown) {
             for (const SeeingColumnEntry &entry : SeeingColumns)
@@ -113,7 +113,7 @@ std::vector<int> VisibilityTableModel::sortedOrder(std::vector<int> order) const
 SortKey VisibilityTableModel::sortKey(const Row &row) const
 {
     if (m_sortColumn < VisibilityColumnCount)
-        return visibilityColumnEntry(m_sortColumn).sortKey(row.visibility, m_gmtDeviationHours);
+        return visibilityColumnEntry(m_sortColumn).sortKey(row.visibility, m_clock);
     return seeingSortKey(row.best, SeeingColumns[std::size_t(m_sortColumn - VisibilityColumnCount)]);
 }
 

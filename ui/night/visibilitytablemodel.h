@@ -19,7 +19,7 @@ public:
     // Times are shown as local time, numbers as the locale writes them. bestMoments: none when the
     // seeing is not judged, else one for each row.
     void setRows(std::vector<ListedVisibility> rows, std::optional<std::vector<std::optional<BestMoment>>> bestMoments,
-                 double gmtDeviationHours, const LocaleNumbers &numbers);
+                 const LocalClock &clock, const LocaleNumbers &numbers);
 
     // Whole rows by the column's values; rows whose values are equal keep their order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
@@ -56,7 +56,7 @@ private:
     std::vector<Row> m_rows;         // in the list's order
     std::vector<int> m_shownOrder;   // indexes into m_rows, as the table shows them
     bool m_seeingShown = false;
-    double m_gmtDeviationHours = 0.0;
+    LocalClock m_clock;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

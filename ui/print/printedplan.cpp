@@ -12,8 +12,10 @@ namespace {
 QList<NamedValue> sessionValues(const SessionTexts &texts, const QList<NamedValue> &boxesOn)
 {
     QList<NamedValue> values;
-    for (const SessionFieldEntry &entry : SessionFields)
-        values << NamedValue{QString::fromUtf16(entry.caption), texts[entry.field]};
+    for (const SessionFieldEntry &entry : SessionFields) {
+        if (entry.field != SessionField::TimeZone || !texts[entry.field].isEmpty())
+            values << NamedValue{QString::fromUtf16(entry.caption), texts[entry.field]};
+    }
     values << NamedValue{QStringLiteral("Azimuth Window"), texts.azimuthMode};
     QStringList types;
     for (int type = 0; type < ObjectTypeCount; ++type) {
