@@ -164,9 +164,8 @@ int ObjectHours::minutesWithin(const TimeSpan &span, const YearNight &night) con
     const double startHaDeg =
         wrapDeg(night.siderealDegAtStart + (span.startDays - night.night.startDays) * rate - raDeg_);
     const double endHaDeg = startHaDeg + span.lengthDays() * rate;
+    // The span's end exactly, so that a minute there is never counted twice.
     const auto instantAt = [&](double haDeg) {
-        if (haDeg <= startHaDeg)
-            return span.startDays;
         return haDeg >= endHaDeg ? span.endDays : span.startDays + (haDeg - startHaDeg) / rate;
     };
     int minutes = 0;
