@@ -18,6 +18,7 @@
 #include "plan/sessiontext.h"
 #include "plan/seenlist.h"
 #include "plan/sessionvisibility.h"
+#include "plan/yearplan.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -151,6 +152,8 @@ const QList<OptionEntry> &optionEntries()
         {"verdict", verdictWords().join(u'|'),
          QStringLiteral("%1 (default %2)").arg(alternatives(verdictWords()), QString::fromUtf16(ObservationVerdicts[0].commandName))},
         {"notes", "TEXT", "what the observer noted"},
+        {"year", "YYYY",
+         QStringLiteral("the year, from %1 to %2").arg(sessionDates().first.year()).arg(sessionDates().last.year())},
     };
     return entries;
 }
@@ -758,6 +761,85 @@ int logImportCommand(const Command &command, QIODevice &out, QIODevice &err)
     return Done;
 }
 
+Result<int> yearOption(const Command &command)
+{
+    const QString text = command.value(QStringLiteral("year"));
+    bool isNumber = false;
+    const int year = text.toInt(&isNumber);
+    const int firstYear = sessionDates().first.year();
+    const int lastYear = sessionDates().last.year();
+    if (!isNumber || year < firstYear || year > lastYear)
+        return Problem::because(
+            QStringLiteral("--year \"%1\" is not a year from %2 to %3").arg(text).arg(firstYear).arg(lastYear));
+    return year;
+}
+
+QString dateText(const CalendarDate &date)
+{
+    return QDate(date.year, date.month, date.day).toString(IsoDateFormat);
+}
+
+// "2024-03-09<TAB>312<TAB>140" for each night of the object's year.
+QString objectYearLines(const CatalogObject &object, const YearSky &sky)
+{
+    QString text;
+    for (const NightMinutes &night : objectYear({object.raDeg, object.decDeg}, sky))
+        text += QStringLiteral("%1\t%2\t%3\n").arg(dateText(night.date)).arg(night.visibleMinutes).arg(night.moonlessMinutes);
+    return text;
+}
+
+// "NGC 224<TAB>2024-09-30<TAB>512" for each object of the year's list.
+QString bestNightLines(const Session &session, const Catalog &catalog, const YearSky &sky)
+{
+    const std::optional<std::vector<ListedBestNight>> rows = listedBestNights(yearListObjects(session, catalog), sky);
+    QString text;
+    for (const ListedBestNight &row : *rows)
+        text += QStringLiteral("%1\t%2\t%3\n").arg(row.object->identifier, dateText(row.best.date)).arg(row.best.moonlessMinutes);
+    return text;
+}
+
+// The folder's session for the year: its place and filters, with the deviation given; the date
+// and time only make it readable.
+Result<Session> yearSession(const Command &command, const FolderSetup &setup, int year)
+{
+    SessionTexts given;
+    given[SessionField::Date] = QDate(year, 1, 1).toString(IsoDateFormat);
+    given[SessionField::StartTime] = QStringLiteral("12:00:00");
+    given[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    return readFolderSession(setup, given);
+}
+
+int yearCommand(const Command &command, QIODevice &out, QIODevice &err)
+{
+    const Result<int> year = yearOption(command);
+    const Result<DarknessLevel> darkness = darknessOption(command);
+    const Result<double> gmtDeviationHours =
+        numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
+    for (const QList<Problem> &problems : {year.problems(), gmtDeviationHours.problems(), darkness.problems()}) {
+        if (!problems.isEmpty())
+            return wrongArguments(err, problems.first());
+    }
+    const Result<FolderSetup> setup = readFolderSetup(command.value(QStringLiteral("folder")),
+                                                      command.value(QStringLiteral("horizon")));
+    if (!setup.ok())
+        return fileProblem(err, setup.problem());
+    const Catalog &catalog = setup.value().catalog;
+    const CatalogObject *object = nullptr;
+    if (command.values.contains(QStringLiteral("object"))) {
+        const QString name = command.value(QStringLiteral("object"));
+        const ObjectNameIndex::Found found = ObjectNameIndex(catalog).find(name);
+        if (!found.object)
+            return wrongArguments(err, Problem::because(QStringLiteral("--object \"%1\": %2").arg(name, found.why)));
+        object = found.object;
+    }
+    const Result<Session> session = yearSession(command, setup.value(), year.value());
+    if (!session.ok())
+        return fileProblem(err, session.problem());
+    const YearSky sky(yearQuery(session.value(), horizonOf(setup.value()), darkness.value(), year.value()));
+    write(out, object ? objectYearLines(*object, sky) : bestNightLines(session.value(), catalog, sky));
+    return Done;
+}
+
 const QList<CommandEntry> &commandEntries()
 {
     const QStringList onFolder{"folder", "date", "time", "gmt-deviation"};
@@ -805,6 +887,12 @@ const QList<CommandEntry> &commandEntries()
          {"adds to DIR's observing log the observations of objects of DIR's catalog that the Open Astronomy",
           "Log FILE holds (OAL 2 or older), and tells how many it added and how many it skipped"},
          logImportCommand, "FILE"},
+        {"year", {"folder", "year", "gmt-deviation"}, {"object", "horizon", "darkness"},
+         {"for each night of the year (sunset to sunrise, the night that begins on the date's evening) the",
+          "minutes the object is visible in darkness and of those the minutes with the Moon down; without",
+          "--object, for each object that passes the type, size and magnitude filters of the defaults file,",
+          "its best night (most minutes with the Moon down, the earliest of equals) and those minutes"},
+         yearCommand},
     };
     return entries;
 }

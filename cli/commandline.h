@@ -16,6 +16,7 @@ class QIODevice;
 //   nocturo export --folder DIR --date ... --time ... --gmt-deviation G --format skylist|stellarium|cdc|csv
 //                  [--output FILE]
 //   nocturo import --folder DIR FILE
+//   nocturo year --folder DIR --year YYYY --gmt-deviation G [--object ID] [--horizon FILE] [--darkness LEVEL]
 //   nocturo COMMAND --help
 //   nocturo --help | --version
 //

@@ -34,6 +34,7 @@ QString run(const QStringList &arguments)
 
 const QStringList SessionOptions{"--date", "2006-03-15", "--time", "21:30:00", "--gmt-deviation", "-5"};
 const QStringList LogAdd{"log", "add", "--folder", ".", "--object", "M31", "--when", "2024-03-09 21:30", "--gmt-deviation", "1"};
+const QStringList Year{"year", "--folder", ".", "--year", "2024", "--gmt-deviation", "-5"};
 const QStringList Night{"night", "--lat", "42.93", "--lon", "-85.48", "--date", "2006-03-15", "--gmt-deviation", "-5"};
 
 // The arguments with the option's value replaced.
@@ -148,7 +149,9 @@ private slots:
             {with(LogAdd, "--gmt-deviation", "15"), "--gmt-deviation \"15\" is not a number"},
             {LogAdd + QStringList{"--verdict", "maybe"}, "--verdict \"maybe\" is seen, glimpsed or not-seen"},
             {{"log", "export", "--folder", ".", "--format", "skylist"}, "--format \"skylist\" is oal"},
-            {{"log", "import", "--folder", "."}, "\"log import\" needs FILE"}};
+            {{"log", "import", "--folder", "."}, "\"log import\" needs FILE"},
+            {with(Year, "--year", "1799"), "--year \"1799\" is not a year from 1800 to 2200"},
+            {Year + QStringList{"--darkness", "pitch"}, "--darkness \"pitch\""}};
         for (const auto &[arguments, problem] : cases)
             QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
@@ -497,6 +500,42 @@ private slots:
             QVERIFY2(run(QStringList{"seen"} + given + inFolder).startsWith("2||nocturo: " + problem), qPrintable(problem));
         QVERIFY(run(with(QStringList{"seen"} + inFolder, "--time", "nine")).startsWith("2||nocturo: --time \"nine\" is not a time"));
         QVERIFY(run(QStringList{"list", "--columns", "Moon,Alt"} + inFolder).startsWith("2||nocturo: --columns \"Alt\" names no column"));
+    }
+
+    // One object: a line for each night of the year, its visible minutes and the moonless ones
+    // among them; without one, every object passing the filters with its best night.
+    void year()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const QStringList inFolder = with(Year, "--folder", folder.path());
+        const auto nightsOf = [&](const QStringList &more) {
+            return run(inFolder + QStringList{"--object", "M42"} + more).section(u'|', 1, 1).split(u'\n', Qt::SkipEmptyParts);
+        };
+        const auto yearMinutes = [](const QStringList &nights) {
+            int minutes = 0;
+            for (const QString &night : nights)
+                minutes += night.section(u'\t', 1, 1).toInt();
+            return minutes;
+        };
+        const QStringList nights = nightsOf({});
+        QCOMPARE(nights.size(), 366);
+        QVERIFY(nights.first().startsWith("2024-01-01\t") && nights.last().startsWith("2024-12-31\t"));
+        for (const QString &night : nights) {
+            const QStringList cells = night.split(u'\t');
+            QVERIFY2(cells.size() == 3 && cells[2].toInt() <= cells[1].toInt(), qPrintable(night));
+        }
+        // Orion is a winter object: in the dark in January, never in June at 42.93 N.
+        QVERIFY(nights[0].section(u'\t', 1, 1).toInt() > 0);
+        QCOMPARE(nights[170], "2024-06-19\t0\t0");
+        QCOMPARE(yearMinutes(nightsOf({"--horizon", folder.filePath("wall.hzn")})), 0);
+        QVERIFY(yearMinutes(nightsOf({"--darkness", "none"})) > yearMinutes(nights));
+
+        const QStringList best = run(inFolder).section(u'|', 1, 1).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(best.size() > 100);
+        QVERIFY(best.contains(QRegularExpression("^NGC 1976\t2024-(01|02|11|12)-\\d+\t[1-9]\\d+$")));
+        QVERIFY(run(inFolder + QStringList{"--object", "M 999"}).startsWith("2||nocturo: --object \"M 999\""));
+        QVERIFY(run(with(Year, "--folder", folder.filePath("missing"))).startsWith("1||"));
     }
 
     // The events of a night in their fixed order, in local time: scripts read them by name or by

@@ -1,0 +1,43 @@
+#include "plan/yearplan.h"
+
+#include "plan/observinglist.h"
+
+YearQuery yearQuery(const Session &session, const HorizonProfile *profile, DarknessLevel darkness, int year)
+{
+    const double gmtDeviationHours = session.gmtDeviationHours;
+    return {{session.latDeg, session.lonDeg},
+            year,
+            [gmtDeviationHours](const CalendarDate &) { return gmtDeviationHours; },
+            darkness,
+            session.minElevDeg,
+            profile,
+            session.azimuthWindow()};
+}
+
+std::vector<const CatalogObject *> yearListObjects(const Session &session, const Catalog &catalog)
+{
+    std::vector<const CatalogObject *> objects;
+    const std::span<const CatalogObject> all = catalog.objects();
+    for (auto object = all.rbegin(); object != all.rend(); ++object) {
+        if (passesObjectFilters(*object, session))
+            objects.push_back(&*object);
+    }
+    return objects;
+}
+
+std::optional<std::vector<ListedBestNight>> listedBestNights(const std::vector<const CatalogObject *> &objects,
+                                                             const YearSky &sky, const YearProgress &progress)
+{
+    std::vector<EquatorialPosition> positions;
+    positions.reserve(objects.size());
+    for (const CatalogObject *object : objects)
+        positions.push_back({object->raDeg, object->decDeg});
+    const std::optional<std::vector<BestNight>> best = catalogBestNights(positions, sky, progress);
+    if (!best)
+        return std::nullopt;
+    std::vector<ListedBestNight> rows;
+    rows.reserve(objects.size());
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        rows.push_back({objects[i], (*best)[i]});
+    return rows;
+}
