@@ -45,6 +45,10 @@ private slots:
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(0, 0)).center());
         const QString identifier = view.model()->index(0, 0).data().toString();
         fixture.trigger("Mark Observed");
+        window.findChild<ObservationForm *>()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        QTest::qWait(0);  // the cancelled form is deleted on close
+        QVERIFY(!window.findChild<ObservationForm *>() && !QFile::exists(ObservationLogFile));
+        fixture.trigger("Mark Observed");
         auto *form = window.findChild<ObservationForm *>();
         QVERIFY(form && form->isVisible());
         const QList<QComboBox *> choices = form->findChildren<QComboBox *>();  // seeing, verdict

@@ -68,6 +68,11 @@ private slots:
         const LocaleNumbers german(QLocale(QLocale::German, QLocale::Germany));
         for (const auto &[value, column, cell] : cases)
             QCOMPARE(listCell(listOf({value}).rows.front(), int(column), german), QString(cell));
+        // A row judged but never visible has no best moment.
+        ListedObject neverVisible = listOf({"1"}).rows.front();
+        neverVisible.seeing = ObjectSeeing{};
+        for (const ListColumn column : {BestMoment, Reserve, Verdict, Magnification})
+            QCOMPARE(listCell(neverVisible, int(column), german), "-");
     }
 
     // The first worked object, at 28.67, 229.10 at the start and at 9.44, 253.45 at the end, through
