@@ -23,6 +23,7 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
+#include <QTimeZone>
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
@@ -134,6 +135,8 @@ const QList<OptionEntry> &optionEntries()
         {"date", "YYYY-MM-DD", "the local date"},
         {"time", "H[:MM[:SS]]", "the local time the session starts (21, 21:30 or 21:30:00)"},
         {"gmt-deviation", "G", "the hours local time is ahead of GMT (-5 for EST, 5.5 for India)"},
+        {"zone", "NAME",
+         "instead of --gmt-deviation, the time zone (Europe/Berlin): its offset on the date, daylight saving included"},
         {"horizon", "FILE", "a horizon profile instead of the one the defaults file names"},
         {"darkness", "LEVEL",
          QStringLiteral("%1 darkness (default %2)")
@@ -169,6 +172,18 @@ QString optionWithValue(const QString &name)
     return QStringLiteral("--%1 %2").arg(name, optionEntry(name).valueName);
 }
 
+// The clock a command needs may be given either way, never both.
+const QString DeviationOption = QStringLiteral("gmt-deviation");
+const QString ZoneOption = QStringLiteral("zone");
+
+// A required option as the usage writes it: "(--gmt-deviation G | --zone NAME)" for the clock.
+QString requiredOptionWithValue(const QString &name)
+{
+    if (name != DeviationOption)
+        return optionWithValue(name);
+    return QStringLiteral("(%1 | %2)").arg(optionWithValue(DeviationOption), optionWithValue(ZoneOption));
+}
+
 // A command's options as given, once they have been checked against what it takes; or the
 // observer's request for the command's help.
 struct Command {
@@ -195,6 +210,15 @@ struct CommandEntry {
     {
         return optionMeanings.value(option, optionEntry(option).meaning);
     }
+
+    // Every option the command takes: --zone beside the --gmt-deviation it may stand for.
+    QStringList takenOptions() const
+    {
+        QStringList options = required + optional;
+        if (const qsizetype deviation = options.indexOf(DeviationOption); deviation >= 0)
+            options.insert(deviation + 1, ZoneOption);
+        return options;
+    }
 };
 
 // "  nocturo list --folder DIR ... --gmt-deviation G" with the optional options on a second
@@ -204,7 +228,7 @@ QString commandUsage(const CommandEntry &entry)
     const QString start = QStringLiteral("  nocturo %1 ").arg(entry.name);
     QStringList required, optional;
     for (const QString &option : entry.required)
-        required << optionWithValue(option);
+        required << requiredOptionWithValue(option);
     for (const QString &option : entry.optional)
         optional << u'[' + optionWithValue(option) + u']';
     if (!entry.argument.isEmpty())
@@ -220,7 +244,7 @@ QString commandUsage(const CommandEntry &entry)
 // The command's usage and each of its options with its meaning.
 QString commandHelp(const CommandEntry &entry)
 {
-    const QStringList options = entry.required + entry.optional;
+    const QStringList options = entry.takenOptions();
     qsizetype width = QStringLiteral("--help").size();
     for (const QString &option : options)
         width = std::max(width, optionWithValue(option).size());
@@ -238,7 +262,7 @@ QString commandHelp(const CommandEntry &entry)
 // may be given once; --help or -h anywhere asks for the command's help instead.
 Result<Command> parseCommand(const CommandEntry &entry, const QStringList &arguments)
 {
-    const QStringList options = entry.required + entry.optional;
+    const QStringList options = entry.takenOptions();
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(help);
@@ -263,9 +287,13 @@ Result<Command> parseCommand(const CommandEntry &entry, const QStringList &argum
             return Problem::because(QStringLiteral("--%1 is given more than once").arg(option));
         if (parser.isSet(option))
             command.values.insert(option, parser.value(option));
-        else if (entry.required.contains(option))
-            return Problem::because(QStringLiteral("\"%1\" needs --%2").arg(entry.name, option));
+        else if (entry.required.contains(option) && !(option == DeviationOption && parser.isSet(ZoneOption)))
+            return Problem::because(option == DeviationOption
+                                        ? QStringLiteral("\"%1\" needs --%2 or --%3").arg(entry.name, option, ZoneOption)
+                                        : QStringLiteral("\"%1\" needs --%2").arg(entry.name, option));
     }
+    if (command.values.contains(DeviationOption) && command.values.contains(ZoneOption))
+        return Problem::because(QStringLiteral("--%1 and --%2 cannot both be given").arg(DeviationOption, ZoneOption));
     return command;
 }
 
@@ -278,6 +306,40 @@ Result<double> numberOption(const Command &command, const QString &option, Sessi
         return Problem::because(QStringLiteral("--%1 \"%2\" is not a number from %3 to %4")
                                     .arg(option, command.value(option)).arg(entry.minValue).arg(entry.maxValue));
     return *read;
+}
+
+// The observer's clock as the options give it: a fixed deviation, or a zone whose offset follows
+// daylight saving.
+struct ClockOption {
+    double gmtDeviationHours = 0.0;
+    QTimeZone zone;  // invalid: the deviation is fixed
+
+    double deviationHoursAt(const QDate &date, const QTime &time) const
+    {
+        return zone.isValid() ? QDateTime(date, time, zone).offsetFromUtc() / 3600.0 : gmtDeviationHours;
+    }
+};
+
+Result<ClockOption> clockOption(const Command &command)
+{
+    if (command.values.contains(ZoneOption)) {
+        const QString name = command.value(ZoneOption);
+        if (!QTimeZone::isTimeZoneIdAvailable(name.toUtf8()))
+            return Problem::because(
+                QStringLiteral("--zone \"%1\" is not a time zone this system knows, such as Europe/Berlin").arg(name));
+        return ClockOption{0.0, QTimeZone(name.toUtf8())};
+    }
+    const Result<double> deviation = numberOption(command, DeviationOption, SessionField::GmtDeviation);
+    if (!deviation.ok())
+        return deviation.problems();
+    return ClockOption{deviation.value(), {}};
+}
+
+// The session's clock fields as given: the one left out is empty, and so not the defaults'.
+void putClockOptions(const Command &command, SessionTexts &texts)
+{
+    texts[SessionField::GmtDeviation] = command.value(DeviationOption);
+    texts[SessionField::TimeZone] = command.value(ZoneOption);
 }
 
 Result<CalendarDate> dateOption(const Command &command)
@@ -344,13 +406,13 @@ Result<SessionTexts> sessionOptions(const Command &command)
     if (!date.ok())
         return date.problems();
     // Refused here rather than in the list, as an argument.
-    const Result<double> gmtDeviation = numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
-    if (!gmtDeviation.ok())
-        return gmtDeviation.problems();
+    const Result<ClockOption> clock = clockOption(command);
+    if (!clock.ok())
+        return clock.problems();
     SessionTexts texts;
     texts[SessionField::Date] = QDate(date.value().year, date.value().month, date.value().day).toString(IsoDateFormat);
     texts[SessionField::StartTime] = time;
-    texts[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    putClockOptions(command, texts);
     return texts;
 }
 
@@ -552,15 +614,18 @@ int nightCommand(const Command &command, QIODevice &out, QIODevice &err)
     const Result<double> latDeg = numberOption(command, QStringLiteral("lat"), SessionField::Latitude);
     const Result<double> lonDeg = numberOption(command, QStringLiteral("lon"), SessionField::Longitude);
     const Result<CalendarDate> date = dateOption(command);
-    const Result<double> gmtDeviationHours =
-        numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
-    for (const QList<Problem> &problems :
-         {latDeg.problems(), lonDeg.problems(), gmtDeviationHours.problems(), date.problems()}) {
+    const Result<ClockOption> clock = clockOption(command);
+    for (const QList<Problem> &problems : {latDeg.problems(), lonDeg.problems(), clock.problems(), date.problems()}) {
         if (!problems.isEmpty())
             return wrongArguments(err, problems.first());
     }
-    const NightEvents events = nightEvents(Site{latDeg.value(), lonDeg.value()}, date.value(), gmtDeviationHours.value());
-    write(out, nightEventLines(events, gmtDeviationHours.value()).join(u'\n') + u'\n');
+    // The night starts at local noon, on the clock of that noon.
+    const CalendarDate &day = date.value();
+    const double gmtDeviationHours = clock.value().deviationHoursAt(QDate(day.year, day.month, day.day), QTime(12, 0));
+    const LocalClock nightClock = clock.value().zone.isValid() ? LocalClock(clock.value().zone, gmtDeviationHours)
+                                                               : LocalClock(gmtDeviationHours);
+    const NightEvents events = nightEvents(Site{latDeg.value(), lonDeg.value()}, day, gmtDeviationHours);
+    write(out, nightEventLines(events, nightClock).join(u'\n') + u'\n');
     return Done;
 }
 
@@ -648,10 +713,10 @@ Result<QDateTime> whenOption(const Command &command)
         return Problem::because(QStringLiteral("--when \"%1\" is not a local date and time as \"YYYY-MM-DD HH:MM\" from %2 to %3")
                                     .arg(text, sessionDates().first.toString(IsoDateFormat),
                                          sessionDates().last.toString(IsoDateFormat)));
-    const Result<double> gmtDeviation = numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
-    if (!gmtDeviation.ok())
-        return gmtDeviation.problems();
-    return QDateTime(date, time, Qt::OffsetFromUTC, qRound(gmtDeviation.value() * 3600.0));
+    const Result<ClockOption> clock = clockOption(command);
+    if (!clock.ok())
+        return clock.problems();
+    return QDateTime(date, time, Qt::OffsetFromUTC, qRound(clock.value().deviationHoursAt(date, time) * 3600.0));
 }
 
 Result<ObservationVerdict> verdictOption(const Command &command)
@@ -675,7 +740,7 @@ Result<Observation> observationOptions(const Command &command, const FolderSetup
     SessionTexts given;
     given[SessionField::Date] = when.toString(IsoDateFormat);
     given[SessionField::StartTime] = normalizeTimeText(when.toString(ClockFormat));
-    given[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    putClockOptions(command, given);
     const Result<Session> session = readFolderSession(setup, given);
     if (!session.ok())
         return session.problems();
@@ -805,7 +870,7 @@ Result<Session> yearSession(const Command &command, const FolderSetup &setup, in
     SessionTexts given;
     given[SessionField::Date] = QDate(year, 1, 1).toString(IsoDateFormat);
     given[SessionField::StartTime] = QStringLiteral("12:00:00");
-    given[SessionField::GmtDeviation] = command.value(QStringLiteral("gmt-deviation"));
+    putClockOptions(command, given);
     return readFolderSession(setup, given);
 }
 
@@ -813,9 +878,8 @@ int yearCommand(const Command &command, QIODevice &out, QIODevice &err)
 {
     const Result<int> year = yearOption(command);
     const Result<DarknessLevel> darkness = darknessOption(command);
-    const Result<double> gmtDeviationHours =
-        numberOption(command, QStringLiteral("gmt-deviation"), SessionField::GmtDeviation);
-    for (const QList<Problem> &problems : {year.problems(), gmtDeviationHours.problems(), darkness.problems()}) {
+    const Result<ClockOption> clock = clockOption(command);
+    for (const QList<Problem> &problems : {year.problems(), clock.problems(), darkness.problems()}) {
         if (!problems.isEmpty())
             return wrongArguments(err, problems.first());
     }

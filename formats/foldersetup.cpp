@@ -77,7 +77,8 @@ Result<FolderSetup> readFolderSetup(const QString &folderPath, const QString &ho
 Result<Session> readFolderSession(const FolderSetup &setup, const SessionTexts &given)
 {
     SessionTexts texts = setup.defaults.session;
-    for (const SessionField field : {SessionField::Date, SessionField::StartTime, SessionField::GmtDeviation})
+    for (const SessionField field :
+         {SessionField::Date, SessionField::StartTime, SessionField::GmtDeviation, SessionField::TimeZone})
         texts[field] = given[field];
     Result<Session> session = readSession(texts, QLocale());
     if (session.ok())

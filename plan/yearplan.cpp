@@ -1,13 +1,22 @@
 #include "plan/yearplan.h"
 
+#include <QTimeZone>
+
 #include "plan/observinglist.h"
 
 YearQuery yearQuery(const Session &session, const HorizonProfile *profile, DarknessLevel darkness, int year)
 {
     const double gmtDeviationHours = session.gmtDeviationHours;
+    const QTimeZone zone(session.timeZone.toUtf8());  // invalid without a zone
+    // With a zone, each night's offset is the zone's at the night's local noon, when it starts.
+    const auto deviationOn = [gmtDeviationHours, zone](const CalendarDate &date) {
+        if (!zone.isValid())
+            return gmtDeviationHours;
+        return QDateTime(QDate(date.year, date.month, date.day), QTime(12, 0), zone).offsetFromUtc() / 3600.0;
+    };
     return {{session.latDeg, session.lonDeg},
             year,
-            [gmtDeviationHours](const CalendarDate &) { return gmtDeviationHours; },
+            deviationOn,
             darkness,
             session.minElevDeg,
             profile,

@@ -156,21 +156,49 @@ private slots:
             QVERIFY2(run(arguments).contains(QRegularExpression("^2\\|\\|.*" + problem)), qPrintable(problem));
     }
 
+    // --zone gives the zone's offset on the date: the same lines as the deviation in force then,
+    // whatever the hemisphere, a half hour or the date line; within a night whose clocks change,
+    // the times after the change are marked. One of the two, never both.
+    void zones()
+    {
+        QTemporaryDir folder;
+        fillFolder(folder);
+        const QStringList list = QStringList{"list", "--folder", folder.path(), "--date", "2026-01-15", "--time", "21:30"};
+        const QStringList night = with(with(Night, "--date", "2026-01-15"), "--lat", "-33.87").mid(0, 7);  // no clock
+        const std::pair<const char *, const char *> sameClocks[] = {
+            {"America/Detroit", "-5"}, {"Australia/Sydney", "11"}, {"Asia/Kolkata", "5.5"},
+            {"Asia/Tokyo", "9"}, {"Pacific/Kiritimati", "14"}, {"Pacific/Pago_Pago", "-11"}};
+        for (const auto &[zone, deviation] : sameClocks) {
+            QCOMPARE(run(list + QStringList{"--zone", zone}), run(list + QStringList{"--gmt-deviation", deviation}));
+            QCOMPARE(run(night + QStringList{"--zone", zone}), run(night + QStringList{"--gmt-deviation", deviation}));
+        }
+        // Berlin's clocks go from 02:00 to 03:00 in the night of March 28, 2026: the sunset is in
+        // winter time, the sunrise in summer time, an hour later on the clock than the deviation
+        // at noon would give.
+        const QString spring = run({"night", "--lat", "52.52", "--lon", "13.40", "--date", "2026-03-28", "--zone", "Europe/Berlin"});
+        QVERIFY2(spring.contains("sunset\t2026-03-28 18:34\n") && spring.contains("sunrise\t2026-03-29 06:48 (CEST)\n"),
+                 qPrintable(spring));
+        QVERIFY(run(Night + QStringList{"--zone", "Europe/Berlin"}).startsWith("2||nocturo: --gmt-deviation and --zone cannot both be given"));
+        QVERIFY(run(Night.mid(0, 7) + QStringList{"--zone", "Mars/Olympus"})
+                    .startsWith("2||nocturo: --zone \"Mars/Olympus\" is not a time zone"));
+        QVERIFY(run(Night.mid(0, 7)).startsWith("2||nocturo: \"night\" needs --gmt-deviation or --zone"));
+    }
+
     // Each command's help: its usage and each option it takes, and nothing else, on the output;
     // asked for anywhere among the options. The program's help names every command and the
     // desktop menu's start.
     void help()
     {
         const std::pair<QStringList, QStringList> cases[] = {
-            {{"list", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "columns", "help"}},
-            {{"night", "-h"}, {"lat", "lon", "date", "gmt-deviation", "help"}},
-            {{"windows", "--folder", ".", "--help"}, {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "help"}},
+            {{"list", "--help"}, {"folder", "date", "time", "gmt-deviation", "zone", "horizon", "columns", "help"}},
+            {{"night", "-h"}, {"lat", "lon", "date", "gmt-deviation", "zone", "help"}},
+            {{"windows", "--folder", ".", "--help"}, {"folder", "date", "time", "gmt-deviation", "zone", "horizon", "darkness", "help"}},
             {{"seen", "--help"},
-             {"folder", "date", "time", "gmt-deviation", "horizon", "darkness", "sqm", "extinction", "aperture",
+             {"folder", "date", "time", "gmt-deviation", "zone", "horizon", "darkness", "sqm", "extinction", "aperture",
               "magnifications", "help"}},
-            {{"export", "--help"}, {"folder", "date", "time", "gmt-deviation", "format", "output", "help"}},
+            {{"export", "--help"}, {"folder", "date", "time", "gmt-deviation", "zone", "format", "output", "help"}},
             {{"import", "--help"}, {"folder", "help"}},
-            {{"log", "add", "--help"}, {"folder", "object", "when", "gmt-deviation", "verdict", "notes", "help"}},
+            {{"log", "add", "--help"}, {"folder", "object", "when", "gmt-deviation", "zone", "verdict", "notes", "help"}},
             {{"log", "export", "-h"}, {"folder", "format", "output", "help"}}};
         static const QRegularExpression optionLine("\n  --([a-z-]+)");
         for (const auto &[arguments, options] : cases) {

@@ -120,6 +120,33 @@ private slots:
         for (const auto &[texts, note] : cases)
             QCOMPARE(daylightNote(readSession(texts, C).value()), QString::fromUtf8(note));
     }
+
+    // A zone's offset at the start is the session's deviation, whatever the deviation typed; a time
+    // after a change of the zone's clocks within the night is marked. Offsets and changes from the
+    // IANA tz database: Berlin back to CET on 2026-10-25 at 03:00 CEST (01:00 UTC), Adelaide on to
+    // ACDT on 2026-10-04 at 02:00 ACST (16:30 UTC the day before); Sao Paulo has kept -3 since 2019.
+    void timeZones()
+    {
+        const std::tuple<const char *, const char *, double, QDateTime, const char *> cases[] = {
+            {"Europe/Berlin", "10/24/2026", 2.0, QDateTime(QDate(2026, 10, 25), QTime(0, 30), Qt::UTC), "02:30"},
+            {"Europe/Berlin", "10/24/2026", 2.0, QDateTime(QDate(2026, 10, 25), QTime(1, 30), Qt::UTC), "02:30 (CET)"},
+            {"Australia/Adelaide", "10/3/2026", 9.5, QDateTime(QDate(2026, 10, 3), QTime(17, 0), Qt::UTC), "03:30 (ACDT)"},
+            {"America/Sao_Paulo", "1/15/2026", -3.0, QDateTime(QDate(2026, 1, 16), QTime(5, 0), Qt::UTC), "02:00"},
+            {"Asia/Kolkata", "3/15/2006", 5.5, QDateTime(QDate(2006, 3, 15), QTime(17, 0), Qt::UTC), "22:30"},
+            {"Pacific/Kiritimati", "12/31/2026", 14.0, QDateTime(QDate(2026, 12, 31), QTime(10, 0), Qt::UTC), "00:00"}};
+        const QDateTime j2000(QDate(2000, 1, 1), QTime(12, 0), Qt::UTC);
+        for (const auto &[zone, date, deviation, instant, shown] : cases) {
+            const Result<Session> session = readSession(workedSessionTexts({{SessionField::TimeZone, zone},
+                                                                            {SessionField::Date, date},
+                                                                            {SessionField::StartTime, "22:0:0"},
+                                                                            {SessionField::GmtDeviation, "x"}}),
+                                                        QLocale::c());
+            QVERIFY2(session.ok() && session.value().gmtDeviationHours == deviation, zone);
+            QCOMPARE(localTimeText(j2000.secsTo(instant) / 86400.0, session.value().clock(), ClockFormat), QString(shown));
+        }
+        const Result<Session> unknown = readSession(workedSessionTexts({{SessionField::TimeZone, "Mars/Olympus"}}), QLocale::c());
+        QVERIFY(!unknown.ok() && unknown.problem().field == SessionField::TimeZone);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPlanSession)
