@@ -67,12 +67,15 @@ int defaultsLineOf(ObserverField field)
 
 QString defaultsText(const SavedDefaults &defaults)
 {
-    const bool observerKept = defaults.observer != ObserverTexts();
+    const bool zoneKept = !defaults.session[SessionField::TimeZone].isEmpty();
+    const bool observerKept = defaults.observer != ObserverTexts() || zoneKept;
     QStringList lines;
     for (const DefaultsLine &line : DefaultsLines) {
         if (line.holds == DefaultsLine::Holds::HorizonFile && defaults.horizonFile.isEmpty() && !observerKept)
             break;
         if (line.holds == DefaultsLine::Holds::ObserverField && !observerKept)
+            break;
+        if (line.holds == DefaultsLine::Holds::Field && line.field == SessionField::TimeZone && !zoneKept)
             break;
         lines.append(line.holds == DefaultsLine::Holds::TypeBox ? QString::number(int(defaults.session[line.type]))
                                                                 : textOf(line, defaults));

@@ -12,10 +12,12 @@
 #include <optional>
 
 // The defaults file: one value a line, in a fixed order and with no keys. Sixteen lines are
-// always there; a seventeenth names the horizon profile when one is in use, and four more keep
+// always there; a seventeenth names the horizon profile when one is in use, four more keep
 // the observer's sky and telescope when they are not the first values (line 17 is then empty
-// without a profile), so that files written without them stay exactly as they always were. An
-// older file without the four lines gives the first values. Lines after the last are ignored.
+// without a profile), and a twenty-second the time zone when there is one (lines 17 to 21 are
+// then written too), so that files written without them stay exactly as they always were. An
+// older file without the four lines gives the first values, one without the zone's line no
+// zone. Lines after the last are ignored.
 
 inline const QString DefaultsFileName = QStringLiteral("defaults.txt");
 
@@ -39,7 +41,7 @@ struct DefaultsLine {
     ObserverField observerField = ObserverField::ZenithSkyBrightness;  // for Holds::ObserverField
 };
 
-inline constexpr std::array<DefaultsLine, 21> DefaultsLines = {{
+inline constexpr std::array<DefaultsLine, 22> DefaultsLines = {{
     {DefaultsLine::Holds::Field, SessionField::Latitude},
     {DefaultsLine::Holds::Field, SessionField::Longitude},
     {DefaultsLine::Holds::Field, SessionField::SessionLength},
@@ -61,6 +63,7 @@ inline constexpr std::array<DefaultsLine, 21> DefaultsLines = {{
     {DefaultsLine::Holds::ObserverField, {}, {}, ObserverField::Extinction},
     {DefaultsLine::Holds::ObserverField, {}, {}, ObserverField::Aperture},
     {DefaultsLine::Holds::ObserverField, {}, {}, ObserverField::Magnifications},
+    {DefaultsLine::Holds::Field, SessionField::TimeZone},
 }};
 inline constexpr int RequiredDefaultsLines = 16;
 

@@ -61,8 +61,10 @@ private slots:
             {Saved + QStringList{"garden.hzn"} + firstObserver, AllLines, "", Saved + QStringList{"garden.hzn"}},
             {Saved + QStringList{""} + firstObserver, AllLines, "", Saved},
             {Saved + QStringList{"", "18", "0.2", "200", "40 80 120 200"}, AllLines, "", {}},
-            {Saved + QStringList{"", "20", "0.3", "305", "not checked here", "more"}, AllLines, "",
-             Saved + QStringList{"", "20", "0.3", "305", "not checked here"}},  // a further line ignored
+            {Saved + QStringList{"", "20", "0.3", "305", "not checked here", "Europe/Berlin", "more"}, AllLines, "",
+             Saved + QStringList{"", "20", "0.3", "305", "not checked here", "Europe/Berlin"}},  // a further line ignored
+            // A time zone is kept with the observer's lines before it, at their first values.
+            {Saved + QStringList{"", "21", "0.2", "200", "40 80 120 200", "Asia/Tokyo"}, AllLines, "", {}},
             {with(Other, {{16, "sideways"}}), 15, "line 16 reads \"sideways\", but the azimuth mode is Inclusive or Exclusive", {}},
             // Box states as decimals, a half going to the even state.
             {with(Other, {{10, "0.5"}, {11, "1.5"}, {12, "2.5"}, {13, "-0.4"}}), AllLines, "",

@@ -173,6 +173,24 @@ private slots:
             QCOMPARE(opened.shown(), (updated ? inFields : Home) + QStringList("Bend,OR|44.0582|-121.3153"));
         }
     }
+
+    // Update hands a chosen city's time zone over with its place, the empty zone of a city the
+    // file gives none; a coordinate typed afterwards makes the place the observer's, zone and all.
+    void handsTheCitysZoneOver()
+    {
+        const QByteArray zoned = "City,Region,Latitude,Longitude,TimeZone\r\nReykjavik,IS,64.1355,-21.8954,Atlantic/Reykjavik\r\n"
+                                 "Alice Springs,NT,-23.6980,133.8807\r\n";
+        const std::pair<void (*)(Opened &), QStringList> cases[] = {
+            {[](Opened &o) { o.click(0, true); }, {"Atlantic/Reykjavik"}},
+            {[](Opened &o) { o.click(1, true); }, {""}},
+            {[](Opened &o) { o.click(0, true); QTest::keyClicks(&o.field("latitudeField"), "5"); }, {}}};
+        for (const auto &[gesture, zones] : cases) {
+            Opened opened(zoned);
+            gesture(opened);
+            QTest::mouseClick(opened.chooser->findChild<QWidget *>("updateButton"), Qt::LeftButton);
+            QCOMPARE(opened.zones, zones);
+        }
+    }
 };
 
 QTEST_MAIN(TestLocationChooser)

@@ -461,6 +461,25 @@ private slots:
         QVERIFY(!planOnly->isEnabled() && !planOnly->isChecked() && fixture.listed() == fullCount);
         QVERIFY2(!fixture.status().contains(QStringLiteral("plan")), qPrintable(fixture.status()));
     }
+
+    // A time zone typed shows its offset at the session's start in the GMT Deviation field, which
+    // then cannot be typed into, and follows the date across a change of the clocks; emptied, the
+    // deviation is typed again. Now takes the clock's zone where it has one.
+    void timeZoneGivesTheDeviation()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        QLineEdit *deviation = fixture.named("GMT Deviation");
+        fixture.type("Time zone", "Europe/Berlin");
+        QVERIFY(deviation->text() == "1" && deviation->isReadOnly());
+        fixture.type("Date", "7/1/2006");
+        QCOMPARE(deviation->text(), "2");
+        fixture.type("Time zone", "");
+        QVERIFY(!deviation->isReadOnly());
+        fixture.fakes.clock.now = QDateTime(QDate(2026, 12, 6), QTime(21, 0), QTimeZone("America/Denver"));
+        QTest::mouseClick(fixture.button(QStringLiteral("Now")), Qt::LeftButton);
+        QVERIFY(fixture.named("Time zone")->text() == "America/Denver" && deviation->text() == "-7");
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

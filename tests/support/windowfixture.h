@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <span>
+
 // The sixteen defaults-file values a first start shows.
 inline const QStringList FirstValues{"0", "0", "1", "30", "0", "360", "30", "1", "999",
                                      "1", "1", "1", "1", "1", "Objects.csv", "Inclusive"};
@@ -80,11 +82,12 @@ struct WindowFixture {
         (*found)->trigger();
     }
 
-    // The values the window shows, in defaults-file order; a type box as the file writes it.
+    // The values the window shows for the required lines, in defaults-file order; a type box as
+    // the file writes it.
     QStringList shownValues() const
     {
         QStringList values;
-        for (const DefaultsLine &line : DefaultsLines) {
+        for (const DefaultsLine &line : std::span(DefaultsLines).first(RequiredDefaultsLines)) {
             if (line.holds == DefaultsLine::Holds::Field)  // a text field or a location caption
                 values << named<QWidget>(sessionFieldCaption(line.field))->property("text").toString();
             else if (line.holds == DefaultsLine::Holds::TypeBox)
