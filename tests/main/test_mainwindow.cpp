@@ -73,7 +73,7 @@ private slots:
         QVERIFY(help != windows.end());
         delete *help;  // a window of its own, which outlives the main window
         fixture.trigger(QStringLiteral("About"));
-        for (const char *part : {"Nocturo: Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "MIT License"})
+        for (const char *part : {"Nocturo: Nocturo v1.1", "OpenNGC", "CC-BY-SA 4.0", "GeoNames", "CC-BY 4.0", "OpenStreetMap", "ODbL 1.0", "MIT License"})
             QVERIFY2(fixture.messages().contains(QLatin1String(part)), part);
 
         // Tab passes the list as one stop.

@@ -754,7 +754,9 @@ void MainWindow::showAbout()
                                "A planner for visual deep-sky observing. Free software under the "
                                "MIT License.\n\n"
                                "Object catalog: OpenNGC database by Mattia Verga, CC-BY-SA 4.0.\n"
-                               "City positions: GeoNames, CC-BY 4.0.")
+                               "City positions: GeoNames, CC-BY 4.0.\n"
+                               "City time zones: timezone-boundary-builder, from OpenStreetMap data "
+                               "\u00a9 OpenStreetMap contributors, ODbL 1.0.")
                     .arg(applicationVersion()));
 }
 
