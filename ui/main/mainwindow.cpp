@@ -29,6 +29,7 @@
 #include "ui/main/telescopedialog.h"
 #include "ui/main/wrappingbutton.h"
 #include "ui/night/nightwindow.h"
+#include "ui/year/yearwindow.h"
 #include "ui/platform/browser.h"
 #include "ui/platform/clock.h"
 #include "ui/platform/messages.h"
@@ -351,6 +352,7 @@ void MainWindow::createMenus()
 
     QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     addItem(viewMenu, QStringLiteral("Night"), QKeySequence(Qt::Key_F2), &MainWindow::showNight);
+    addItem(viewMenu, QStringLiteral("Year"), QKeySequence(Qt::Key_F3), &MainWindow::showYear);
     QAction *nightVision = viewMenu->addAction(QStringLiteral("Night Vision"));
     nightVision->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     nightVision->setCheckable(true);
@@ -547,6 +549,7 @@ void MainWindow::showList()
     m_statusLine->setText(statusText());
     drawSkyChart();
     refreshNightWindow();
+    refreshYearWindow();
 }
 
 // Marks the fields that cannot be read.
@@ -783,6 +786,7 @@ void MainWindow::selectObject(const QString &identifier)
     m_selectedIdentifier = identifier;
     if (m_nightWindow)
         m_nightWindow->showSelected(selectedObject());
+    refreshYearWindow();
 }
 
 void MainWindow::searchImages(const QString &identifier)
@@ -1129,6 +1133,33 @@ void MainWindow::showNight()
     m_nightWindow->show();
     m_nightWindow->raise();
     m_nightWindow->activateWindow();
+}
+
+void MainWindow::refreshYearWindow()
+{
+    if (m_yearWindow)
+        m_yearWindow->showSession(YearSession{m_planner.session(), &m_planner.catalog(), selectedObject(),
+                                              m_planner.horizon(), m_planner.horizonFile()});
+}
+
+void MainWindow::showYear()
+{
+    if (!m_yearWindow) {
+        m_yearWindow = new YearWindow(this);
+        m_yearWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_yearWindow, &YearWindow::nightChosen, this, &MainWindow::takeSessionDate);
+        refreshYearWindow();
+    }
+    m_yearWindow->show();
+    m_yearWindow->raise();
+    m_yearWindow->activateWindow();
+}
+
+// A night chosen in the Year window becomes the session's date, as if typed.
+void MainWindow::takeSessionDate(const QDate &date)
+{
+    setControlText(m_fieldControls[std::size_t(SessionField::Date)], writeSessionDate(date, locale()));
+    generateList();
 }
 
 void MainWindow::showTelescopeDialog()

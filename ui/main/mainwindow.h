@@ -25,6 +25,7 @@ class ResultsModel;
 class ResultsView;
 class SkyChart;
 class TelescopeDialog;
+class YearWindow;
 struct DefaultsLine;
 struct ObservingPlan;
 struct SavedDefaults;
@@ -72,6 +73,8 @@ private slots:
     void clearPlan();
     void markObserved();
     void showNight();
+    void showYear();
+    void takeSessionDate(const QDate &date);
     void setNightVision(bool on);
     void showTelescopeDialog();
     void showColumns();
@@ -125,6 +128,7 @@ private:
     const ListedObject *selectedRow() const;
     const CatalogObject *selectedObject() const;
     void refreshNightWindow();
+    void refreshYearWindow();
     QString resultsText() const;
 
     const Platform m_platform;
@@ -162,5 +166,6 @@ private:
     QPointer<LocationChooser> m_locationChooser;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<NightWindow> m_nightWindow;
+    QPointer<YearWindow> m_yearWindow;
     QPointer<TelescopeDialog> m_telescopeDialog;
 };
