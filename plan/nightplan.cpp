@@ -35,7 +35,7 @@ NightCurves NightPlan::curves(const CatalogObject *object, const Visibility *obj
         return curves;
     const NightSky &sky = *m_sky;
     curves.shown = chartSpan(m_events);
-    curves.gmtDeviationHours = m_session.gmtDeviationHours;
+    curves.clock = m_session.clock();
     curves.sun = sampleCurve(curves.shown, CurveSamples, [&sky](double atDays) { return sky.sunAltAz(atDays).Alt; });
     curves.moon = sampleCurve(curves.shown, CurveSamples, [&sky](double atDays) { return sky.moonAltAz(atDays).Alt; });
     curves.session = TimeSpan{m_session.startDays(), m_session.endDays()};

@@ -14,7 +14,7 @@
 // Altitudes across the night of a session, as a chart draws them against local time.
 struct NightCurves {
     TimeSpan shown;
-    double gmtDeviationHours = 0.0;
+    LocalClock clock;  // the hours along the bottom
     std::vector<CurvePoint> sun;      // also shades the twilights
     std::vector<CurvePoint> moon;
     std::vector<CurvePoint> object;   // the object's path, if one is asked for

@@ -212,11 +212,11 @@ void NightChart::drawAxes(QPainter &painter) const
     }
     // Whole local hours along the bottom.
     const double hourDays = 1.0 / 24.0;
-    const double offsetDays = m_curves.gmtDeviationHours / 24.0;
+    const double offsetDays = m_curves.clock.startDeviationHours() / 24.0;
     const double firstHour = std::ceil((m_curves.shown.startDays + offsetDays) / hourDays) * hourDays - offsetDays;
     const int step = m_curves.shown.lengthDays() > 0.6 ? 3 : 1;
     for (double atDays = firstHour; atDays <= m_curves.shown.endDays; atDays += hourDays) {
-        const QDateTime local = localDateTime(atDays, m_curves.gmtDeviationHours);
+        const QDateTime local = m_curves.clock.dateTime(atDays);  // after a change of the clocks, its new hours
         if (local.time().hour() % step != 0)
             continue;
         const double x = toPixels(atDays, 0).x();
