@@ -7,6 +7,7 @@
 #include "ui/main/mainwindow.h"
 #include "ui/night/nightchart.h"
 #include "ui/night/nightwindow.h"
+#include "ui/year/yearmapimage.h"
 #include "ui/results/resultsview.h"
 
 #include <QAction>
@@ -155,6 +156,22 @@ void BM_NightChartRedraw(benchmark::State &state)
         chart->render(&picture);
 }
 BENCHMARK(BM_NightChartRedraw)->Unit(benchmark::kMillisecond);
+
+// The Year window's heat map for a newly selected object, the year's Sun and Moon kept: the
+// object's cells through every night (0), and the picture of them at the window's size (1).
+void BM_YearMap(benchmark::State &state)
+{
+    const YearSky sky({{36.95, -112.5167}, 2024, [](const CalendarDate &) { return -7.0; }, DefaultDarkness, 20.0, nullptr, {}});
+    const EquatorialPosition andromeda{10.6847, 41.2688};
+    const YearMap map = objectYearMap(andromeda, sky);
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            benchmark::DoNotOptimize(objectYearMap(andromeda, sky));
+        else
+            benchmark::DoNotOptimize(drawYearMap(map, QSize(800, 430), QPalette(), QFont()));
+    }
+}
+BENCHMARK(BM_YearMap)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The Night window following a new list: events (kept), curves, the visibility of every listed
 // object and its table.
