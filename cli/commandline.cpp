@@ -779,13 +779,29 @@ QString dateText(const CalendarDate &date)
     return QDate(date.year, date.month, date.day).toString(IsoDateFormat);
 }
 
-// "2024-03-09<TAB>312<TAB>140" for each night of the object's year.
-QString objectYearLines(const CatalogObject &object, const YearSky &sky)
+// "2024-03-09<TAB>312<TAB>140" for each night of the object's year, and "<TAB>96" where the
+// telescope's minutes are known.
+QString objectYearLines(const CatalogObject &object, const YearSky &sky, const std::optional<SkyAndTelescope> &observer)
 {
     QString text;
-    for (const NightMinutes &night : objectYear({object.raDeg, object.decDeg}, sky))
-        text += QStringLiteral("%1\t%2\t%3\n").arg(dateText(night.date)).arg(night.visibleMinutes).arg(night.moonlessMinutes);
+    for (const NightMinutes &night : catalogObjectYear(object, sky, observer)) {
+        text += QStringLiteral("%1\t%2\t%3").arg(dateText(night.date)).arg(night.visibleMinutes).arg(night.moonlessMinutes);
+        if (night.shownMinutes)
+            text += QStringLiteral("\t%1").arg(*night.shownMinutes);
+        text += u'\n';
+    }
     return text;
+}
+
+// The defaults' sky and telescope, where they keep their own.
+Result<std::optional<SkyAndTelescope>> folderObserver(const FolderSetup &setup)
+{
+    if (setup.defaults.observer == ObserverTexts())
+        return std::optional<SkyAndTelescope>();
+    const Result<SkyAndTelescope> observer = readFolderSkyAndTelescope(setup);
+    if (!observer.ok())
+        return observer.problems();
+    return std::optional(observer.value());
 }
 
 // "NGC 224<TAB>2024-09-30<TAB>512" for each object of the year's list.
@@ -835,8 +851,14 @@ int yearCommand(const Command &command, QIODevice &out, QIODevice &err)
     const Result<Session> session = yearSession(command, setup.value(), year.value());
     if (!session.ok())
         return fileProblem(err, session.problem());
-    const YearSky sky(yearQuery(session.value(), horizonOf(setup.value()), darkness.value(), year.value()));
-    write(out, object ? objectYearLines(*object, sky) : bestNightLines(session.value(), catalog, sky));
+    const Result<std::optional<SkyAndTelescope>> observer =
+        object ? folderObserver(setup.value()) : std::optional<SkyAndTelescope>();
+    if (!observer.ok())
+        return fileProblem(err, observer.problem());
+    YearQuery query = yearQuery(session.value(), horizonOf(setup.value()), darkness.value(), year.value());
+    query.keepsMoonlight = observer.value().has_value();
+    const YearSky sky(query);
+    write(out, object ? objectYearLines(*object, sky, observer.value()) : bestNightLines(session.value(), catalog, sky));
     return Done;
 }
 
@@ -889,9 +911,11 @@ const QList<CommandEntry> &commandEntries()
          logImportCommand, "FILE"},
         {"year", {"folder", "year", "gmt-deviation"}, {"object", "horizon", "darkness"},
          {"for each night of the year (sunset to sunrise, the night that begins on the date's evening) the",
-          "minutes the object is visible in darkness and of those the minutes with the Moon down; without",
-          "--object, for each object that passes the type, size and magnitude filters of the defaults file,",
-          "its best night (most minutes with the Moon down, the earliest of equals) and those minutes"},
+          "minutes the object is visible in darkness and of those the minutes with the Moon down, and where",
+          "the defaults file keeps a sky and telescope, the minutes the telescope shows it \"difficult\" or",
+          "better (an object with a magnitude and a size); without --object, for each object that passes",
+          "the type, size and magnitude filters of the defaults file, its best night (most minutes with the",
+          "Moon down, the earliest of equals) and those minutes"},
          yearCommand},
     };
     return entries;

@@ -362,10 +362,10 @@ int YearSeeing::shownMinutes(double fromDays, double toDays, bool moonDown, cons
 
 std::vector<NightMinutes> objectYear(const YearSeeing &seeing)
 {
-    const ObjectHours hours(seeing.object(), seeing.sky());
+    const ObjectHours hours(seeing.object_, seeing.sky_);
     std::vector<NightMinutes> year;
-    year.reserve(seeing.sky().nights().size());
-    for (const YearNight &night : seeing.sky().nights()) {
+    year.reserve(seeing.sky_.nights().size());
+    for (const YearNight &night : seeing.sky_.nights()) {
         int shown = 0;
         for (const bool moonDown : {true, false}) {
             hours.forEachStretch(moonDown ? night.darkMoonless : night.darkMoonUp, night,

@@ -85,7 +85,8 @@ struct NightMinutes {
 
 std::vector<NightMinutes> objectYear(const EquatorialPosition &object, const YearSky &sky);
 
-// One object through the observer's telescope on the nights of a sky that keeps the Moon's light.
+// One object through the observer's telescope on the nights of a sky that keeps the Moon's light
+// (and outlives it).
 class YearSeeing {
 public:
     YearSeeing(const EquatorialPosition &object, const ObjectLight &light, const ObserverSky &observerSky,
@@ -94,9 +95,6 @@ public:
     // The log reserve at an instant of the sky's night of that index, from its sunset to its
     // sunrise, wherever the object stands.
     double logReserveAt(std::size_t night, double days) const;
-
-    const EquatorialPosition &object() const { return object_; }
-    const YearSky &sky() const { return sky_; }
 
 private:
     friend std::vector<NightMinutes> objectYear(const YearSeeing &seeing);

@@ -503,7 +503,8 @@ private slots:
     }
 
     // One object: a line for each night of the year, its visible minutes and the moonless ones
-    // among them; without one, every object passing the filters with its best night.
+    // among them (and those a telescope shows it, with one); without one, every object passing the
+    // filters with its best night.
     void year()
     {
         QTemporaryDir folder;
@@ -530,6 +531,17 @@ private slots:
         QCOMPARE(nights[170], "2024-06-19\t0\t0");
         QCOMPARE(yearMinutes(nightsOf({"--horizon", folder.filePath("wall.hzn")})), 0);
         QVERIFY(yearMinutes(nightsOf({"--darkness", "none"})) > yearMinutes(nights));
+        // With the defaults' own sky and telescope, a fourth column: the minutes it shows in them,
+        // the bright nebula under the Moon too.
+        writeFile(folder.filePath("defaults.txt"), "42.93\n-85.48\n2\n0\n0\n360\n30\n0\n999\n1\n1\n1\n1\n1\n"
+                                                   "Objects.csv\nInclusive\n\n21.3\n0.2\n200\n40 100 200\n");
+        int nightsShownUnderTheMoon = 0;
+        for (const QString &night : nightsOf({})) {
+            const QStringList cells = night.split(u'\t');
+            QVERIFY2(cells.size() == 4 && cells[3].toInt() <= cells[1].toInt(), qPrintable(night));
+            nightsShownUnderTheMoon += cells[3].toInt() > cells[2].toInt();
+        }
+        QVERIFY(nightsShownUnderTheMoon > 0);
 
         const QStringList best = run(inFolder).section(u'|', 1, 1).split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(best.size() > 100);
