@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/catalog.h"
 #include "sky/bestmoment.h"
 
 #include <QDateTime>
@@ -19,6 +20,9 @@ struct ObjectSeeing {
     // The verdict's word at the best moment; none without one.
     std::optional<QString> verdict() const;
 };
+
+// The object's light from the catalog's magnitude and axes, a missing minor axis as the major.
+std::optional<ObjectLight> objectLightOf(const CatalogObject &object);
 
 // A magnification as the observer gives it: "120", "12.5" (in the locale's form), no groups.
 QString magnificationText(double magnification, const QLocale &locale);

@@ -1,15 +1,8 @@
 #include "plan/seeingmemo.h"
 
-#include "plan/fieldnumber.h"
 #include "plan/localtime.h"
 
 namespace {
-
-std::optional<ObjectLight> lightOf(const CatalogObject &object)
-{
-    const auto minor = readPlainNumber(object.minorSizeText);
-    return objectLight(object.magnitude, object.sizeArcmin, minor ? minor : object.sizeArcmin);
-}
 
 std::vector<EquatorialPosition> positionsOf(const std::vector<const ListedObject *> &rows)
 {
@@ -103,7 +96,7 @@ void SeeingMemo::addSeeing(std::span<ListedObject> rows)
     for (const ListedObject *row : unknown) {
         unknownRows.push_back(*row);
         positions.push_back({row->object->raDeg, row->object->decDeg});
-        lights.push_back(lightOf(*row->object));
+        lights.push_back(objectLightOf(*row->object));
     }
     std::vector<Visibility> unknownVisibilities;
     for (const Visibility *visibility : visibilities(unknownRows))

@@ -1,8 +1,9 @@
 #include "plan/yearplan.h"
 
-#include <QTimeZone>
-
+#include "plan/objectseeing.h"
 #include "plan/observinglist.h"
+
+#include <QTimeZone>
 
 YearQuery yearQuery(const Session &session, const HorizonProfile *profile, DarknessLevel darkness, int year)
 {
@@ -20,7 +21,18 @@ YearQuery yearQuery(const Session &session, const HorizonProfile *profile, Darkn
             darkness,
             session.minElevDeg,
             profile,
-            session.azimuthWindow()};
+            session.azimuthWindow(),
+            false};
+}
+
+std::vector<NightMinutes> catalogObjectYear(const CatalogObject &object, const YearSky &sky,
+                                            const std::optional<SkyAndTelescope> &observer)
+{
+    const EquatorialPosition position{object.raDeg, object.decDeg};
+    const std::optional<ObjectLight> light = objectLightOf(object);
+    if (!observer || !light || !sky.query().keepsMoonlight)
+        return objectYear(position, sky);
+    return objectYear(YearSeeing(position, *light, observer->sky, observer->telescope, sky));
 }
 
 std::vector<const CatalogObject *> yearListObjects(const Session &session, const Catalog &catalog)

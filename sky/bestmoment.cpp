@@ -4,6 +4,7 @@
 #include "sky/diurnaltrack.h"
 #include "sky/nightsky.h"
 #include "sky/parallelranges.h"
+#include "sky/reservemodel.h"
 #include "sky/siderealtime.h"
 
 #include <algorithm>
@@ -15,10 +16,6 @@ namespace {
 constexpr double MinutesPerDay = 1440.0;
 constexpr double RadPerDeg = std::numbers::pi / 180.0;
 
-// The airmass runs from 1 at the zenith to 5 at the horizon (airmass.h).
-constexpr double LeastAirmass = 1.0;
-constexpr double GreatestAirmass = 5.0;
-
 // The Moon moves across the stars by half a degree an hour, so over a block of minutes an
 // object's separation from it changes little and a bound on its reserve stays close.
 constexpr int BlockMinutes = 16;
@@ -27,29 +24,6 @@ constexpr int BlockMinutes = 16;
 // degrees, and in the reserve.
 constexpr double BoundMarginDeg = 1e-9;
 constexpr double BoundMarginLogReserve = 1e-9;
-
-double separationDegFromCos(double cosSeparation)
-{
-    return std::acos(std::clamp(cosSeparation, -1.0, 1.0)) / RadPerDeg;
-}
-
-// The Moon's direction on the sky, with the axes of an object's right ascension and declination,
-// from its altitude and azimuth at a sidereal time: the inverse of the list's own horizontal
-// coordinates, so that its angle from an object is the angle between their altitudes and azimuths.
-std::array<double, 3> skyDirection(const AltAz &position, double latDeg, double cosSidereal, double sinSidereal)
-{
-    const double alt = position.Alt * RadPerDeg;
-    const double az = position.Az * RadPerDeg;
-    const double up = std::sin(alt);
-    const double north = std::cos(alt) * std::cos(az);
-    const double east = std::cos(alt) * std::sin(az);
-    const double sinLat = std::sin(latDeg * RadPerDeg);
-    const double cosLat = std::cos(latDeg * RadPerDeg);
-    const double cosDecCosHa = cosLat * up - sinLat * north;
-    const double cosDecSinHa = -east;
-    return {cosSidereal * cosDecCosHa + sinSidereal * cosDecSinHa,
-            sinSidereal * cosDecCosHa - cosSidereal * cosDecSinHa, sinLat * up + cosLat * north};
-}
 
 }  // namespace
 
@@ -66,7 +40,7 @@ SessionSeeing::SessionSeeing(const VisibilityQuery &query, const ObserverSky &sk
         const double cosSidereal = std::cos(siderealRad);
         const double sinSidereal = std::sin(siderealRad);
         minutes_.push_back({cosSidereal, sinSidereal, moon, moonIlluminanceAtSite(moon, sky.extinctionPerAirmass),
-                            skyDirection(moon.position, query.latDeg, cosSidereal, sinSidereal)});
+                            equatorialDirection(moon.position, query.latDeg, cosSidereal, sinSidereal)});
     }
 }
 
@@ -79,10 +53,10 @@ double SessionSeeing::minuteDays(int minute) const
 // + cos lat cos dec cos(sidereal time - ra), with the cosine expanded so that the sidereal time's
 // sine and cosine are shared. While the Moon is down the sky at the object, and so its reserve,
 // depend on its airmass alone; when the reserve cannot rise with the airmass (see
-// reserveFallsWithAirmass) only the highest minute of such a stretch needs judging. The other
-// minutes go in blocks, each with a bound on the reserve any of its minutes can reach (see
-// reserveBound); the blocks are judged minute by minute from the highest bound down, until the
-// best reserve found is above every bound left.
+// ReserveModel::moonlessReserveFallsWithAirmass) only the highest minute of such a stretch needs
+// judging. The other minutes go in blocks, each with a bound on the reserve any of its minutes can
+// reach (see reserveBound); the blocks are judged minute by minute from the highest bound down,
+// until the best reserve found is above every bound left.
 class BestMomentSearch {
 public:
     BestMomentSearch(const EquatorialPosition &object, const ObjectLight &light, const SessionSeeing &session);
@@ -100,7 +74,6 @@ private:
         double greatestLogReserve;
     };
 
-    bool reserveFallsWithAirmass() const;
     bool judgedByHighestMinute(int minute) const;
     void divideMinutes(int first, int last);
     void searchMoonlessStretch(int first, int last);
@@ -116,10 +89,7 @@ private:
     const ObjectLight &light_;
     const SessionSeeing &session_;
     const std::vector<SessionSeeing::Minute> &minutes_;
-    const TelescopeView view_;
-    const double surfaceBrightness_;
-    const double zenithNanolamberts_;
-    const double extinction_;
+    const ReserveModel model_;
     double sinAltitudeBase_;  // sin lat sin dec
     double cosRaSwing_;       // cos lat cos dec cos ra
     double sinRaSwing_;       // cos lat cos dec sin ra
@@ -132,9 +102,7 @@ private:
 BestMomentSearch::BestMomentSearch(const EquatorialPosition &object, const ObjectLight &light,
                                    const SessionSeeing &session)
     : object_(object), light_(light), session_(session), minutes_(session.minutes_),
-      view_(light.minorArcmin, session.telescope()), surfaceBrightness_(surfaceBrightness(light)),
-      zenithNanolamberts_(nanolambertsFromMagPerArcsec2(session.sky().zenithMagPerArcsec2)),
-      extinction_(session.sky().extinctionPerAirmass)
+      model_(light, session.sky(), session.telescope())
 {
     const double dec = object.decDeg * RadPerDeg;
     const double ra = object.raDeg * RadPerDeg;
@@ -144,26 +112,7 @@ BestMomentSearch::BestMomentSearch(const EquatorialPosition &object, const Objec
     cosRaSwing_ = swing * std::cos(ra);
     sinRaSwing_ = swing * std::sin(ra);
     direction_ = {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra), std::sin(dec)};
-    skipsMoonlessMinutes_ = reserveFallsWithAirmass();
-}
-
-// Under a moonless sky at airmass X the sky is V = V_zen + k (X - 1) - 2.5 log10 X, so the log
-// object contrast is a constant less log10 X, and the background at the eye moves by
-// dS/dX = k - 2.5 / (X ln 10). Each magnification's reserve then changes by
-// (1 / X) (-1 / ln 10 + t (2.5 / ln 10 - k X)) per airmass, t the threshold's slope against the
-// background. That is never positive when it holds at the corners of t's range and X's.
-bool BestMomentSearch::reserveFallsWithAirmass() const
-{
-    const double ln10 = std::numbers::ln10;
-    for (const ThresholdAtSize::SlopeRange &slopes : view_.thresholdSlopeRanges()) {
-        for (const double slope : {slopes.least, slopes.greatest}) {
-            for (const double airmass : {LeastAirmass, GreatestAirmass}) {
-                if (slope * (2.5 / ln10 - extinction_ * airmass) > 1.0 / ln10)
-                    return false;
-            }
-        }
-    }
-    return true;
+    skipsMoonlessMinutes_ = model_.moonlessReserveFallsWithAirmass();
 }
 
 std::optional<BestMoment> BestMomentSearch::run(const Visibility &visibility)
@@ -264,11 +213,12 @@ double BestMomentSearch::reserveBound(int first, int last) const
         separationDeg = {separationDegFromCos(cosSeparation.greatest) - BoundMarginDeg,
                          separationDegFromCos(cosSeparation.least) + BoundMarginDeg};
     }
-    const ValueRange sky =
-        skyNanolambertsRange(zenithNanolamberts_, extinction_, airmass, illuminance, separationDeg);
+    const ValueRange sky = skyNanolambertsRange(model_.zenithNanolamberts(), model_.extinction(), airmass,
+                                                illuminance, separationDeg);
     const ValueRange skyMag{magPerArcsec2FromNanolamberts(sky.greatest), magPerArcsec2FromNanolamberts(sky.least)};
-    return view_.greatestReserve(surfaceBrightnessSeen(surfaceBrightness_, extinction_, airmass.least), skyMag)
-           + BoundMarginLogReserve;
+    const double leastSeenSurfaceBrightness =
+        surfaceBrightnessSeen(model_.surfaceBrightness(), model_.extinction(), airmass.least);
+    return model_.view().greatestReserve(leastSeenSurfaceBrightness, skyMag) + BoundMarginLogReserve;
 }
 
 double BestMomentSearch::sinAltitudeAt(int minute) const
@@ -283,16 +233,9 @@ double BestMomentSearch::cosMoonSeparationAt(int minute) const
     return direction_[0] * moon[0] + direction_[1] * moon[1] + direction_[2] * moon[2];
 }
 
-// As seeingAt computes it, from the altitude's sine and the angle to the Moon on the sky.
 double BestMomentSearch::logReserveAt(int minute) const
 {
-    const SessionSeeing::Minute &at = minutes_[minute];
-    const double airmass = airmassFromSinAltitude(sinAltitudeAt(minute));
-    const double separationDeg =
-        at.moonIlluminanceAtSite > 0.0 ? separationDegFromCos(cosMoonSeparationAt(minute)) : 0.0;
-    const double skyMag = magPerArcsec2FromNanolamberts(
-        skyNanolamberts(zenithNanolamberts_, extinction_, airmass, at.moonIlluminanceAtSite, separationDeg));
-    return view_.best(surfaceBrightnessSeen(surfaceBrightness_, extinction_, airmass), skyMag).logReserve;
+    return model_.logReserve(sinAltitudeAt(minute), minutes_[minute].moonIlluminanceAtSite, cosMoonSeparationAt(minute));
 }
 
 void BestMomentSearch::consider(int minute, double logReserve)

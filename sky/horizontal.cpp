@@ -56,3 +56,24 @@ double separationDeg(const AltAz &a, const AltAz &b)
                                  + std::cos(altA) * std::cos(altB) * std::cos((a.Az - b.Az) * RadPerDeg);
     return std::acos(clampUnit(cosSeparation)) / RadPerDeg;
 }
+
+double separationDegFromCos(double cosSeparation)
+{
+    return std::acos(std::clamp(cosSeparation, -1.0, 1.0)) / RadPerDeg;
+}
+
+std::array<double, 3> equatorialDirection(const AltAz &position, double latDeg, double cosSidereal,
+                                          double sinSidereal)
+{
+    const double alt = position.Alt * RadPerDeg;
+    const double az = position.Az * RadPerDeg;
+    const double up = std::sin(alt);
+    const double north = std::cos(alt) * std::cos(az);
+    const double east = std::cos(alt) * std::sin(az);
+    const double sinLat = std::sin(latDeg * RadPerDeg);
+    const double cosLat = std::cos(latDeg * RadPerDeg);
+    const double cosDecCosHa = cosLat * up - sinLat * north;
+    const double cosDecSinHa = -east;
+    return {cosSidereal * cosDecCosHa + sinSidereal * cosDecSinHa,
+            sinSidereal * cosDecCosHa - cosSidereal * cosDecSinHa, sinLat * up + cosLat * north};
+}

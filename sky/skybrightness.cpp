@@ -113,7 +113,15 @@ double moonIlluminanceAtSite(const MoonInSky &moon, double extinction)
 {
     if (moon.position.Alt <= 0.0)
         return 0.0;
-    return moonIlluminance(moon.phaseAngleDeg) * tenToMinusPoint4(extinction * airmass(moon.position.Alt));
+    return moonIlluminanceAtSite(moonIlluminance(moon.phaseAngleDeg),
+                                 std::sin(moon.position.Alt * std::numbers::pi / 180.0), extinction);
+}
+
+double moonIlluminanceAtSite(double illuminanceOutsideAir, double sinAltitude, double extinction)
+{
+    if (sinAltitude <= 0.0)
+        return 0.0;
+    return illuminanceOutsideAir * tenToMinusPoint4(extinction * airmassFromSinAltitude(sinAltitude));
 }
 
 double skyNanolamberts(double zenithNanolamberts, double extinction, double airmass,

@@ -49,6 +49,8 @@ ValueRange moonScatteringRange(const ValueRange &separationDeg);
 // The Moon's illuminance after its light has crossed the air to the observer, I* 10^(-0.4 k X_moon):
 // zero while the Moon's centre is below the horizon, which is when the Moon counts as down.
 double moonIlluminanceAtSite(const MoonInSky &moon, double extinction);
+// The same from the illuminance outside the air, I*, and the sine of the Moon's altitude.
+double moonIlluminanceAtSite(double illuminanceOutsideAir, double sinAltitude, double extinction);
 
 // Eq. 15 added to eq. 2: the whole sky at an object at airmass X, separationDeg from the Moon
 // (not used when the Moon's illuminance at the site is zero).

@@ -22,6 +22,19 @@ inline constexpr std::array<VerdictBand, 6> VerdictBands = {{
     {std::numeric_limits<double>::infinity(), "very easy"},
 }};
 
+// The least reserve of the band a word names: the bound of the band before it (none before the
+// first).
+consteval double leastLogReserveOf(std::string_view word)
+{
+    double least = -std::numeric_limits<double>::infinity();
+    for (const VerdictBand &band : VerdictBands) {
+        if (band.word == word)
+            return least;
+        least = band.reserveBelow;
+    }
+    throw "no verdict has that word";  // stops the build
+}
+
 inline const VerdictBand &verdictBand(double logReserve)
 {
     return *std::ranges::find_if(VerdictBands.begin(), VerdictBands.end() - 1,

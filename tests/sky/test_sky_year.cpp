@@ -1,6 +1,8 @@
 #include "sky/diurnaltrack.h"
 #include "sky/nightevents.h"
 #include "sky/nightsky.h"
+#include "sky/seeing.h"
+#include "sky/verdict.h"
 #include "sky/yearnights.h"
 
 #include <QTest>
@@ -8,18 +10,33 @@
 #include <cmath>
 
 // The year planner's nights against a scan of each night minute by minute: the object's place, the
-// Sun's and the Moon's at every whole minute of the clock from local noon to local noon.
+// Sun's and the Moon's at every whole minute of the clock from local noon to local noon, and what
+// the telescope shows of the object then.
 
 namespace {
 
 struct Scanned {
     int visibleMinutes = 0;
     int moonlessMinutes = 0;
+    int shownMinutes = 0;
 };
+
+struct InTelescope {
+    ObjectLight light;
+    ObserverSky sky;
+    Telescope telescope;
+};
+
+bool shownAtLeastDifficult(double logReserve)
+{
+    const std::string_view word = verdict(logReserve);
+    return word == "difficult" || word == "moderate" || word == "easy" || word == "very easy";
+}
 
 // The night's minutes: those with the Sun below sunset's altitude, or all of them where it does
 // not both set and rise.
-Scanned scanNight(const EquatorialPosition &object, const YearQuery &query, const CalendarDate &date)
+Scanned scanNight(const EquatorialPosition &object, const YearQuery &query, const CalendarDate &date,
+                  const std::optional<InTelescope> &seen = {})
 {
     const TimeSpan noonToNoon = nightOf(date, query.gmtDeviationHoursOn(date));
     const NightSky sky(query.site, noonToNoon);
@@ -41,6 +58,11 @@ Scanned scanNight(const EquatorialPosition &object, const YearQuery &query, cons
                              && azimuthInWindow(at.Az, query.azimuthWindow);
         scanned.visibleMinutes += visible;
         scanned.moonlessMinutes += visible && sky.moonUpperLimbAltitudeDeg(days) < MoonriseUpperLimbAltitudeDeg;
+        if (visible && seen) {
+            const MoonInSky moon{sky.moonAltAz(days), sky.moonPhaseAngleDeg(days)};
+            scanned.shownMinutes +=
+                shownAtLeastDifficult(seeingAt(seen->light, at, moon, seen->sky, seen->telescope).reserve.logReserve);
+        }
     }
     return scanned;
 }
@@ -103,6 +125,46 @@ private slots:
             }
             QVERIFY2(nightsSeen > 0, c.what);
         }
+    }
+
+    // Italy: the night of the full Moon and of the new Moon, a bright galaxy (M 82) and a faint one
+    // (NGC 3184), under a rural sky with an eight-inch telescope. The reserve through the night, as
+    // the heat map reads it, is the one seeingAt gives.
+    void telescopeMinutesAgainstAScan()
+    {
+        YearQuery moonlit = query(45.0, 10.0, 1.0, DefaultDarkness);
+        moonlit.keepsMoonlight = true;
+        const YearSky sky(moonlit);
+        const ObserverSky rural{21.3, 0.2};
+        const Telescope eightInch{200.0, {40.0, 100.0, 200.0}};
+        const struct {
+            EquatorialPosition position;
+            ObjectLight light;
+        } galaxies[] = {{{148.97, 69.68}, {8.4, 11.2, 4.3}}, {{154.57, 41.42}, {9.8, 7.4, 6.9}}};
+        int partlyShownNights = 0;
+        for (const auto &galaxy : galaxies) {
+            const YearSeeing seeing(galaxy.position, galaxy.light, rural, eightInch, sky);
+            const std::vector<NightMinutes> year = objectYear(seeing);
+            const DiurnalTrack track(galaxy.position.raDeg, galaxy.position.decDeg, 45.0, 10.0);
+            for (const CalendarDate &date : {CalendarDate{2024, 3, 25}, CalendarDate{2024, 4, 8}}) {
+                const int index = dayOfYear(year, date);
+                const NightMinutes &night = year[index];
+                const TimeSpan span = sky.nights()[index].night;
+                const NightSky nightSky(moonlit.site, span);
+                for (int hour = 0; hour <= 10; ++hour) {
+                    const double days = span.startDays + hour / 24.0;
+                    const MoonInSky moon{nightSky.moonAltAz(days), nightSky.moonPhaseAngleDeg(days)};
+                    const Seeing seen = seeingAt(galaxy.light, track.positionAt(days), moon, rural, eightInch);
+                    QCOMPARE_LE(std::abs(seeing.logReserveAt(index, days) - seen.reserve.logReserve), 1e-6);
+                }
+                const Scanned scanned = scanNight(galaxy.position, moonlit, date, InTelescope{galaxy.light, rural, eightInch});
+                QVERIFY2(night.shownMinutes && std::abs(*night.shownMinutes - scanned.shownMinutes) <= 1,
+                         qPrintable(QString("%1, %2-%3: %4 against %5").arg(galaxy.light.magnitude).arg(date.month)
+                                        .arg(date.day).arg(night.shownMinutes.value_or(-1)).arg(scanned.shownMinutes)));
+                partlyShownNights += scanned.shownMinutes > 0 && scanned.shownMinutes < scanned.visibleMinutes;
+            }
+        }
+        QVERIFY(partlyShownNights > 0);
     }
 
     // The best night is the earliest of the nights with the most moonless minutes; a progress
