@@ -25,13 +25,15 @@ public:
         QString horizonFile;
         bool hasHorizon = false;
         int year = 0;
+        bool keepsMoonlight = false;  // for what a telescope shows
 
         friend bool operator==(const Key &, const Key &) = default;
     };
 
-    static Key keyOf(const Session &session, const QString &horizonFile, bool hasHorizon, int year);
+    static Key keyOf(const Session &session, const QString &horizonFile, bool hasHorizon, int year,
+                     bool keepsMoonlight);
 
-    PlacedYearSky(const Session &session, std::optional<HorizonProfile> profile, int year);
+    PlacedYearSky(const Session &session, std::optional<HorizonProfile> profile, int year, bool keepsMoonlight);
     PlacedYearSky(const PlacedYearSky &) = delete;
     PlacedYearSky &operator=(const PlacedYearSky &) = delete;
 

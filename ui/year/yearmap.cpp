@@ -43,8 +43,9 @@ void markMoons(std::vector<YearMapNight> &nights, const YearSky &sky)
 }
 
 void addCells(std::vector<YearMapCell> &cells, const EquatorialPosition &object, const YearSky &sky,
-              const YearNight &night)
+              std::size_t nightIndex, const YearSeeing *seeing)
 {
+    const YearNight &night = sky.nights()[nightIndex];
     const YearQuery &query = sky.query();
     const Visibility visibility = objectNightVisibility(object, sky, night);
     const DiurnalTrack track(object.raDeg, object.decDeg, query.site.latDeg, query.site.lonDeg);
@@ -52,22 +53,25 @@ void addCells(std::vector<YearMapCell> &cells, const EquatorialPosition &object,
     for (int index = 0; index < YearMap::CellsPerNight; ++index) {
         const double days = eveningDays + (index + 0.5) * YearMap::MinutesPerCell / MinutesPerDay;
         YearMapCell cell{within(night.dark, days)};
-        if (within(visibility.spans, days))
+        if (within(visibility.spans, days)) {
             cell.altitudeDeg = float(track.positionAt(days).Alt);
+            if (seeing)
+                cell.logReserve = float(seeing->logReserveAt(nightIndex, days));
+        }
         cells.push_back(cell);
     }
 }
 
 }  // namespace
 
-YearMap objectYearMap(const EquatorialPosition &object, const YearSky &sky)
+YearMap objectYearMap(const EquatorialPosition &object, const YearSky &sky, const YearSeeing *seeing)
 {
     YearMap map;
-    for (const NightMinutes &night : objectYear(object, sky))
-        map.nights.push_back({night.date, night.visibleMinutes, night.moonlessMinutes});
+    for (const NightMinutes &night : seeing ? objectYear(*seeing) : objectYear(object, sky))
+        map.nights.push_back({night.date, night.visibleMinutes, night.moonlessMinutes, night.shownMinutes});
     markMoons(map.nights, sky);
     map.cells.reserve(sky.nights().size() * std::size_t(YearMap::CellsPerNight));
-    for (const YearNight &night : sky.nights())
-        addCells(map.cells, object, sky, night);
+    for (std::size_t night = 0; night < sky.nights().size(); ++night)
+        addCells(map.cells, object, sky, night, seeing);
     return map;
 }
