@@ -157,9 +157,9 @@ void BM_NightChartRedraw(benchmark::State &state)
 }
 BENCHMARK(BM_NightChartRedraw)->Unit(benchmark::kMillisecond);
 
-// The Year window's heat map for a newly selected object, the year's Sun and Moon kept: the
-// object's cells through every night (0), the picture of them at the window's size (1), and the
-// same judged with a 200 mm telescope under a 21.0 sky (2, 3).
+// The Year window's heat map for a newly selected object, the year's Sun and Moon and its full and
+// new Moons kept: the object's cells through every night (0), the picture of them at the window's
+// size (1), and the same judged with a 200 mm telescope under a 21.0 sky (2, 3).
 void BM_YearMap(benchmark::State &state)
 {
     const bool judged = state.range(0) >= 2;
@@ -170,10 +170,11 @@ void BM_YearMap(benchmark::State &state)
     if (judged)
         seeing.emplace(andromeda, ObjectLight{3.44, 189.5, 61.7}, ObserverSky{21.0, 0.2}, Telescope{200.0, {40.0, 120.0}}, sky);
     const YearSeeing *telescope = seeing ? &*seeing : nullptr;
-    const YearMap map = objectYearMap(andromeda, sky, telescope);
+    const std::vector<MoonMark> moons = yearMoonMarks(sky);
+    const YearMap map = objectYearMap(andromeda, sky, moons, telescope);
     for (auto _ : state) {
         if (state.range(0) % 2 == 0)
-            benchmark::DoNotOptimize(objectYearMap(andromeda, sky, telescope));
+            benchmark::DoNotOptimize(objectYearMap(andromeda, sky, moons, telescope));
         else
             benchmark::DoNotOptimize(drawYearMap(map, QSize(800, 430), QPalette(), QFont()));
     }

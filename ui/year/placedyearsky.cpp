@@ -6,9 +6,8 @@ PlacedYearSky::Key PlacedYearSky::keyOf(const Session &session, const QString &h
                                         bool keepsMoonlight)
 {
     const bool zoned = !session.timeZone.isEmpty();
-    return {session.latDeg,      session.lonDeg, zoned ? 0.0 : session.gmtDeviationHours,
-            session.timeZone,    session.minElevDeg, session.azimuthWindow(), horizonFile, hasHorizon, year,
-            keepsMoonlight};
+    return {session.latDeg, session.lonDeg, zoned ? 0.0 : session.gmtDeviationHours, session.timeZone,
+            session.minElevDeg, session.azimuthWindow(), horizonFile, hasHorizon, year, keepsMoonlight};
 }
 
 namespace {
@@ -25,5 +24,6 @@ YearQuery placedQuery(const Session &session, const HorizonProfile *profile, int
 PlacedYearSky::PlacedYearSky(const Session &session, std::optional<HorizonProfile> profile, int year, bool keepsMoonlight)
     : m_profile(std::move(profile))
     , m_sky(placedQuery(session, m_profile ? &*m_profile : nullptr, year, keepsMoonlight))
+    , m_moons(yearMoonMarks(m_sky))
 {
 }

@@ -3,11 +3,12 @@
 #include "plan/session.h"
 #include "sky/horizonprofile.h"
 #include "sky/yearnights.h"
+#include "ui/year/yearmap.h"
 
 #include <optional>
 
-// The year's Sun and Moon for a session's place, worked out once (it takes a good part of a
-// second) and kept for every object and every later list of the same place, year and horizon.
+// The year's Sun and Moon for a session's place, and the nights of full and new Moon, worked out
+// once (it takes a good part of a second) and kept for every object and every later list of the same place, year and horizon.
 // It keeps its own copy of the horizon, which its query points to, so that it can be read on
 // other threads while the planner loads another.
 class PlacedYearSky {
@@ -38,8 +39,10 @@ public:
     PlacedYearSky &operator=(const PlacedYearSky &) = delete;
 
     const YearSky &sky() const { return m_sky; }
+    const std::vector<MoonMark> &moons() const { return m_moons; }
 
 private:
     std::optional<HorizonProfile> m_profile;
     YearSky m_sky;
+    std::vector<MoonMark> m_moons;
 };

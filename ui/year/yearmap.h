@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <optional>
+#include <span>
 #include <vector>
 
 // One object's year as the heat map draws it: each night's figures and Moon, and through the
@@ -45,6 +46,10 @@ struct YearMap {
     }
 };
 
-// Each cell is judged at its middle; with the object's seeing, made on the same sky, the cells
-// where it is visible also have its reserve.
-YearMap objectYearMap(const EquatorialPosition &object, const YearSky &sky, const YearSeeing *seeing = nullptr);
+// The Moon's mark of each night of the sky's year, the same for every object.
+std::vector<MoonMark> yearMoonMarks(const YearSky &sky);
+
+// Each cell is judged at its middle; the nights' Moons are the sky's yearMoonMarks. With the
+// object's seeing, made on the same sky, the cells where it is visible also have its reserve.
+YearMap objectYearMap(const EquatorialPosition &object, const YearSky &sky, std::span<const MoonMark> moons,
+                      const YearSeeing *seeing = nullptr);

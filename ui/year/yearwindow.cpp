@@ -162,7 +162,7 @@ void YearWindow::startMap(const Request &request)
         std::optional<YearSeeing> seeing;
         if (request.observer)
             seeing.emplace(object, *request.light, request.observer->sky, request.observer->telescope, sky->sky());
-        auto map = std::make_shared<YearMap>(objectYearMap(object, sky->sky(), seeing ? &*seeing : nullptr));
+        auto map = std::make_shared<YearMap>(objectYearMap(object, sky->sky(), sky->moons(), seeing ? &*seeing : nullptr));
         return [this, key = request.key, sky, map] {
             keepSky(key, sky);
             m_map->setMap(std::move(*map));
