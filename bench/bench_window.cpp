@@ -157,21 +157,29 @@ void BM_NightChartRedraw(benchmark::State &state)
 }
 BENCHMARK(BM_NightChartRedraw)->Unit(benchmark::kMillisecond);
 
-// The Year window's heat map for a newly selected object, the year's Sun and Moon kept: the
-// object's cells through every night (0), and the picture of them at the window's size (1).
+// The Year window's heat map for a newly selected object, the year's Sun and Moon and its full and
+// new Moons kept: the object's cells through every night (0), the picture of them at the window's
+// size (1), and the same judged with a 200 mm telescope under a 21.0 sky (2, 3).
 void BM_YearMap(benchmark::State &state)
 {
-    const YearSky sky({{36.95, -112.5167}, 2024, [](const CalendarDate &) { return -7.0; }, DefaultDarkness, 20.0, nullptr, {}});
+    const bool judged = state.range(0) >= 2;
+    const YearSky sky({{36.95, -112.5167}, 2024, [](const CalendarDate &) { return -7.0; }, DefaultDarkness, 20.0,
+                       nullptr, {}, judged});
     const EquatorialPosition andromeda{10.6847, 41.2688};
-    const YearMap map = objectYearMap(andromeda, sky);
+    std::optional<YearSeeing> seeing;
+    if (judged)
+        seeing.emplace(andromeda, ObjectLight{3.44, 189.5, 61.7}, ObserverSky{21.0, 0.2}, Telescope{200.0, {40.0, 120.0}}, sky);
+    const YearSeeing *telescope = seeing ? &*seeing : nullptr;
+    const std::vector<MoonMark> moons = yearMoonMarks(sky);
+    const YearMap map = objectYearMap(andromeda, sky, moons, telescope);
     for (auto _ : state) {
-        if (state.range(0) == 0)
-            benchmark::DoNotOptimize(objectYearMap(andromeda, sky));
+        if (state.range(0) % 2 == 0)
+            benchmark::DoNotOptimize(objectYearMap(andromeda, sky, moons, telescope));
         else
             benchmark::DoNotOptimize(drawYearMap(map, QSize(800, 430), QPalette(), QFont()));
     }
 }
-BENCHMARK(BM_YearMap)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearMap)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // The Night window following a new list: events (kept), curves, the visibility of every listed
 // object and its table.

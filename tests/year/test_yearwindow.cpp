@@ -3,9 +3,11 @@
 #include "windowfixture.h"
 
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTableView>
+#include <QToolTip>
 
 // The Year window opened from the main window's View menu, on the start-up session (the clock's
 // 15 March 2006, at 0° 0° on UTC): the selected object's year as a heat map, or the list's best nights.
@@ -40,6 +42,14 @@ struct YearFixture : WindowFixture {
             cells << table().model()->index(row, col).data().toString();
         return cells;
     }
+    // What hovering at a share of the map's width, halfway down, tells: one figure a line.
+    QStringList tipAt(double share) const
+    {
+        const QPoint at(int(map().width() * share), map().height() / 2);
+        QHelpEvent hover(QEvent::ToolTip, at, map().mapToGlobal(at));
+        QApplication::sendEvent(&map(), &hover);
+        return QToolTip::text().split(u'\n');
+    }
     // The session's date after a click at a share of the map's width, halfway down.
     QString dateAfterClickAt(double share) const
     {
@@ -71,6 +81,29 @@ private slots:
         QVERIFY2(spring.year() == 2006 && autumn.year() == 2006 && spring.month() < autumn.month(),
                  qPrintable(spring.toString() + u' ' + autumn.toString()));
         QCOMPARE(fixture.lists->size(), 2);
+    }
+
+    // With a column of what the telescope shows, the map colours the visible minutes by verdict
+    // and a night tells its minutes "difficult" or better, which are some of its visible ones;
+    // without the column the map is coloured by altitude again.
+    void reserveMapWithTelescope()
+    {
+        YearFixture fixture;
+        fixture.year->resize(820, 480);
+        fixture.trigger(QStringLiteral("Verdict"));
+        fixture.select(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture.working(), WorkTimeoutMs);
+        QVERIFY(matchesSnapshot(fixture.map(), QStringLiteral("year-map-reserve")));
+        const QStringList night = fixture.tipAt(0.3);
+        QCOMPARE(night.size(), 4);
+        const int visible = night[1].section(u' ', 1, 1).toInt();
+        const int shown = night[3].section(u' ', 3, 3).toInt();
+        QVERIFY2(night[3].startsWith(QStringLiteral("Difficult or better ")) && shown > 0 && shown <= visible,
+                 qPrintable(night.join(u'|')));
+
+        fixture.trigger(QStringLiteral("Verdict"));
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture.working(), WorkTimeoutMs);
+        QCOMPARE(fixture.tipAt(0.3).size(), 3);
     }
 
     // With nothing selected, every object the filters let through, sortable and copied as shown.

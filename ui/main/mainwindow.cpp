@@ -1111,14 +1111,21 @@ const CatalogObject *MainWindow::selectedObject() const
     return row ? row->object : nullptr;
 }
 
-// The Night window judges the seeing while the list shows one of its columns.
+// The Night and Year windows judge the seeing while the list shows one of its columns.
+std::optional<SkyAndTelescope> MainWindow::judgingObserver() const
+{
+    if (showsSeeingColumn(m_planner.shownColumns()) && m_planner.observerProblems().isEmpty())
+        return m_planner.skyAndTelescope();
+    return std::nullopt;
+}
+
 void MainWindow::refreshNightWindow()
 {
     if (!m_nightWindow)
         return;
     std::optional<NightSeeing> seeing;
-    if (showsSeeingColumn(m_planner.shownColumns()) && m_planner.observerProblems().isEmpty())
-        seeing = NightSeeing{m_planner.skyAndTelescope().sky, m_planner.skyAndTelescope().telescope};
+    if (const std::optional<SkyAndTelescope> observer = judgingObserver())
+        seeing = NightSeeing{observer->sky, observer->telescope};
     m_nightWindow->showSession(
         NightSession{m_planner.session(), &m_planner.list(), selectedObject(), m_planner.horizon(), seeing});
 }
@@ -1139,7 +1146,7 @@ void MainWindow::refreshYearWindow()
 {
     if (m_yearWindow)
         m_yearWindow->showSession(YearSession{m_planner.session(), &m_planner.catalog(), selectedObject(),
-                                              m_planner.horizon(), m_planner.horizonFile()});
+                                              m_planner.horizon(), m_planner.horizonFile(), judgingObserver()});
 }
 
 void MainWindow::showYear()

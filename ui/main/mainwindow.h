@@ -127,6 +127,7 @@ private:
     void showStatus(const QString &done);
     const ListedObject *selectedRow() const;
     const CatalogObject *selectedObject() const;
+    std::optional<SkyAndTelescope> judgingObserver() const;
     void refreshNightWindow();
     void refreshYearWindow();
     QString resultsText() const;

@@ -3,6 +3,7 @@
 #include "plan/localtime.h"
 #include "sky/verdict.h"
 #include "ui/common/nightvision.h"
+#include "ui/common/verdictcolour.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -29,15 +30,6 @@ struct Colours {
 QColor reserveColour(const QPalette &palette)
 {
     return isNightVision(palette) ? QColor(255, 120, 120) : QColor(255, 150, 60);
-}
-
-// From the faintest verdict to the easiest: red to green, or dark to bright red.
-QColor bandColour(std::size_t band, const QPalette &palette)
-{
-    const double share = double(band) / double(VerdictBands.size() - 1);
-    if (isNightVision(palette))
-        return QColor(int(60 + 195 * share), 0, 0);
-    return QColor::fromHsv(int(120 * share), 190, 220);
 }
 
 // Under night vision every colour is a shade of red; the text and the grid are those of the
@@ -255,7 +247,7 @@ void NightChart::drawVerdictBands(QPainter &painter) const
         const double upperReserve = std::min(VerdictBands[band].reserveBelow, HighestReserve);
         const double top = reserveToPixelsY(upperReserve);
         painter.fillRect(QRectF(area.right() + 2, top, BandStripPx, reserveToPixelsY(lowerReserve) - top),
-                         bandColour(band, palette()));
+                         verdictBandColour(band, palette()));
         lowerReserve = upperReserve;
     }
     painter.setPen(coloursFor(palette()).text);

@@ -3,11 +3,12 @@
 #include "plan/session.h"
 #include "sky/horizonprofile.h"
 #include "sky/yearnights.h"
+#include "ui/year/yearmap.h"
 
 #include <optional>
 
-// The year's Sun and Moon for a session's place, worked out once (it takes a good part of a
-// second) and kept for every object and every later list of the same place, year and horizon.
+// The year's Sun and Moon for a session's place, and the nights of full and new Moon, worked out
+// once (it takes a good part of a second) and kept for every object and every later list of the same place, year and horizon.
 // It keeps its own copy of the horizon, which its query points to, so that it can be read on
 // other threads while the planner loads another.
 class PlacedYearSky {
@@ -25,19 +26,23 @@ public:
         QString horizonFile;
         bool hasHorizon = false;
         int year = 0;
+        bool keepsMoonlight = false;  // for what a telescope shows
 
         friend bool operator==(const Key &, const Key &) = default;
     };
 
-    static Key keyOf(const Session &session, const QString &horizonFile, bool hasHorizon, int year);
+    static Key keyOf(const Session &session, const QString &horizonFile, bool hasHorizon, int year,
+                     bool keepsMoonlight);
 
-    PlacedYearSky(const Session &session, std::optional<HorizonProfile> profile, int year);
+    PlacedYearSky(const Session &session, std::optional<HorizonProfile> profile, int year, bool keepsMoonlight);
     PlacedYearSky(const PlacedYearSky &) = delete;
     PlacedYearSky &operator=(const PlacedYearSky &) = delete;
 
     const YearSky &sky() const { return m_sky; }
+    const std::vector<MoonMark> &moons() const { return m_moons; }
 
 private:
     std::optional<HorizonProfile> m_profile;
     YearSky m_sky;
+    std::vector<MoonMark> m_moons;
 };

@@ -1,26 +1,31 @@
 #include "ui/year/yearmapimage.h"
 
+#include "sky/verdict.h"
 #include "ui/common/nightvision.h"
+#include "ui/common/verdictcolour.h"
 
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr int MarginLeftPx = 44;   // the hours
 constexpr int MarginTopPx = 14;    // the Moons
 constexpr int MarginBottomPx = 20; // the months
-constexpr int MarginRightPx = 64;  // the scale
+constexpr int MarginRightPx = 64;  // the scale of altitudes
+constexpr int VerdictMarginRightPx = 96;  // the verdicts' words are wider
 constexpr int ScaleWidthPx = 12;
 constexpr int MoonRadiusPx = 4;
 constexpr double HighestDeg = 90.0;
 
-QRect plotRect(QSize size)
+QRect plotRect(QSize size, const YearMap &map)
 {
-    return QRect(QPoint(MarginLeftPx, MarginTopPx), size).adjusted(0, 0, -MarginLeftPx - MarginRightPx,
+    const int marginRightPx = map.judged() ? VerdictMarginRightPx : MarginRightPx;
+    return QRect(QPoint(MarginLeftPx, MarginTopPx), size).adjusted(0, 0, -MarginLeftPx - marginRightPx,
                                                                    -MarginTopPx - MarginBottomPx);
 }
 
@@ -44,17 +49,29 @@ QColor altitudeColour(double altitudeDeg, bool nightVision)
     return QColor::fromHsv(int(230 - 170 * share), 200, int(150 + 105 * share));
 }
 
-// One pixel a cell, scaled to the plot when drawn.
-QImage cellImage(const YearMap &map, const Colours &colours, bool nightVision)
+std::array<QRgb, VerdictBands.size()> verdictColours(const QPalette &palette)
 {
+    std::array<QRgb, VerdictBands.size()> colours;
+    for (std::size_t band = 0; band < colours.size(); ++band)
+        colours[band] = verdictBandColour(band, palette).rgb();
+    return colours;
+}
+
+// One pixel a cell, scaled to the plot when drawn: a visible cell by its verdict where the
+// telescope judged it, else by the object's altitude.
+QImage cellImage(const YearMap &map, const Colours &colours, const QPalette &palette)
+{
+    const bool nightVision = isNightVision(palette);
+    const std::array<QRgb, VerdictBands.size()> verdicts = verdictColours(palette);
     QImage image(int(map.nights.size()), YearMap::CellsPerNight, QImage::Format_RGB32);
     for (std::size_t night = 0; night < map.nights.size(); ++night) {
         for (int index = 0; index < YearMap::CellsPerNight; ++index) {
             const YearMapCell &cell = map.cell(night, index);
-            const QColor colour = !std::isnan(cell.altitudeDeg) ? altitudeColour(cell.altitudeDeg, nightVision)
-                                  : cell.dark                   ? colours.dark
-                                                                : colours.light;
-            image.setPixel(int(night), index, colour.rgb());
+            const QRgb colour = !std::isnan(cell.logReserve)  ? verdicts[std::size_t(&verdictBand(cell.logReserve) - VerdictBands.data())]
+                                : !std::isnan(cell.altitudeDeg) ? altitudeColour(cell.altitudeDeg, nightVision).rgb()
+                                : cell.dark                     ? colours.dark.rgb()
+                                                                : colours.light.rgb();
+            image.setPixel(int(night), index, colour);
         }
     }
     return image;
@@ -110,9 +127,14 @@ void drawMoons(QPainter &painter, const QRect &plot, const YearMap &map, const C
     painter.setBrush(Qt::NoBrush);
 }
 
-void drawScale(QPainter &painter, const QRect &plot, const Colours &colours, bool nightVision)
+QRect scaleBar(const QRect &plot)
 {
-    const QRect bar(plot.right() + 10, plot.top(), ScaleWidthPx, plot.height());
+    return QRect(plot.right() + 10, plot.top(), ScaleWidthPx, plot.height());
+}
+
+void drawAltitudeScale(QPainter &painter, const QRect &plot, const Colours &colours, bool nightVision)
+{
+    const QRect bar = scaleBar(plot);
     for (int y = bar.top(); y <= bar.bottom(); ++y) {
         painter.setPen(altitudeColour(HighestDeg * (bar.bottom() - y) / bar.height(), nightVision));
         painter.drawLine(bar.left(), y, bar.right(), y);
@@ -126,32 +148,53 @@ void drawScale(QPainter &painter, const QRect &plot, const Colours &colours, boo
     painter.drawText(QPoint(bar.left(), plot.bottom() + MarginBottomPx - 4), QStringLiteral("Altitude"));
 }
 
+// The verdicts from the faintest (foot) to the easiest (top), each band as tall and named beside.
+void drawVerdictScale(QPainter &painter, const QRect &plot, const Colours &colours, const QPalette &palette)
+{
+    const QRect bar = scaleBar(plot);
+    const QFontMetrics metrics(painter.font());
+    const int bandCount = int(VerdictBands.size());
+    for (int band = 0; band < bandCount; ++band) {
+        const int top = bar.top() + (bandCount - 1 - band) * bar.height() / bandCount;
+        const int bottom = bar.top() + (bandCount - band) * bar.height() / bandCount;
+        painter.fillRect(QRect(bar.left(), top, bar.width(), bottom - top), verdictBandColour(std::size_t(band), palette));
+        painter.setPen(colours.text);
+        painter.drawText(QPoint(bar.right() + 4, (top + bottom + metrics.ascent()) / 2),
+                         QString::fromUtf8(VerdictBands[std::size_t(band)].word));
+    }
+    painter.drawText(QPoint(bar.left(), plot.bottom() + MarginBottomPx - 4), QStringLiteral("Verdict"));
+}
+
 }  // namespace
 
 QImage drawYearMap(const YearMap &map, QSize size, const QPalette &palette, const QFont &font)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(palette.color(QPalette::Window));
-    const QRect plot = plotRect(size);
+    const QRect plot = plotRect(size, map);
     if (map.nights.empty() || plot.width() <= 0 || plot.height() <= 0)
         return image;
     const Colours colours = coloursFor(palette);
     const bool nightVision = isNightVision(palette);
     QPainter painter(&image);
     painter.setFont(font);
-    painter.drawImage(plot, cellImage(map, colours, nightVision));
+    painter.drawImage(plot, cellImage(map, colours, palette));
     painter.setPen(colours.grid);
     painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     drawHours(painter, plot, colours);
     drawMonths(painter, plot, map, colours);
     drawMoons(painter, plot, map, colours);
-    drawScale(painter, plot, colours, nightVision);
+    if (map.judged())
+        drawVerdictScale(painter, plot, colours, palette);
+    else
+        drawAltitudeScale(painter, plot, colours, nightVision);
     return image;
 }
 
-std::optional<std::size_t> yearMapNightAt(QPoint point, QSize size, std::size_t nightCount)
+std::optional<std::size_t> yearMapNightAt(QPoint point, QSize size, const YearMap &map)
 {
-    const QRect plot = plotRect(size);
+    const std::size_t nightCount = map.nights.size();
+    const QRect plot = plotRect(size, map);
     if (nightCount == 0 || !plot.contains(point))
         return std::nullopt;
     return std::min(nightCount - 1, std::size_t(double(point.x() - plot.left()) * double(nightCount) / plot.width()));

@@ -14,6 +14,18 @@ QDate dateOf(const CalendarDate &date)
     return QDate(date.year, date.month, date.day);
 }
 
+// The night's date and minutes, one figure a line.
+QString nightText(const YearMapNight &night)
+{
+    QString text = QStringLiteral("%1\nVisible %2 min\nMoonless %3 min")
+                       .arg(dateOf(night.date).toString(Qt::ISODate))
+                       .arg(night.visibleMinutes)
+                       .arg(night.moonlessMinutes);
+    if (night.shownMinutes)
+        text += QStringLiteral("\nDifficult or better %1 min").arg(*night.shownMinutes);
+    return text;
+}
+
 }  // namespace
 
 YearMapView::YearMapView(QWidget *parent)
@@ -41,12 +53,7 @@ bool YearMapView::event(QEvent *event)
         QToolTip::hideText();
         return true;
     }
-    QToolTip::showText(help->globalPos(),
-                       QStringLiteral("%1\nVisible %2 min\nMoonless %3 min")
-                           .arg(dateOf(night->date).toString(Qt::ISODate))
-                           .arg(night->visibleMinutes)
-                           .arg(night->moonlessMinutes),
-                       this);
+    QToolTip::showText(help->globalPos(), nightText(*night), this);
     return true;
 }
 
@@ -79,6 +86,6 @@ void YearMapView::changeEvent(QEvent *event)
 
 const YearMapNight *YearMapView::nightAt(QPoint point) const
 {
-    const std::optional<std::size_t> night = yearMapNightAt(point, size(), m_map.nights.size());
+    const std::optional<std::size_t> night = yearMapNightAt(point, size(), m_map);
     return night ? &m_map.nights[*night] : nullptr;
 }

@@ -1,5 +1,6 @@
 #include "ui/year/yearwindow.h"
 
+#include "plan/objectseeing.h"
 #include "plan/yearplan.h"
 #include "ui/common/texttable.h"
 #include "ui/common/windowlook.h"
@@ -89,6 +90,7 @@ void YearWindow::createControls()
 void YearWindow::showSession(const YearSession &year)
 {
     m_session = year.session;
+    m_observer = year.observer;
     m_profile = year.profile ? std::optional(*year.profile) : std::nullopt;
     m_horizonFile = year.horizonFile;
     if (m_session && !m_yearTaken) {
@@ -106,8 +108,10 @@ void YearWindow::setSubjects(const YearSession &year)
     m_subjects = {};
     m_subjects.oneObject = year.selected != nullptr;
     std::vector<const CatalogObject *> objects;
-    if (year.selected)
+    if (year.selected) {
         objects.push_back(year.selected);
+        m_subjects.light = objectLightOf(*year.selected);
+    }
     else if (m_session && year.catalog)
         objects = yearListObjects(*m_session, *year.catalog);
     for (const CatalogObject *object : objects) {
@@ -130,7 +134,10 @@ void YearWindow::showYear()
         return;
     }
     Request request = m_subjects;
-    request.key = PlacedYearSky::keyOf(*m_session, m_horizonFile, m_profile.has_value(), m_year->value());
+    if (request.light)
+        request.observer = m_observer;
+    request.key = PlacedYearSky::keyOf(*m_session, m_horizonFile, m_profile.has_value(), m_year->value(),
+                                       request.observer.has_value());
     if (m_shown == request)
         return;
     m_shown = request;
@@ -149,8 +156,13 @@ void YearWindow::startMap(const Request &request)
     m_map->setMap({});
     m_work->start([this, request, kept = keptSky(request.key), session = *m_session,
                    profile = m_profile](const YearWork::Progress &) -> YearWork::Delivery {
-        auto sky = kept ? kept : std::make_shared<const PlacedYearSky>(session, profile, request.key.year);
-        auto map = std::make_shared<YearMap>(objectYearMap(request.positions.front(), sky->sky()));
+        auto sky = kept ? kept : std::make_shared<const PlacedYearSky>(session, profile, request.key.year,
+                                                                       request.key.keepsMoonlight);
+        const EquatorialPosition &object = request.positions.front();
+        std::optional<YearSeeing> seeing;
+        if (request.observer)
+            seeing.emplace(object, *request.light, request.observer->sky, request.observer->telescope, sky->sky());
+        auto map = std::make_shared<YearMap>(objectYearMap(object, sky->sky(), sky->moons(), seeing ? &*seeing : nullptr));
         return [this, key = request.key, sky, map] {
             keepSky(key, sky);
             m_map->setMap(std::move(*map));
@@ -163,7 +175,8 @@ void YearWindow::startTable(const Request &request)
     m_model->setRows({});
     m_work->start([this, request, kept = keptSky(request.key), session = *m_session,
                    profile = m_profile](const YearWork::Progress &progress) -> YearWork::Delivery {
-        auto sky = kept ? kept : std::make_shared<const PlacedYearSky>(session, profile, request.key.year);
+        auto sky = kept ? kept : std::make_shared<const PlacedYearSky>(session, profile, request.key.year,
+                                                                       request.key.keepsMoonlight);
         const std::optional<std::vector<BestNight>> best = catalogBestNights(request.positions, sky->sky(), progress);
         if (!best)
             return {};
@@ -178,14 +191,18 @@ void YearWindow::startTable(const Request &request)
     });
 }
 
+// A sky that keeps the Moon's light serves as well where it is not needed.
 std::shared_ptr<const PlacedYearSky> YearWindow::keptSky(const PlacedYearSky::Key &key) const
 {
-    return m_sky && m_skyKey == key ? m_sky : nullptr;
+    PlacedYearSky::Key served = key;
+    served.keepsMoonlight = key.keepsMoonlight || m_skyKey.keepsMoonlight;
+    return m_sky && m_skyKey == served ? m_sky : nullptr;
 }
 
 void YearWindow::keepSky(const PlacedYearSky::Key &key, std::shared_ptr<const PlacedYearSky> sky)
 {
     m_skyKey = key;
+    m_skyKey.keepsMoonlight = sky->sky().query().keepsMoonlight;
     m_sky = std::move(sky);
 }
 

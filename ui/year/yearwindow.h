@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plan/catalog.h"
+#include "plan/observer.h"
 #include "plan/session.h"
 #include "sky/horizonprofile.h"
 #include "ui/year/placedyearsky.h"
@@ -29,9 +30,11 @@ struct YearSession {
     const CatalogObject *selected = nullptr;  // the object selected in the results grid, or null
     const HorizonProfile *profile = nullptr;  // null: a flat horizon
     QString horizonFile;                      // the file the profile came from
+    std::optional<SkyAndTelescope> observer;  // none: what the telescope shows is not judged
 };
 
-// The "Year" window: through a chosen year, the selected object's nights as a heat map, or with
+// The "Year" window: through a chosen year, the selected object's nights as a heat map (with the
+// observer's sky and telescope, coloured by what the telescope shows), or with
 // nothing selected the best night of every object the session's filters let through, as a
 // table. The work runs beside the window with a progress bar and can be cancelled; a new list
 // or year cancels what was under way. A click on a night of the map chooses it as the session's
@@ -49,16 +52,20 @@ signals:
     void nightChosen(const QDate &date);
 
 private:
-    // What is asked for: the place's year and its objects, each as identifier and position.
+    // What is asked for: the place's year and its objects, each as identifier and position; for
+    // one object with a magnitude and a size, its light and the telescope that judges it, if any.
     struct Request {
         PlacedYearSky::Key key;
         QStringList identifiers;
         std::vector<EquatorialPosition> positions;
         bool oneObject = false;
+        std::optional<ObjectLight> light;
+        std::optional<SkyAndTelescope> observer;
 
         bool operator==(const Request &other) const
         {
-            return key == other.key && identifiers == other.identifiers && oneObject == other.oneObject;
+            return key == other.key && identifiers == other.identifiers && oneObject == other.oneObject
+                   && observer == other.observer;
         }
     };
 
@@ -87,6 +94,7 @@ private:
     YearWork *m_work = nullptr;
 
     std::optional<Session> m_session;
+    std::optional<SkyAndTelescope> m_observer;
     std::optional<HorizonProfile> m_profile;
     QString m_horizonFile;
     Request m_subjects;  // the selected object, or the list's; its key made when asked for
