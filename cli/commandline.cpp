@@ -316,7 +316,7 @@ struct ClockOption {
 
     double deviationHoursAt(const QDate &date, const QTime &time) const
     {
-        return zone.isValid() ? QDateTime(date, time, zone).offsetFromUtc() / 3600.0 : gmtDeviationHours;
+        return zone.isValid() ? zoneDeviationHours(zone, date, time) : gmtDeviationHours;
     }
 };
 
@@ -622,8 +622,7 @@ int nightCommand(const Command &command, QIODevice &out, QIODevice &err)
     // The night starts at local noon, on the clock of that noon.
     const CalendarDate &day = date.value();
     const double gmtDeviationHours = clock.value().deviationHoursAt(QDate(day.year, day.month, day.day), QTime(12, 0));
-    const LocalClock nightClock = clock.value().zone.isValid() ? LocalClock(clock.value().zone, gmtDeviationHours)
-                                                               : LocalClock(gmtDeviationHours);
+    const LocalClock nightClock(clock.value().zone, gmtDeviationHours);  // an invalid zone: the fixed deviation
     const NightEvents events = nightEvents(Site{latDeg.value(), lonDeg.value()}, day, gmtDeviationHours);
     write(out, nightEventLines(events, nightClock).join(u'\n') + u'\n');
     return Done;

@@ -28,7 +28,7 @@ QString skyState(double sunAltDeg)
 // session; the session's own ends are none of them.
 QStringList darknessTurns(const std::vector<TimeSpan> &dark, const TimeSpan &session, const LocalClock &clock)
 {
-    const auto at = [&clock](double days) { return localTimeText(days, clock, ClockFormat); };
+    const auto at = [&clock](double days) { return clock.text(days, ClockFormat); };
     QStringList turns;
     for (const TimeSpan &span : dark) {
         if (span.startDays > session.startDays)

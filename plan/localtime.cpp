@@ -20,6 +20,11 @@ QDateTime localDateTime(double daysUtc, double gmtDeviationHours)
     return J2000.addSecs(localMinutes * 60);
 }
 
+double zoneDeviationHours(const QTimeZone &zone, const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, zone).offsetFromUtc() / 3600.0;
+}
+
 LocalClock::LocalClock(double gmtDeviationHours)
     : m_startDeviationHours(gmtDeviationHours)
 {
@@ -41,14 +46,11 @@ QDateTime LocalClock::dateTime(double daysUtc) const
     return localDateTime(daysUtc, deviationHoursAt(daysUtc));
 }
 
-QString LocalClock::changeMark(double daysUtc) const
+QString LocalClock::text(double daysUtc, const QString &format) const
 {
-    if (deviationHoursAt(daysUtc) == m_startDeviationHours)
-        return {};
-    return QStringLiteral(" (%1)").arg(m_zone.abbreviation(utcAt(daysUtc)));
-}
-
-QString localTimeText(double daysUtc, const LocalClock &clock, const QString &format)
-{
-    return clock.dateTime(daysUtc).toString(format) + clock.changeMark(daysUtc);
+    const double deviationHours = deviationHoursAt(daysUtc);
+    const QString wallTime = localDateTime(daysUtc, deviationHours).toString(format);
+    if (deviationHours == m_startDeviationHours)
+        return wallTime;
+    return QStringLiteral("%1 (%2)").arg(wallTime, m_zone.abbreviation(utcAt(daysUtc)));
 }

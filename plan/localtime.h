@@ -16,6 +16,11 @@ inline const QString IsoDateFormat = QStringLiteral("yyyy-MM-dd");
 // The local wall time as a date and time without a zone of its own.
 QDateTime localDateTime(double daysUtc, double gmtDeviationHours);
 
+// How many hours the zone's clocks are ahead of UTC when they show date and time. A time the
+// clocks skip in spring (02:30 where they go from 02:00 to 03:00) has the offset before the
+// change, as QDateTime reads it; one they show twice in autumn, the offset after it.
+double zoneDeviationHours(const QTimeZone &zone, const QDate &date, const QTime &time);
+
 // The observer's clock through a session: a fixed GMT deviation, or a time zone whose offset may
 // change within the session (daylight saving, from the system's tz database through QTimeZone).
 // A time after such a change is marked with the zone's name for it, "02:30 (CEST)", so that two
@@ -29,8 +34,9 @@ public:
     double startDeviationHours() const { return m_startDeviationHours; }
     double deviationHoursAt(double daysUtc) const;
     QDateTime dateTime(double daysUtc) const;
-    // " (CEST)" at an instant when the clock is no longer as far ahead of UTC as at the start.
-    QString changeMark(double daysUtc) const;
+    // In a QDateTime format, followed by " (CEST)" at an instant when the clock is no longer as
+    // far ahead of UTC as at the start.
+    QString text(double daysUtc, const QString &format) const;
 
     friend bool operator==(const LocalClock &, const LocalClock &) = default;
 
@@ -38,6 +44,3 @@ private:
     double m_startDeviationHours = 0.0;
     QTimeZone m_zone;  // invalid: the deviation is fixed
 };
-
-// In one of the forms above or any other QDateTime format, marked after a change of the clock.
-QString localTimeText(double daysUtc, const LocalClock &clock, const QString &format);

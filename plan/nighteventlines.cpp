@@ -56,7 +56,7 @@ QStringList nightEventLines(const NightEvents &events, const LocalClock &clock, 
     QStringList lines;
     for (const NamedEvent &event : named)
         lines << event.name + u'\t'
-                     + (event.atDays ? localTimeText(*event.atDays, clock, DateAndClockFormat)
+                     + (event.atDays ? clock.text(*event.atDays, DateAndClockFormat)
                                      : QStringLiteral("none"));
     lines << QStringLiteral("moon illumination\t%1").arg(events.moonIlluminationPercent);
     return lines;

@@ -24,7 +24,7 @@ ObjectSeeing objectSeeing(const ListedObject &row, const std::optional<ObjectLig
     if (moon.position.Alt >= 0.0)
         seeing.moonSeparationAtStartDeg = separationDeg(row.placement.start, moon.position);
     if (best)
-        seeing.bestClockText = localTimeText(best->atDays, clock, ClockFormat);
+        seeing.bestClockText = clock.text(best->atDays, ClockFormat);
     seeing.best = std::move(best);
     return seeing;
 }

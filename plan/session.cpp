@@ -37,16 +37,6 @@ bool readField(const SessionFieldEntry &entry, const QString &text, const QLocal
     return value.has_value();
 }
 
-// The zone's offset from UTC at the session's start on its clocks, as QDateTime reads a wall time:
-// a start the clocks skip in spring (02:30 where they go from 02:00 to 03:00) has the offset before
-// the change, and is 03:30 after it; one they show twice in autumn, the offset after the change.
-double zoneDeviationHours(const Session &session)
-{
-    const QDate date(session.date.year, session.date.month, session.date.day);
-    const QTime time(session.startTime.hour, session.startTime.minute, session.startTime.second);
-    return QDateTime(date, time, QTimeZone(session.timeZone.toUtf8())).offsetFromUtc() / 3600.0;
-}
-
 }  // namespace
 
 LocalClock Session::clock() const
@@ -95,7 +85,9 @@ Result<Session> readSession(const SessionTexts &texts, const QLocale &locale)
     if (!problems.isEmpty())
         return problems;
     if (zoned)
-        session.gmtDeviationHours = zoneDeviationHours(session);
+        session.gmtDeviationHours = zoneDeviationHours(
+            QTimeZone(zone), QDate(session.date.year, session.date.month, session.date.day),
+            QTime(session.startTime.hour, session.startTime.minute, session.startTime.second));
     session.azimuthMode = texts.azimuthMode == InclusiveCaption ? AzimuthWindowMode::Inclusive
                                                                 : AzimuthWindowMode::Exclusive;
     for (const ObjectTypeEntry &entry : ObjectTypes)

@@ -35,7 +35,7 @@ double highestDays(const Visibility &visibility)
 template <InstantOf instant>
 QString clockCell(const ListedVisibility &row, const LocalClock &clock, const LocaleNumbers &)
 {
-    return neverVisible(row) ? Never : localTimeText(instant(row.visibility), clock, ClockFormat);
+    return neverVisible(row) ? Never : clock.text(instant(row.visibility), ClockFormat);
 }
 
 // The instant to the minute the clock shows, so that rows that read the same keep their order.

@@ -13,7 +13,7 @@ YearQuery yearQuery(const Session &session, const HorizonProfile *profile, Darkn
     const auto deviationOn = [gmtDeviationHours, zone](const CalendarDate &date) {
         if (!zone.isValid())
             return gmtDeviationHours;
-        return QDateTime(QDate(date.year, date.month, date.day), QTime(12, 0), zone).offsetFromUtc() / 3600.0;
+        return zoneDeviationHours(zone, QDate(date.year, date.month, date.day), QTime(12, 0));
     };
     return {{session.latDeg, session.lonDeg},
             year,

@@ -142,7 +142,7 @@ private slots:
                                                                             {SessionField::GmtDeviation, "x"}}),
                                                         QLocale::c());
             QVERIFY2(session.ok() && session.value().gmtDeviationHours == deviation, zone);
-            QCOMPARE(localTimeText(j2000.secsTo(instant) / 86400.0, session.value().clock(), ClockFormat), QString(shown));
+            QCOMPARE(session.value().clock().text(j2000.secsTo(instant) / 86400.0, ClockFormat), QString(shown));
         }
         const Result<Session> unknown = readSession(workedSessionTexts({{SessionField::TimeZone, "Mars/Olympus"}}), QLocale::c());
         QVERIFY(!unknown.ok() && unknown.problem().field == SessionField::TimeZone);
